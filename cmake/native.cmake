@@ -1,0 +1,37 @@
+# Native (Linux, g++ or clang) build: the portable logic, its unit tests,
+# benchmarks and fuzz targets.
+if(VORNDEL_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+if(VORNDEL_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+endif()
+
+vorndel_core_library(vorndel_core)
+
+if(VORNDEL_FUZZ)
+  file(GLOB fuzz_targets CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*.cpp)
+  foreach(src IN LISTS fuzz_targets)
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(fuzz_${name} ${src})
+    target_link_libraries(fuzz_${name} PRIVATE vorndel_core)
+    target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  endforeach()
+  return()
+endif()
+
+if(VORNDEL_TESTS)
+  add_executable(vorndel_native_tests ${VORNDEL_PORTABLE_TESTS} ${VORNDEL_NATIVE_TESTS} ${VORNDEL_TEST_SUPPORT})
+  target_include_directories(vorndel_native_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(vorndel_native_tests PRIVATE VORNDEL_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  target_link_libraries(vorndel_native_tests PRIVATE vorndel_core gtest_main)
+  gtest_discover_tests(vorndel_native_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60)
+endif()
+
+file(GLOB bench_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*.cpp)
+foreach(src IN LISTS bench_sources)
+  get_filename_component(name ${src} NAME_WE)
+  add_executable(bench_${name} ${src})
+  target_link_libraries(bench_${name} PRIVATE vorndel_core)
+endforeach()

@@ -1,0 +1,51 @@
+# Windows build (MinGW-w64 cross compiler): the program, the language
+# modules, and the Windows-side and end-to-end tests run under Wine.
+enable_language(RC)
+add_link_options(-static)
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+set(VORNDEL_WIN_LIBS user32 gdi32 comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid imm32 uxtheme advapi32)
+
+vorndel_core_library(vorndel_core)
+target_link_libraries(vorndel_core PUBLIC ${VORNDEL_WIN_LIBS})
+
+file(GLOB program_resources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/res/*.rc)
+add_executable(Vorndel WIN32 ${PROJECT_SOURCE_DIR}/src/frame/main_win32.cpp ${program_resources})
+target_link_libraries(Vorndel PRIVATE vorndel_core)
+target_link_options(Vorndel PRIVATE -municode -mwindows)
+
+# Language modules: resource-only DLLs, one per folder under lang/.
+file(GLOB language_dirs LIST_DIRECTORIES true ${PROJECT_SOURCE_DIR}/lang/*)
+set(language_modules)
+foreach(dir IN LISTS language_dirs)
+  if(IS_DIRECTORY ${dir})
+    get_filename_component(language ${dir} NAME)
+    file(GLOB_RECURSE language_inputs CONFIGURE_DEPENDS ${dir}/*)
+    set(res ${CMAKE_BINARY_DIR}/lang/${language}.res)
+    set(dll ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${language}.dll)
+    add_custom_command(OUTPUT ${dll}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/lang ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
+      COMMAND ${CMAKE_RC_COMPILER} -c 65001 -I ${dir} ${dir}/${language}.rc -O coff -o ${res}
+      COMMAND ${CMAKE_C_COMPILER} -shared -nostdlib -Wl,-e,0 -s ${res} -o ${dll}
+      DEPENDS ${language_inputs}
+      COMMENT "Language module ${language}.dll")
+    list(APPEND language_modules ${dll})
+  endif()
+endforeach()
+add_custom_target(language_modules ALL DEPENDS ${language_modules})
+
+if(VORNDEL_TESTS)
+  add_executable(vorndel_win_tests ${VORNDEL_PORTABLE_TESTS} ${VORNDEL_WIN_TESTS} ${VORNDEL_TEST_SUPPORT})
+  target_include_directories(vorndel_win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(vorndel_win_tests PRIVATE vorndel_core gtest_main)
+  gtest_discover_tests(vorndel_win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
+
+  if(VORNDEL_E2E_TESTS)
+    add_executable(vorndel_e2e_tests ${VORNDEL_E2E_TESTS})
+    target_include_directories(vorndel_e2e_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(vorndel_e2e_tests PRIVATE gtest_main ${VORNDEL_WIN_LIBS})
+    add_dependencies(vorndel_e2e_tests Vorndel language_modules)
+    gtest_discover_tests(vorndel_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+      PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
+  endif()
+endif()

@@ -1,0 +1,21 @@
+#pragma once
+// Comparison and splitting of paths, names and extensions as the program
+// does everywhere: only ASCII letters are compared without case, so that
+// results never depend on the user's locale.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace path_text {
+
+// Equal length and equal unit by unit, ASCII letters without case.
+bool SameName(std::u16string_view a, std::u16string_view b);
+
+// The text from the last "." after the last "\", dot included; empty when
+// the last component has no dot.
+std::u16string_view ExtensionOf(std::u16string_view path);
+
+// 0x00BBGGRR as "#rrggbb" in lower-case hexadecimal.
+std::u16string ColourText(std::uint32_t colour);
+
+}  // namespace path_text
