@@ -21,6 +21,9 @@ class FolderQueries {
   virtual bool AppDataFolder(WideString& folder) = 0;
 };
 
+// The real file system (Windows build only).
+FolderQueries& SystemFolderQueries();
+
 // The program file's name without folder and extension must be this, in
 // any letter case; a renamed copy refuses to start.
 inline constexpr std::u16string_view kProgramName = u"Vorndel";

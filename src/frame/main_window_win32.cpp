@@ -1,0 +1,155 @@
+#include "frame/main_window.h"
+
+#include <windows.h>
+
+#include "frame/frame_state.h"
+#include "frame/language_module.h"
+#include "frame/shutdown.h"
+#include "frame/single_instance.h"
+#include "frame/string_ids.h"
+
+static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
+
+namespace main_window {
+namespace {
+
+constexpr int kDefaultWidth = 800;
+constexpr int kDefaultHeight = 600;
+constexpr int kDefaultUiFontHeight = -12;
+constexpr int kDefaultUiFontWeight = FW_NORMAL;
+constexpr std::size_t kFaceLimit = 31;
+constexpr WORD kExitCommand = 5090;
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExtendedStyle = WS_EX_APPWINDOW;
+
+HFONT ui_font = nullptr;
+
+const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+HWND Window() { return static_cast<HWND>(Frame().main_window); }
+
+HFONT CreateUiFont() {
+  WideString face;
+  language_module::String(string_ids::kUiFontFace, face);
+  LOGFONTW font = {};
+  font.lfHeight = kDefaultUiFontHeight;
+  font.lfWeight = kDefaultUiFontWeight;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+  for (std::size_t i = 0; i < kFaceLimit && i < face.Length(); ++i) font.lfFaceName[i] = face.View()[i];
+  return CreateFontIndirectW(&font);
+}
+
+// Centred 800 by 600 on the work area of the nearest monitor, shrunk to it.
+RECT DefaultPlacement() {
+  RECT placement = {0, 0, kDefaultWidth, kDefaultHeight};
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromRect(&placement, MONITOR_DEFAULTTONEAREST), &monitor)) return placement;
+  const RECT& work = monitor.rcWork;
+  const LONG work_width = work.right - work.left, work_height = work.bottom - work.top;
+  if (work_width < kDefaultWidth) {
+    placement.left = 0;
+    placement.right = work_width;
+  } else {
+    placement.left = (work_width - kDefaultWidth) / 2;
+    placement.right = placement.left + kDefaultWidth;
+  }
+  if (work_height < kDefaultHeight) {
+    placement.top = 0;
+    placement.bottom = work_height;
+  } else {
+    placement.top = (work_height - kDefaultHeight) / 2;
+    placement.bottom = placement.top + kDefaultHeight;
+  }
+  return placement;
+}
+
+void CreateFileList(HWND window) {
+  HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
+                              0, 0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFileListId)),
+                              static_cast<HINSTANCE>(Frame().program_module), nullptr);
+  if (list && ui_font) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(ui_font), FALSE);
+}
+
+LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      CreateFileList(window);
+      return 0;
+    case WM_SIZE:
+      if (wparam != SIZE_MINIMIZED)
+        MoveWindow(GetDlgItem(window, kFileListId), 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
+      return 0;
+    case WM_SETFOCUS:
+      SetFocus(GetDlgItem(window, kFileListId));
+      return 0;
+    case WM_COPYDATA:
+      single_instance::Receive(window, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == kExitCommand) SendMessageW(window, WM_CLOSE, 0, 0);
+      return 0;
+    case WM_CLOSE:
+      if (!shutdown::Run(false)) return 0;
+      break;
+    case WM_ENDSESSION:
+      if (wparam) {
+        shutdown::Run(true);
+        return 0;
+      }
+      break;
+    case WM_DESTROY:
+      Frame().main_window = nullptr;
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+bool Create() {
+  HINSTANCE instance = static_cast<HINSTANCE>(Frame().program_module);
+  WNDCLASSEXW window_class = {};
+  window_class.cbSize = sizeof window_class;
+  window_class.style = CS_HREDRAW | CS_VREDRAW;
+  window_class.lpfnWndProc = Procedure;
+  window_class.hInstance = instance;
+  window_class.hIcon =
+      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(100), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.lpszClassName = Wide(kClassName);
+  if (!RegisterClassExW(&window_class)) return false;
+
+  ui_font = CreateUiFont();
+  const RECT placement = DefaultPlacement();
+  HWND window = CreateWindowExW(kExtendedStyle, Wide(kClassName), L"Vorndel", kStyle, placement.left, placement.top,
+                                placement.right - placement.left, placement.bottom - placement.top, nullptr,
+                                nullptr, instance, nullptr);
+  if (!window) return false;
+  Frame().main_window = window;
+  // Without stored settings the window is never maximised at start.
+  ShowWindow(window, SW_SHOWNORMAL);
+  UpdateWindow(window);
+  return true;
+}
+
+void ShowFiles() {
+  HWND list = GetDlgItem(Window(), kFileListId);
+  if (!list) return;
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  const OpenedFiles& files = Frame().files;
+  for (std::size_t i = 0; i < files.Count(); ++i)
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(files.At(i).path.Text())));
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(files.Active()), 0);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void DeleteUiFont() {
+  if (ui_font) DeleteObject(ui_font);
+  ui_font = nullptr;
+}
+
+}  // namespace main_window

@@ -1,0 +1,95 @@
+#include "frame/open_from_outside.h"
+
+#include <windows.h>
+#include <objbase.h>
+#include <shellapi.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include "frame/error_box.h"
+#include "frame/frame_state.h"
+#include "frame/main_window.h"
+#include "frame/settings_location.h"
+#include "frame/string_ids.h"
+
+static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
+
+namespace open_from_outside {
+namespace {
+
+const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+
+template <typename T>
+class ComPointer {
+ public:
+  ~ComPointer() {
+    if (pointer_) pointer_->Release();
+  }
+  T** Out() { return &pointer_; }
+  T* operator->() const { return pointer_; }
+  explicit operator bool() const { return pointer_ != nullptr; }
+
+ private:
+  T* pointer_ = nullptr;
+};
+
+bool IsShellLink(const WideString& name) {
+  SHFILEINFOW info = {};
+  info.dwAttributes = SFGAO_LINK;
+  return SHGetFileInfoW(Wide(name.Text()), 0, &info, sizeof info, SHGFI_ATTRIBUTES | SHGFI_ATTR_SPECIFIED) &&
+         (info.dwAttributes & SFGAO_LINK);
+}
+
+// Replaces a link's name by its target; on any failure the name stays.
+void ResolveLink(WideString& name) {
+  ComPointer<IShellLinkW> link;
+  ComPointer<IPersistFile> file;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                              reinterpret_cast<void**>(link.Out()))))
+    return;
+  if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out())))) return;
+  if (FAILED(file->Load(Wide(name.Text()), STGM_READ))) return;
+  wchar_t target[MAX_PATH] = {};
+  if (link->GetPath(target, MAX_PATH, nullptr, SLGP_UNCPRIORITY) != S_OK || !target[0]) return;
+  name.Assign(reinterpret_cast<const char16_t*>(target));
+}
+
+// The file must be there and readable to be opened at all.
+bool Readable(const WideString& name) {
+  HANDLE file = CreateFileW(Wide(name.Text()), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  CloseHandle(file);
+  return true;
+}
+
+}  // namespace
+
+void OpenName(std::u16string_view given) {
+  WideString name;
+  if (given.empty() || !name.Assign(given)) return;
+  if (IsShellLink(name)) ResolveLink(name);
+  if (PathIsDirectoryW(Wide(name.Text()))) return;
+  if (!Readable(name)) {
+    error_box::Show(string_ids::kCannotOpen);
+    return;
+  }
+  switch (Frame().files.Open(name.View())) {
+    case OpenedFiles::kFailed:
+      error_box::Show(string_ids::kCannotOpen);
+      break;
+    case OpenedFiles::kActivated:
+    case OpenedFiles::kOpened:
+      main_window::ShowFiles();
+      break;
+  }
+}
+
+void Finish() {
+  const OpenedFiles& files = Frame().files;
+  const std::u16string_view active =
+      files.Active() >= 0 ? files.At(static_cast<std::size_t>(files.Active())).path.View() : std::u16string_view{};
+  Frame().last_folder.Assign(settings_location::FolderOf(active));
+}
+
+}  // namespace open_from_outside

@@ -1,0 +1,134 @@
+#include "frame/startup.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include "frame/error_box.h"
+#include "frame/frame_state.h"
+#include "frame/html_help.h"
+#include "frame/language_module.h"
+#include "frame/main_window.h"
+#include "frame/open_from_outside.h"
+#include "frame/os_version.h"
+#include "frame/settings_location.h"
+#include "frame/single_instance.h"
+#include "platform/heap.h"
+
+static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
+
+namespace startup {
+namespace {
+
+constexpr DWORD kProgramPathLimit = MAX_PATH;
+
+enum class Outcome { kFailed, kHandedOver, kRunning };
+
+int ClassifyThisSystem() {
+  OSVERSIONINFOW version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  if (!GetVersionExW(&version)) return 0;
+  return os_version::Classify(version.dwMajorVersion, version.dwMinorVersion);
+}
+
+// The program's own path; false when it does not fit the limit (a cut path
+// would name another folder).
+bool ProgramPath(WideString& path) {
+  wchar_t buffer[kProgramPathLimit + 1] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, buffer, kProgramPathLimit + 1);
+  if (length == 0 || length > kProgramPathLimit) return false;
+  return path.Assign(reinterpret_cast<const char16_t*>(buffer), length);
+}
+
+// Frees the argument array of CommandLineToArgvW.
+class Arguments {
+ public:
+  Arguments() { values_ = CommandLineToArgvW(GetCommandLineW(), &count_); }
+  ~Arguments() {
+    if (values_) LocalFree(values_);
+  }
+  Arguments(const Arguments&) = delete;
+  Arguments& operator=(const Arguments&) = delete;
+
+  int Count() const { return values_ ? count_ : 0; }
+  const char16_t* const* Values() const { return reinterpret_cast<const char16_t* const*>(values_); }
+
+ private:
+  wchar_t** values_ = nullptr;
+  int count_ = 0;
+};
+
+Outcome StartUp() {
+  FrameState& frame = Frame();
+  WideString program_path;
+  if (frame.os_version_class == 0 || !ProgramPath(program_path) ||
+      !settings_location::Resolve(program_path.View(), settings_location::SystemFolderQueries(),
+                                  frame.settings_file_path)) {
+    error_box::ShowFixed(u"Failed to execute file.");
+    return Outcome::kFailed;
+  }
+  // The settings file is not read yet: the language module is chosen by
+  // the interface language.
+  if (!language_module::Load(u"", settings_location::FolderOf(program_path.View()))) {
+    error_box::ShowFixed(u"Language file not found.");
+    return Outcome::kFailed;
+  }
+
+  const Arguments arguments;
+  if (arguments.Count() > 1) {
+    if (HWND running = FindWindowW(reinterpret_cast<const wchar_t*>(main_window::kClassName), nullptr)) {
+      single_instance::HandOver(running, arguments.Values(), arguments.Count());
+      language_module::Unload();
+      return Outcome::kHandedOver;
+    }
+  }
+
+  if (!main_window::Create()) {
+    language_module::Unload();
+    return Outcome::kFailed;
+  }
+  for (int i = 1; i < arguments.Count(); ++i) open_from_outside::OpenName(arguments.Values()[i]);
+  if (arguments.Count() > 1) open_from_outside::Finish();
+  return Outcome::kRunning;
+}
+
+// Runs until the quit message; returns its code.
+int MessageLoop() {
+  MSG message = {};
+  BOOL got;
+  while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
+    if (got == -1) break;
+    const FrameState& frame = Frame();
+    if (!frame.accelerators_suspended && frame.accelerators && frame.main_window &&
+        TranslateAcceleratorW(static_cast<HWND>(frame.main_window), static_cast<HACCEL>(frame.accelerators),
+                              &message))
+      continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int Run(HINSTANCE instance) {
+  if (!heap::CreatePrivate()) return 0;
+  FrameState& frame = Frame();
+  frame.program_module = instance;
+  frame.os_version_class = ClassifyThisSystem();
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  html_help::Initialize();
+
+  int exit_code = 0;
+  if (StartUp() == Outcome::kRunning) {
+    exit_code = MessageLoop();
+    language_module::Unload();
+  }
+
+  html_help::Uninitialize();
+  heap::DestroyPrivate();
+  if (SUCCEEDED(com)) CoUninitialize();
+  main_window::DeleteUiFont();
+  return exit_code;
+}
+
+}  // namespace startup
