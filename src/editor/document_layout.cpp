@@ -52,7 +52,6 @@ bool DocumentLayout::RelayoutKeepingTop() {
   const std::int32_t top_line = wrapped_ ? LocateDisplayRow(first_visible_row_).line : first_visible_row_;
   store_.SetWrapWidth(WrapWidth());
   const bool laid_out = store_.RelayoutAll();
-  store_.RecomputeLongestWidth();
   first_visible_row_ = std::min(wrapped_ ? RowsBefore(top_line) : top_line, LastRow());
   return laid_out;
 }
@@ -67,7 +66,6 @@ bool DocumentLayout::SetWrapped(bool wrapped) {
     horizontal_column_ = 0;
     store_.SetWrapWidth(WrapWidth());
     laid_out = store_.RelayoutAll();
-    store_.RecomputeLongestWidth();
     const std::int32_t length = store_.Line(top_line)->Length();
     first_visible_row_ = DisplayRowOf(top_line, std::min(left_column, length));
   } else {
@@ -75,7 +73,6 @@ bool DocumentLayout::SetWrapped(bool wrapped) {
     wrapped_ = false;
     store_.SetWrapWidth(WrapWidth());
     laid_out = store_.RelayoutAll();
-    store_.RecomputeLongestWidth();
     first_visible_row_ = top_line;
   }
   return laid_out;
