@@ -61,13 +61,3 @@ class SettingsWriter {
   bool valid_ = false;
   bool failed_ = false;
 };
-
-// Opens, writes through `write` (called only when the writer is Valid) and
-// closes; true when the new file replaced the old one.
-template <class Write>
-bool WriteSettingsFile(std::u16string_view path, Write write) {
-  SettingsWriter writer;
-  if (!writer.Create(path, settings_file::kHeader)) return false;
-  write(writer);
-  return writer.Close();
-}
