@@ -18,16 +18,16 @@ bool MemorySource::Size(std::uint64_t* size) {
 }
 
 std::size_t MemoryTarget::WriteAt(std::uint64_t offset, const void* bytes, std::size_t count) {
-  if (offset >= limit_) return 0;
-  const std::size_t n = std::min<std::uint64_t>(count, limit_ - offset);
+  if (offset >= file_.fail_from) return 0;
+  const std::size_t n = std::min<std::uint64_t>(count, file_.fail_from - offset);
   if (n == 0) return 0;
-  if (bytes_.size() < offset + n) bytes_.resize(offset + n);
-  std::memcpy(bytes_.data() + offset, bytes, n);
+  if (file_.bytes.size() < offset + n) file_.bytes.resize(offset + n);
+  std::memcpy(file_.bytes.data() + offset, bytes, n);
   return n;
 }
 
 bool MemoryTarget::Commit() {
-  committed_ = true;
+  file_.committed = true;
   return true;
 }
 

@@ -20,22 +20,23 @@ class MemorySource : public Source {
   std::vector<std::uint8_t> bytes_;
 };
 
-// Collects what is written; `Committed` bytes are what a real target would
-// have left on disk.  `FailWritesFrom` makes every write that would reach
-// that offset stop there, as a full disk would.
+// What a memory target leaves behind: the bytes written and whether they
+// were committed (what a real target would then have put in place).
+// Writes that would reach `fail_from` stop there, as on a full disk.
+struct MemoryFile {
+  std::vector<std::uint8_t> bytes;
+  bool committed = false;
+  std::uint64_t fail_from = UINT64_MAX;
+};
+
 class MemoryTarget : public Target {
  public:
+  explicit MemoryTarget(MemoryFile& file) : file_(file) {}
   std::size_t WriteAt(std::uint64_t offset, const void* bytes, std::size_t count) override;
   bool Commit() override;
 
-  void FailWritesFrom(std::uint64_t offset) { limit_ = offset; }
-  bool IsCommitted() const { return committed_; }
-  const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
-
  private:
-  std::vector<std::uint8_t> bytes_;
-  std::uint64_t limit_ = UINT64_MAX;
-  bool committed_ = false;
+  MemoryFile& file_;
 };
 
 }  // namespace byte_file
