@@ -150,7 +150,3 @@ void LoadSettings(const SettingsReader& reader, Settings& settings, const ShellF
   ReadOpenDocuments(reader, settings);
   ReadKeyBindingRecords(reader, settings);
 }
-
-int ActiveTabToSelect(const OpenDocumentsSnapshot& snapshot, int tab_count) {
-  return snapshot.active_tab >= 0 && snapshot.active_tab < tab_count ? snapshot.active_tab : -1;
-}

@@ -20,7 +20,3 @@ void ReadLanguageModuleName(const SettingsReader& reader, Settings& settings);
 // 353) are read only when reopening is switched on.
 void LoadSettings(const SettingsReader& reader, Settings& settings, const ShellFolders& shell,
                   const LanguageText& language);
-
-// The tab to select after reopening: the stored active tab when it is one
-// of the `tab_count` tabs, otherwise -1 (keep the selection as it is).
-int ActiveTabToSelect(const OpenDocumentsSnapshot& snapshot, int tab_count);

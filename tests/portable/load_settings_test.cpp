@@ -5,6 +5,7 @@
 #include "platform/stand_in_shell_folders.h"
 #include "settings/catalogue.h"
 #include "settings/inline_fields.h"
+#include "settings/open_documents.h"
 #include "support/settings_bytes.h"
 
 using settings_bytes::Bytes;
