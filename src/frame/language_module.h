@@ -28,5 +28,8 @@ bool Probe(const char16_t* path);
 
 // The language string id, at most limit units; empty when it is missing.
 bool String(unsigned id, WideString& text, std::uint32_t limit = kStringLimit);
+// The whole string in the module itself, valid while the module stays
+// loaded; empty when it is missing.
+std::u16string_view StringView(unsigned id);
 
 }  // namespace language_module

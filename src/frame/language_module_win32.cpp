@@ -78,4 +78,12 @@ bool String(unsigned id, WideString& text, std::uint32_t limit) {
   return true;
 }
 
+std::u16string_view StringView(unsigned id) {
+  const wchar_t* text = nullptr;
+  // A zero buffer size asks for a pointer into the resource itself.
+  const int length = module ? LoadStringW(module, id, reinterpret_cast<wchar_t*>(&text), 0) : 0;
+  if (length <= 0 || !text) return {};
+  return {reinterpret_cast<const char16_t*>(text), static_cast<std::size_t>(length)};
+}
+
 }  // namespace language_module

@@ -3,4 +3,6 @@
 
 #include "frame/startup.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) { return startup::Run(instance); }
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+  return startup::Run(instance, show_command);
+}

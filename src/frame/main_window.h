@@ -8,8 +8,11 @@ inline constexpr char16_t kClassName[] = u"Vorndel_main_class";
 inline constexpr int kFileListId = 420;
 
 // Registers the class, creates the user-interface font and the window and
-// shows it.  Returns false when the window cannot be made.
-bool Create();
+// shows it, placed by the settings when a settings file was read.  Returns
+// false when the window cannot be made.
+bool Create(bool settings_read, int show_command);
+// Stores the window's normal rectangle and maximised state in the settings.
+void SavePlacement();
 // Refreshes the list of opened files.
 void ShowFiles();
 // Deletes the user-interface font (at exit, after the window is gone).

@@ -7,16 +7,14 @@
 #include "frame/shutdown.h"
 #include "frame/single_instance.h"
 #include "frame/string_ids.h"
+#include "frame/window_placement.h"
+#include "settings/settings.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
 namespace main_window {
 namespace {
 
-constexpr int kDefaultWidth = 800;
-constexpr int kDefaultHeight = 600;
-constexpr int kDefaultUiFontHeight = -12;
-constexpr int kDefaultUiFontWeight = FW_NORMAL;
 constexpr std::size_t kFaceLimit = 31;
 constexpr WORD kExitCommand = 5090;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -31,37 +29,27 @@ HFONT CreateUiFont() {
   WideString face;
   language_module::String(string_ids::kUiFontFace, face);
   LOGFONTW font = {};
-  font.lfHeight = kDefaultUiFontHeight;
-  font.lfWeight = kDefaultUiFontWeight;
+  font.lfHeight = ProcessSettings().ui_font_height;
+  font.lfWeight = ProcessSettings().ui_font_weight;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
   for (std::size_t i = 0; i < kFaceLimit && i < face.Length(); ++i) font.lfFaceName[i] = face.View()[i];
   return CreateFontIndirectW(&font);
 }
 
-// Centred 800 by 600 on the work area of the nearest monitor, shrunk to it.
-RECT DefaultPlacement() {
-  RECT placement = {0, 0, kDefaultWidth, kDefaultHeight};
+// The saved rectangle fitted to the nearest monitor's work area, or the
+// default one centred on it; as they are when the monitor is unknown.
+window_placement::Rect Placement(bool settings_read) {
+  const WindowPlacementSettings& saved = ProcessSettings().window;
+  window_placement::Rect wanted = {0, 0, window_placement::kDefaultWidth, window_placement::kDefaultHeight};
+  if (settings_read) wanted = {saved.left, saved.top, saved.width, saved.height};
+  RECT area = {wanted.left, wanted.top, wanted.left + wanted.width, wanted.top + wanted.height};
   MONITORINFO monitor = {};
   monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoW(MonitorFromRect(&placement, MONITOR_DEFAULTTONEAREST), &monitor)) return placement;
+  if (!GetMonitorInfoW(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &monitor)) return wanted;
   const RECT& work = monitor.rcWork;
-  const LONG work_width = work.right - work.left, work_height = work.bottom - work.top;
-  if (work_width < kDefaultWidth) {
-    placement.left = 0;
-    placement.right = work_width;
-  } else {
-    placement.left = (work_width - kDefaultWidth) / 2;
-    placement.right = placement.left + kDefaultWidth;
-  }
-  if (work_height < kDefaultHeight) {
-    placement.top = 0;
-    placement.bottom = work_height;
-  } else {
-    placement.top = (work_height - kDefaultHeight) / 2;
-    placement.bottom = placement.top + kDefaultHeight;
-  }
-  return placement;
+  if (settings_read) return window_placement::FitSaved(wanted, work.left, work.top, work.right, work.bottom);
+  return window_placement::Centred(work.right - work.left, work.bottom - work.top);
 }
 
 void CreateFileList(HWND window) {
@@ -108,7 +96,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
 
 }  // namespace
 
-bool Create() {
+bool Create(bool settings_read, int show_command) {
   HINSTANCE instance = static_cast<HINSTANCE>(Frame().program_module);
   WNDCLASSEXW window_class = {};
   window_class.cbSize = sizeof window_class;
@@ -122,14 +110,16 @@ bool Create() {
   if (!RegisterClassExW(&window_class)) return false;
 
   ui_font = CreateUiFont();
-  const RECT placement = DefaultPlacement();
+  const window_placement::Rect placement = Placement(settings_read);
   HWND window = CreateWindowExW(kExtendedStyle, Wide(kClassName), L"Vorndel", kStyle, placement.left, placement.top,
-                                placement.right - placement.left, placement.bottom - placement.top, nullptr,
-                                nullptr, instance, nullptr);
+                                placement.width, placement.height, nullptr, nullptr, instance, nullptr);
   if (!window) return false;
   Frame().main_window = window;
-  // Without stored settings the window is never maximised at start.
-  ShowWindow(window, SW_SHOWNORMAL);
+  // Only the saved state maximises; a maximise request from whoever started
+  // the program does not.
+  const bool maximise = ProcessSettings().window.maximised && show_command != SW_SHOWMAXIMIZED &&
+                        show_command != SW_SHOWMINNOACTIVE;
+  ShowWindow(window, maximise ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
   UpdateWindow(window);
   return true;
 }
@@ -145,6 +135,19 @@ void ShowFiles() {
   SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(files.Active()), 0);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
+}
+
+void SavePlacement() {
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  if (!Window() || !GetWindowPlacement(Window(), &placement)) return;
+  WindowPlacementSettings& saved = ProcessSettings().window;
+  const RECT& normal = placement.rcNormalPosition;
+  saved.maximised = placement.showCmd == SW_SHOWMAXIMIZED;
+  saved.left = normal.left;
+  saved.top = normal.top;
+  saved.width = normal.right - normal.left;
+  saved.height = normal.bottom - normal.top;
 }
 
 void DeleteUiFont() {

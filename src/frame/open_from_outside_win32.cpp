@@ -9,8 +9,10 @@
 #include "frame/error_box.h"
 #include "frame/frame_state.h"
 #include "frame/main_window.h"
+#include "frame/recent_files.h"
 #include "frame/settings_location.h"
 #include "frame/string_ids.h"
+#include "settings/settings.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -78,8 +80,11 @@ void OpenName(std::u16string_view given) {
     case OpenedFiles::kFailed:
       error_box::Show(string_ids::kCannotOpen);
       break;
-    case OpenedFiles::kActivated:
     case OpenedFiles::kOpened:
+      recent_files::Add(ProcessSettings().recent_files, name.View());
+      main_window::ShowFiles();
+      break;
+    case OpenedFiles::kActivated:
       main_window::ShowFiles();
       break;
   }
@@ -87,8 +92,11 @@ void OpenName(std::u16string_view given) {
 
 void Finish() {
   const OpenedFiles& files = Frame().files;
-  const std::u16string_view active =
-      files.Active() >= 0 ? files.At(static_cast<std::size_t>(files.Active())).path.View() : std::u16string_view{};
+  if (files.Active() < 0) {
+    Frame().last_folder.Assign(ProcessSettings().default_folder.View());
+    return;
+  }
+  const std::u16string_view active = files.At(static_cast<std::size_t>(files.Active())).path.View();
   Frame().last_folder.Assign(settings_location::FolderOf(active));
 }
 

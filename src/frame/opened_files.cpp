@@ -28,3 +28,9 @@ OpenedFiles::Result OpenedFiles::Open(std::u16string_view path) {
   active_ = static_cast<int>(files_.size() - 1);
   return kOpened;
 }
+
+bool OpenedFiles::Select(int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= files_.size()) return false;
+  active_ = index;
+  return true;
+}

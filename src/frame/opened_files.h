@@ -25,6 +25,8 @@ class OpenedFiles {
   std::size_t Count() const { return files_.size(); }
   const OpenedFile& At(std::size_t i) const { return files_[i]; }
   int Active() const { return active_; }
+  // Makes file index the active one; false when there is no such file.
+  bool Select(int index);
 
  private:
   std::vector<OpenedFile> files_;

@@ -8,6 +8,6 @@
 namespace startup {
 
 // The body of wWinMain; returns the process exit code.
-int Run(HINSTANCE instance);
+int Run(HINSTANCE instance, int show_command);
 
 }  // namespace startup

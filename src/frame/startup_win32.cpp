@@ -13,6 +13,11 @@
 #include "frame/settings_location.h"
 #include "frame/single_instance.h"
 #include "platform/heap.h"
+#include "platform/shell_folders.h"
+#include "settings/load_settings.h"
+#include "settings/open_documents.h"
+#include "settings/settings.h"
+#include "settings/settings_reader.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -57,7 +62,34 @@ class Arguments {
   int count_ = 0;
 };
 
-Outcome StartUp() {
+// The previous run's documents, when reopening is on: up to the first empty
+// slot, files that are gone skipped; then the tab that was active.
+void ReopenPreviousDocuments() {
+  const OpenDocumentsSnapshot& previous = ProcessSettings().open_documents;
+  const ShellFolders& shell = HostShellFolders();
+  for (const RecentFile& slot : previous.documents) {
+    if (slot.path.Empty()) break;
+    if (shell.FileExists(slot.path.View())) open_from_outside::OpenName(slot.path.View());
+  }
+  OpenedFiles& files = Frame().files;
+  if (files.Count() == 0) return;
+  files.Select(ActiveTabToSelect(previous, static_cast<int>(files.Count())));
+  main_window::ShowFiles();
+}
+
+// Reads the settings, makes the main window, reopens the previous run's
+// documents and opens the command-line files.
+bool CreateFrame(const SettingsReader& reader, const Arguments& arguments, int show_command) {
+  LoadSettings(reader, ProcessSettings(), HostShellFolders(),
+               [](std::uint32_t id) { return language_module::StringView(id); });
+  if (!main_window::Create(reader.Valid(), show_command)) return false;
+  ReopenPreviousDocuments();
+  for (int i = 1; i < arguments.Count(); ++i) open_from_outside::OpenName(arguments.Values()[i]);
+  if (arguments.Count() > 1) open_from_outside::Finish();
+  return true;
+}
+
+Outcome StartUp(int show_command) {
   FrameState& frame = Frame();
   WideString program_path;
   if (frame.os_version_class == 0 || !ProgramPath(program_path) ||
@@ -66,9 +98,13 @@ Outcome StartUp() {
     error_box::ShowFixed(u"Failed to execute file.");
     return Outcome::kFailed;
   }
-  // The settings file is not read yet: the language module is chosen by
-  // the interface language.
-  if (!language_module::Load(u"", settings_location::FolderOf(program_path.View()))) {
+  // Open only during start-up; closed when this function returns.
+  SettingsReader reader;
+  reader.Open(frame.settings_file_path.View());
+  Settings& settings = ProcessSettings();
+  ReadLanguageModuleName(reader, settings);
+  if (!language_module::Load(settings.language_module_name.View(), settings_location::FolderOf(program_path.View())) ||
+      !settings.language_module_name.Assign(language_module::Name().View())) {
     error_box::ShowFixed(u"Language file not found.");
     return Outcome::kFailed;
   }
@@ -82,12 +118,10 @@ Outcome StartUp() {
     }
   }
 
-  if (!main_window::Create()) {
+  if (!CreateFrame(reader, arguments, show_command)) {
     language_module::Unload();
     return Outcome::kFailed;
   }
-  for (int i = 1; i < arguments.Count(); ++i) open_from_outside::OpenName(arguments.Values()[i]);
-  if (arguments.Count() > 1) open_from_outside::Finish();
   return Outcome::kRunning;
 }
 
@@ -110,7 +144,7 @@ int MessageLoop() {
 
 }  // namespace
 
-int Run(HINSTANCE instance) {
+int Run(HINSTANCE instance, int show_command) {
   if (!heap::CreatePrivate()) return 0;
   FrameState& frame = Frame();
   frame.program_module = instance;
@@ -119,7 +153,7 @@ int Run(HINSTANCE instance) {
   html_help::Initialize();
 
   int exit_code = 0;
-  if (StartUp() == Outcome::kRunning) {
+  if (StartUp(show_command) == Outcome::kRunning) {
     exit_code = MessageLoop();
     language_module::Unload();
   }

@@ -4,6 +4,7 @@
 
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
+#include "e2e/settings_file.h"
 
 namespace e2e {
 namespace {
@@ -97,11 +98,16 @@ TEST(Startup, ASettingsFileBesideTheProgramIsUsedAndNothingIsCreatedElsewhere) {
   ASSERT_TRUE(beside.scratch.Write(L"Vorndel.ini", ""));
   StartAndClose(beside);
   EXPECT_FALSE(Exists(app_data)) << "a folder was made although a settings file was beside the program";
+  // It is the file written at exit.
+  SettingsFile written;
+  EXPECT_TRUE(written.Parse(ReadWholeFile(beside.scratch.File(L"Vorndel.ini"))));
+  EXPECT_EQ(written.String(0), L"English");
 
   // Without one, the application-data folder is made.
   InstalledProgram without(ScenarioName() + L"-without");
   StartAndClose(without);
-  EXPECT_TRUE(Exists(app_data));
+  EXPECT_TRUE(Exists(app_data + L"\\Vorndel.ini"));
+  EXPECT_FALSE(Exists(without.scratch.File(L"Vorndel.ini")));
 }
 
 TEST(Shutdown, ExitCommandCloseRequestAndAltF4EndTheProgram) {
