@@ -1,0 +1,38 @@
+#pragma once
+// Test helpers for the loader: decoding bytes into a list of lines, and
+// scratch files on disk.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "docs/encoding.h"
+#include "docs/line_decoding.h"
+
+namespace test_support {
+
+// Lines as a text store would hold them, line feeds included.
+class LineCollector : public LineSink {
+ public:
+  bool AppendToLine(const char16_t* units, std::int32_t count) override;
+  bool EndLine() override;
+  std::vector<std::u16string> lines{std::u16string()};
+  // Sizes of the chunks the decoder produced, in order.
+  std::vector<std::int32_t> chunk_sizes;
+};
+
+std::vector<std::u16string> DecodeAll(std::string_view bytes, EncodingId encoding);
+
+// A file in the temporary folder, removed when the object goes.
+class ScratchFile {
+ public:
+  ScratchFile(std::string_view name, std::string_view bytes);
+  ~ScratchFile();
+  std::u16string Path() const { return path_.u16string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace test_support
