@@ -8,5 +8,7 @@ class BusyCursor {
   ~BusyCursor();
 
  private:
+#ifdef _WIN32
   void* previous_ = nullptr;
+#endif
 };
