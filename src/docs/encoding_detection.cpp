@@ -1,11 +1,17 @@
 #include "docs/encoding_detection.h"
 
+#include "docs/ascii_scan.h"
 #include "platform/code_page.h"
 
 namespace encoding_detection {
 namespace {
 
 bool InRange(std::uint8_t byte, std::uint8_t low, std::uint8_t high) { return byte >= low && byte <= high; }
+
+// The index of the first byte from i on that is 0x80 or above, or size.
+std::uint32_t SkipAscii(const std::uint8_t* data, std::uint32_t i, std::uint32_t size) {
+  return static_cast<std::uint32_t>(ascii_scan::SkipAscii(data + i, data + size) - data);
+}
 
 bool HasUtf8Mark(const std::uint8_t* data, std::uint32_t size) {
   return size > 2 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF;
@@ -27,6 +33,8 @@ bool IsValidUtf8(const std::uint8_t* data, std::uint32_t size) {
   std::uint32_t i = HasUtf8Mark(data, size) ? 3 : 0;
   int expected = 0;
   for (; i < size; ++i) {
+    if (expected == 0) i = SkipAscii(data, i, size);
+    if (i >= size) break;
     std::uint8_t byte = data[i];
     if (expected > 0) {
       if (!InRange(byte, 0x80, 0xBF)) return false;
@@ -55,8 +63,10 @@ bool IsValidUtf8(const std::uint8_t* data, std::uint32_t size) {
 std::int64_t ShiftJisScore(const std::uint8_t* data, std::uint32_t size) {
   std::int64_t score = 0;
   for (std::uint32_t i = 0; i < size; ++i) {
+    i = SkipAscii(data, i, size);
+    if (i >= size) break;
     std::uint8_t byte = data[i];
-    if (byte < 0x80 || InRange(byte, 0xA1, 0xDF)) continue;
+    if (InRange(byte, 0xA1, 0xDF)) continue;
     if (byte == 0x80 || byte == 0xA0 || byte >= 0xFD) return 0;
     if (i + 1 >= size || !InRange(data[i + 1], 0x40, 0xFC) || data[i + 1] == 0x7F) return 0;
     score += 2;
@@ -68,8 +78,9 @@ std::int64_t ShiftJisScore(const std::uint8_t* data, std::uint32_t size) {
 std::int64_t EucJpScore(const std::uint8_t* data, std::uint32_t size) {
   std::int64_t score = 0;
   for (std::uint32_t i = 0; i < size; ++i) {
+    i = SkipAscii(data, i, size);
+    if (i >= size) break;
     std::uint8_t byte = data[i];
-    if (byte < 0x80) continue;
     if (InRange(byte, 0xA1, 0xFE) && i + 1 < size && InRange(data[i + 1], 0xA1, 0xFE)) {
       score += 2;
       i += 1;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "docs/ascii_scan.h"
 #include "docs/jis_conversion.h"
 #include "platform/code_page.h"
 
@@ -135,7 +136,11 @@ std::int32_t TextFileReader::DecodeMultiByteRuns(char16_t* chunk) {
   const bool utf8 = encoding_ == kUtf8;
   const std::uint8_t* window_end = at_ + std::min<std::ptrdiff_t>(end_ - at_, kInputWindow);
   const std::uint8_t* run = at_;
-  const std::uint8_t* at = at_;
+  // Characters never take a line break as a trail byte, so stepping over
+  // them ends exactly at a break inside the window: only a line that goes
+  // on past the window needs the steps.
+  const std::uint8_t* at = ascii_scan::FindLineBreak(at_, window_end);
+  if (at == window_end) at = run;
   while (at < window_end) {
     std::uint8_t byte = *at;
     if (byte < 0x80) {

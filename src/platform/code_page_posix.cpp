@@ -8,6 +8,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -84,6 +85,15 @@ class Output {
     ++written_;
   }
   std::int32_t Result() const { return overflow_ ? 0 : written_; }
+  // For copying runs directly: room left, where the next unit goes, and how
+  // many were written there.
+  std::int32_t Room() const { return overflow_ ? 0 : left_; }
+  char16_t* Cursor() const { return at_; }
+  void Advance(std::int32_t units) {
+    at_ += units;
+    left_ -= units;
+    written_ += units;
+  }
 
  private:
   char16_t* at_;
@@ -124,8 +134,20 @@ char32_t DecodeUtf8Sequence(unsigned char lead, const unsigned char*& at, const 
   return (code << 6) | bits;
 }
 
+// Copies the ASCII bytes from at on while they fit; returns where they end.
+const unsigned char* CopyAscii(const unsigned char* at, const unsigned char* end, Output& out) {
+  const unsigned char* limit = at + std::min<std::ptrdiff_t>(out.Room(), end - at);
+  const unsigned char* from = at;
+  char16_t* to = out.Cursor();
+  while (from < limit && *from < 0x80) *to++ = *from++;
+  out.Advance(static_cast<std::int32_t>(from - at));
+  return from;
+}
+
 std::int32_t Utf8ToUtf16(const unsigned char* at, const unsigned char* end, Output& out) {
   while (at < end) {
+    at = CopyAscii(at, end, out);
+    if (at == end) break;
     unsigned char byte = *at++;
     out.Put(byte < 0x80 ? byte : DecodeUtf8Sequence(byte, at, end));
   }
@@ -135,6 +157,8 @@ std::int32_t Utf8ToUtf16(const unsigned char* at, const unsigned char* end, Outp
 std::int32_t ShiftJisToUtf16(const unsigned char* at, const unsigned char* end, Output& out) {
   const ShiftJisPairs& pairs = Pairs();
   while (at < end) {
+    at = CopyAscii(at, end, out);
+    if (at == end) break;
     unsigned char byte = *at++;
     if (!IsShiftJisLead(byte)) {
       out.Put(ShiftJisSingle(byte));
