@@ -42,8 +42,9 @@ TextFileReader::TextFileReader(const std::uint8_t* data, std::uint32_t size, Enc
     : at_(data), end_(data + size), encoding_(encoding) {
   if (encoding == kUtf16Le || encoding == kUtf16Be) {
     end_ = data + (size & ~1u);
-    std::uint8_t first = encoding == kUtf16Le ? 0xFF : 0xFE;
-    if (end_ - at_ >= 2 && at_[0] == first && at_[1] == (first ^ 0x01)) at_ += 2;
+    const std::uint8_t mark[2] = {static_cast<std::uint8_t>(encoding == kUtf16Le ? 0xFF : 0xFE),
+                                  static_cast<std::uint8_t>(encoding == kUtf16Le ? 0xFE : 0xFF)};
+    if (end_ - at_ >= 2 && at_[0] == mark[0] && at_[1] == mark[1]) at_ += 2;
   } else if (encoding == kUtf8 && size > 2 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
     at_ += 3;
   }

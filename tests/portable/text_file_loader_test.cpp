@@ -90,6 +90,14 @@ TEST_F(TextFileLoader, FailuresChangeNothing) {
   EXPECT_EQ(Load(latin, kSingleByte), kLoadFailed);
 }
 
+TEST_F(TextFileLoader, FilesOfFourGibibytesOrMoreFail) {
+  ScratchFile huge("load_huge.txt", "");
+  std::filesystem::resize_file(std::filesystem::path(huge.Path()), 0x100000000ull);  // sparse
+  EXPECT_EQ(Load(huge), kLoadFailed);
+  EXPECT_TRUE(text.path.Empty());
+  EXPECT_EQ(StoreLines(text.store), (Lines{u""}));
+}
+
 TEST_F(TextFileLoader, ReloadIntoItsOwnPathAfterClearing) {
   ScratchFile file("load_reload.txt", "\x1B$B$3$s\x1B(B\nx");
   ASSERT_EQ(Load(file), kLoadedText);
