@@ -60,18 +60,22 @@ class Random {
   std::uint64_t state_ = 42;
 };
 
-const char* const kWords[] = {"the", "editor", "loads", "pages", "quickly", "with", "markup", "and", "styles",
-                              "for", "every", "section", "of", "site", "content", "news", "archive", "about"};
+const char* const kWords[] = {"the",   "editor", "loads",   "pages", "quickly", "with",
+                              "markup", "and",   "styles",  "for",   "every",   "section",
+                              "of",    "site",   "content", "news",  "archive", "about"};
 // All of these exist in code page 932.
-const char* const kJapanese[] = {"日本語のテキスト", "こんにちは世界", "お問い合わせ", "会社概要", "新着情報",
-                                 "サイトマップ", "東京都千代田区", "株式会社", "ｶﾀｶﾅ", "個人情報の取り扱い"};
+const char* const kJapanese[] = {"日本語のテキスト", "こんにちは世界", "お問い合わせ",
+                                 "会社概要",         "新着情報",       "サイトマップ",
+                                 "東京都千代田区",   "株式会社",       "ｶﾀｶﾅ",
+                                 "個人情報の取り扱い"};
 const char* const kTags[] = {"p", "li", "span", "td", "h3", "dd"};
 
 std::string Words(Random& random, int count) {
   std::string text;
   for (int i = 0; i < count; ++i) {
     if (i) text += ' ';
-    text += random.Next(5) == 0 ? kJapanese[random.Next(std::size(kJapanese))] : kWords[random.Next(std::size(kWords))];
+    bool japanese = random.Next(5) == 0;
+    text += japanese ? kJapanese[random.Next(std::size(kJapanese))] : kWords[random.Next(std::size(kWords))];
   }
   return text;
 }

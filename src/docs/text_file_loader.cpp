@@ -16,7 +16,9 @@ constexpr std::uint64_t kLargestFile = 0xFFFFFFFFull;
 class StoreSink : public LineSink {
  public:
   StoreSink(TextStore& store, MappedFile& file) : store_(store), file_(file) {}
-  bool AppendToLine(const char16_t* units, std::int32_t count) override { return store_.AppendToLastLine(units, count); }
+  bool AppendToLine(const char16_t* units, std::int32_t count) override {
+    return store_.AppendToLastLine(units, count);
+  }
   bool EndLine() override { return store_.EndLastLine(); }
   void Decoded(const std::uint8_t* end) override { file_.DoneWith(end); }
 

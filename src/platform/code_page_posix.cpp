@@ -105,7 +105,10 @@ class Output {
 // Decodes the sequence whose lead byte (>= 0x80) was just taken; `at`
 // points after it and is moved past what the sequence consumed.
 char32_t DecodeUtf8Sequence(unsigned char lead, const unsigned char*& at, const unsigned char* end) {
-  int trail_count = lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2 : lead >= 0xF0 && lead <= 0xF4 ? 3 : 0;
+  int trail_count = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) trail_count = 1;
+  if (lead >= 0xE0 && lead <= 0xEF) trail_count = 2;
+  if (lead >= 0xF0 && lead <= 0xF4) trail_count = 3;
   if (trail_count == 0) return kReplacement;
   if (end - at < trail_count) {
     at = end;
