@@ -1,5 +1,7 @@
 #include "docs/encoding_detection.h"
 
+#include <algorithm>
+
 #include "docs/ascii_scan.h"
 #include "platform/code_page.h"
 
@@ -11,6 +13,18 @@ bool InRange(std::uint8_t byte, std::uint8_t low, std::uint8_t high) { return by
 // The index of the first byte from i on that is 0x80 or above, or size.
 std::uint32_t SkipAscii(const std::uint8_t* data, std::uint32_t i, std::uint32_t size) {
   return static_cast<std::uint32_t>(ascii_scan::SkipAscii(data + i, data + size) - data);
+}
+
+// Continuation bytes a lead byte (0x80 or above) announces, up to the old
+// five-byte limit; -1 for a byte that cannot start a sequence.
+int Utf8TrailCount(std::uint8_t lead) {
+  if (lead <= 0xC1) return -1;
+  if (lead <= 0xDF) return 1;
+  if (lead <= 0xEF) return 2;
+  if (lead <= 0xF7) return 3;
+  if (lead <= 0xFB) return 4;
+  if (lead <= 0xFD) return 5;
+  return -1;
 }
 
 bool HasUtf8Mark(const std::uint8_t* data, std::uint32_t size) {
@@ -31,30 +45,12 @@ int DetectByScores(const std::uint8_t* data, std::uint32_t size, bool shift_jis_
 
 bool IsValidUtf8(const std::uint8_t* data, std::uint32_t size) {
   std::uint32_t i = HasUtf8Mark(data, size) ? 3 : 0;
-  int expected = 0;
-  for (; i < size; ++i) {
-    if (expected == 0) i = SkipAscii(data, i, size);
-    if (i >= size) break;
-    std::uint8_t byte = data[i];
-    if (expected > 0) {
-      if (!InRange(byte, 0x80, 0xBF)) return false;
-      --expected;
-    } else if (byte < 0x80) {
-      continue;
-    } else if (byte <= 0xC1) {
-      return false;
-    } else if (byte <= 0xDF) {
-      expected = 1;
-    } else if (byte <= 0xEF) {
-      expected = 2;
-    } else if (byte <= 0xF7) {
-      expected = 3;
-    } else if (byte <= 0xFB) {
-      expected = 4;
-    } else if (byte <= 0xFD) {
-      expected = 5;
-    } else {
-      return false;
+  while ((i = SkipAscii(data, i, size)) < size) {
+    int trail_count = Utf8TrailCount(data[i]);
+    if (trail_count < 0) return false;
+    const auto end = static_cast<std::uint32_t>(std::min<std::uint64_t>(size, std::uint64_t{i} + 1 + trail_count));
+    for (++i; i < end; ++i) {
+      if (!InRange(data[i], 0x80, 0xBF)) return false;
     }
   }
   return true;
@@ -68,7 +64,7 @@ std::int64_t ShiftJisScore(const std::uint8_t* data, std::uint32_t size) {
     std::uint8_t byte = data[i];
     if (InRange(byte, 0xA1, 0xDF)) continue;
     if (byte == 0x80 || byte == 0xA0 || byte >= 0xFD) return 0;
-    if (i + 1 >= size || !InRange(data[i + 1], 0x40, 0xFC) || data[i + 1] == 0x7F) return 0;
+    if (size - i < 2 || !InRange(data[i + 1], 0x40, 0xFC) || data[i + 1] == 0x7F) return 0;
     score += 2;
     ++i;
   }
@@ -81,13 +77,13 @@ std::int64_t EucJpScore(const std::uint8_t* data, std::uint32_t size) {
     i = SkipAscii(data, i, size);
     if (i >= size) break;
     std::uint8_t byte = data[i];
-    if (InRange(byte, 0xA1, 0xFE) && i + 1 < size && InRange(data[i + 1], 0xA1, 0xFE)) {
+    if (InRange(byte, 0xA1, 0xFE) && size - i > 1 && InRange(data[i + 1], 0xA1, 0xFE)) {
       score += 2;
       i += 1;
-    } else if (byte == 0x8E && i + 1 < size && InRange(data[i + 1], 0xA1, 0xDF)) {
+    } else if (byte == 0x8E && size - i > 1 && InRange(data[i + 1], 0xA1, 0xDF)) {
       score += 2;
       i += 1;
-    } else if (byte == 0x8F && i + 2 < size && InRange(data[i + 1], 0xA1, 0xFE) &&
+    } else if (byte == 0x8F && size - i > 2 && InRange(data[i + 1], 0xA1, 0xFE) &&
                InRange(data[i + 2], 0xA1, 0xFE)) {
       score += 3;
       i += 2;
@@ -106,7 +102,7 @@ int ChooseEncoding(const std::uint8_t* data, std::uint32_t size, int choice, boo
   if (data[0] == 0xFE && data[1] == 0xFF) return kUtf16Be;
   // The last byte is left out of the scan: a lone high byte there decides
   // nothing, and an escape needs a byte after it.
-  for (std::uint32_t i = 0; i + 1 < size; ++i) {
+  for (std::uint32_t i = 0; i < size - 1; ++i) {
     if (data[i] >= 0x80) return DetectByScores(data, size, shift_jis_available);
     if (data[i] == 0x1B && (data[i + 1] == '$' || data[i + 1] == '(')) {
       return shift_jis_available ? kIso2022Jp : kSingleByte;

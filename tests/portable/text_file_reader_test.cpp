@@ -151,3 +151,17 @@ TEST(TextFileReader, Iso2022JpDesignationsAndShifts) {
   EXPECT_EQ(DecodeAll("\x1B$B$3\r\n$s$", kIso2022Jp), (Lines{u"\u3053\n", u"\u3093"}));
   EXPECT_EQ(DecodeAll("\x1B$B$\n$\"", kIso2022Jp), (Lines{u"\u30FB\n", u"\u3042"}));
 }
+
+TEST(TextFileReader, DecodingStopsWhenTheSinkRefuses) {
+  class RefusingSink : public test_support::LineCollector {
+   public:
+    bool EndLine() override { return ++line_ends < 2 && LineCollector::EndLine(); }
+    int line_ends = 0;
+  } sink;
+  const std::string bytes = "one\ntwo\nthree\nfour";
+  TextFileReader reader(reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<std::uint32_t>(bytes.size()),
+                        kSingleByte);
+  EXPECT_FALSE(DecodeLines(reader, sink));
+  EXPECT_EQ(sink.line_ends, 2);
+  EXPECT_EQ(sink.lines, (Lines{u"one\n", u"two"}));
+}
