@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "support/decoded_lines.h"
+#include "support/scratch_file.h"
 
 namespace {
 // 2020-01-01 and 2100-01-01 as FILETIME values.

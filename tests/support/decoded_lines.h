@@ -1,8 +1,6 @@
 #pragma once
-// Test helpers for the loader: decoding bytes into a list of lines, and
-// scratch files on disk.
+// Decoding bytes into a list of lines, for tests of the loader's decoders.
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,16 +21,5 @@ class LineCollector : public LineSink {
 };
 
 std::vector<std::u16string> DecodeAll(std::string_view bytes, EncodingId encoding);
-
-// A file in the temporary folder, removed when the object goes.
-class ScratchFile {
- public:
-  ScratchFile(std::string_view name, std::string_view bytes);
-  ~ScratchFile();
-  std::u16string Path() const { return path_.u16string(); }
-
- private:
-  std::filesystem::path path_;
-};
 
 }  // namespace test_support

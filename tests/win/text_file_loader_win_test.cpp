@@ -6,7 +6,7 @@
 
 #include "docs/text_file_loader.h"
 #include "platform/mapped_file.h"
-#include "support/decoded_lines.h"
+#include "support/scratch_file.h"
 #include "support/fixed_width_layout.h"
 #include "support/store_text.h"
 
