@@ -31,6 +31,24 @@ TEST(CodePage, ShiftJisConversion) {
   EXPECT_EQ(Convert(932, std::string_view("\x81\0A", 3)), std::u16string(u"\u30FB\0A", 3));
 }
 
+// Every single byte and every byte pair with a high first byte, folded into
+// one FNV-1a hash; the value is that of the Windows conversion, so the
+// native stand-in has to agree with it everywhere.
+TEST(CodePage, ShiftJisAgreesWithTheSystemOnAllPairs) {
+  std::uint32_t hash = 2166136261u;
+  auto fold = [&hash](std::uint32_t value) { hash = (hash ^ value) * 16777619u; };
+  for (unsigned first = 0; first < 256; ++first) {
+    for (unsigned second = first < 0x80 ? 256 : 0; second <= 256; ++second) {
+      const char bytes[2] = {static_cast<char>(first), static_cast<char>(second)};
+      char16_t out[4];
+      std::int32_t count = code_page::ToUtf16(932, bytes, second == 256 ? 1 : 2, out, 4);
+      fold(static_cast<std::uint32_t>(count));
+      for (std::int32_t i = 0; i < count; ++i) fold(out[i]);
+    }
+  }
+  EXPECT_EQ(hash, 994167321u);
+}
+
 TEST(CodePage, Utf8ReplacementRules) {
   EXPECT_EQ(Convert(65001, "\xE3\x81\x82\xF0\x9F\x98\x80\xEF\xBF\xBF"), u"\u3042\U0001F600\uFFFF");
   EXPECT_EQ(Convert(65001, "\xC0\x80\xE3\x41\x81"), u"\uFFFD\uFFFD\uFFFD" u"A\uFFFD");
