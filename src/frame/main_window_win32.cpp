@@ -52,6 +52,19 @@ window_placement::Rect Placement(bool settings_read) {
   return window_placement::Centred(work.right - work.left, work.bottom - work.top);
 }
 
+// "path  (n lines, encoding, line breaks)".
+bool FileListItem(const LoadedText& text, WideString& item) {
+  WideString encoding, line_breaks;
+  language_module::String(string_ids::kEncodingNames + text.encoding, encoding, language_module::kLongStringLimit);
+  language_module::String(string_ids::kLineBreakNames + text.line_breaks, line_breaks,
+                          language_module::kLongStringLimit);
+  wchar_t count[16];
+  wsprintfW(count, L"%d", static_cast<int>(text.store.LineCount()));
+  return item.Assign(text.path.View()) && item.Append(u"  (") &&
+         item.Append(reinterpret_cast<const char16_t*>(count)) && item.Append(u" lines, ") &&
+         item.Append(encoding.View()) && item.Append(u", ") && item.Append(line_breaks.View()) && item.Append(u")");
+}
+
 void CreateFileList(HWND window) {
   HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
                               0, 0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFileListId)),
@@ -130,8 +143,11 @@ void ShowFiles() {
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
   const OpenedFiles& files = Frame().files;
-  for (std::size_t i = 0; i < files.Count(); ++i)
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(files.At(i).path.Text())));
+  for (std::size_t i = 0; i < files.Count(); ++i) {
+    WideString item;
+    if (!FileListItem(files.At(i), item)) continue;
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item.Text())));
+  }
   SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(files.Active()), 0);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);

@@ -56,34 +56,26 @@ void ResolveLink(WideString& name) {
   name.Assign(reinterpret_cast<const char16_t*>(target));
 }
 
-// The file must be there and readable to be opened at all.
-bool Readable(const WideString& name) {
-  HANDLE file = CreateFileW(Wide(name.Text()), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  CloseHandle(file);
-  return true;
-}
-
 }  // namespace
 
 void OpenName(std::u16string_view given) {
   WideString name;
   if (given.empty() || !name.Assign(given)) return;
   if (IsShellLink(name)) ResolveLink(name);
-  if (PathIsDirectoryW(Wide(name.Text()))) return;
-  if (!Readable(name)) {
-    error_box::Show(string_ids::kCannotOpen);
-    return;
-  }
-  switch (Frame().files.Open(name.View())) {
+  if (PathIsDirectoryW(Wide(name.Text())) || !Frame().line_layout) return;
+  OpenedFiles& files = Frame().files;
+  switch (files.Open(name.View(), *Frame().line_layout)) {
     case OpenedFiles::kFailed:
       error_box::Show(string_ids::kCannotOpen);
       break;
-    case OpenedFiles::kOpened:
+    case OpenedFiles::kOpened: {
+      // Plain ASCII detects as single-byte; it is saved as the default.
+      LoadedText& text = files.At(static_cast<std::size_t>(files.Active()));
+      if (text.encoding == kSingleByte) text.encoding = static_cast<EncodingId>(ProcessSettings().default_encoding);
       recent_files::Add(ProcessSettings().recent_files, name.View());
       main_window::ShowFiles();
       break;
+    }
     case OpenedFiles::kActivated:
       main_window::ShowFiles();
       break;

@@ -37,7 +37,7 @@ bool Run(bool logoff) {
   FrameState& frame = Frame();
   Settings& settings = ProcessSettings();
   if (settings.reopen_documents) TakeSnapshot(settings);
-  frame.files = OpenedFiles();
+  frame.files.Clear();
   main_window::SavePlacement();
   SaveSettingsFile(frame.settings_file_path.View(), settings);
   if (frame.accelerators) DestroyAcceleratorTable(static_cast<HACCEL>(frame.accelerators));

@@ -12,8 +12,10 @@
 #include "frame/os_version.h"
 #include "frame/settings_location.h"
 #include "frame/single_instance.h"
+#include "frame/string_ids.h"
 #include "platform/heap.h"
 #include "platform/shell_folders.h"
+#include "platform/text_measurer.h"
 #include "settings/load_settings.h"
 #include "settings/open_documents.h"
 #include "settings/settings.h"
@@ -77,11 +79,41 @@ void ReopenPreviousDocuments() {
   main_window::ShowFiles();
 }
 
+// The editor font set from the settings, and the layout over it that every
+// loaded text shares.
+bool CreateTextMetrics() {
+  const Settings& settings = ProcessSettings();
+  auto measurer = platform::CreateScreenTextMeasurer();
+  if (!measurer) return false;
+  auto metrics = std::make_unique<TextMetrics>(std::move(measurer));
+  metrics->SetFaceName(settings.font_face.View());
+  metrics->SetFontSize(settings.font_size);
+  metrics->SetLineSpacing(settings.line_spacing);
+  metrics->SetTabWidth(settings.tab_width);
+  if (!metrics->RebuildFonts()) return false;
+  FrameState& frame = Frame();
+  frame.line_layout = std::make_unique<MetricsLineLayout>(*metrics);
+  frame.metrics = std::move(metrics);
+  return true;
+}
+
+// What the frame still holds goes before the private heap it lives in.
+void ReleaseFrame() {
+  FrameState& frame = Frame();
+  frame.files.Clear();
+  frame.line_layout.reset();
+  frame.metrics.reset();
+}
+
 // Reads the settings, makes the main window, reopens the previous run's
 // documents and opens the command-line files.
 bool CreateFrame(const SettingsReader& reader, const Arguments& arguments, int show_command) {
   LoadSettings(reader, ProcessSettings(), HostShellFolders(),
                [](std::uint32_t id) { return language_module::StringView(id); });
+  if (!CreateTextMetrics()) {
+    error_box::Show(string_ids::kOutOfMemory);
+    return false;
+  }
   if (!main_window::Create(reader.Valid(), show_command)) return false;
   ReopenPreviousDocuments();
   for (int i = 1; i < arguments.Count(); ++i) open_from_outside::OpenName(arguments.Values()[i]);
@@ -157,6 +189,7 @@ int Run(HINSTANCE instance, int show_command) {
     exit_code = MessageLoop();
     language_module::Unload();
   }
+  ReleaseFrame();
 
   html_help::Uninitialize();
   heap::DestroyPrivate();

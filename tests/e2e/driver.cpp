@@ -197,6 +197,12 @@ bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen) {
 void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
 
 std::vector<std::wstring> OpenedFiles(HWND main_window) {
+  std::vector<std::wstring> paths;
+  for (const auto& item : OpenedFileItems(main_window)) paths.push_back(item.substr(0, item.find(L"  (")));
+  return paths;
+}
+
+std::vector<std::wstring> OpenedFileItems(HWND main_window) {
   std::vector<std::wstring> files;
   HWND list = GetDlgItem(main_window, 420);
   DWORD_PTR count = 0;

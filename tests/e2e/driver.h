@@ -71,8 +71,10 @@ struct MessageBoxSeen {
 bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen);
 void PressOk(HWND box);
 
-// The file list the main window shows (one full path per item) and the
-// index of the selected, active one.
+// The file list the main window shows: per item the full path followed by
+// "  (" and what loading found (lines, encoding, line breaks) and ")".
+std::vector<std::wstring> OpenedFileItems(HWND main_window);
+// The paths alone, and the index of the selected, active file.
 std::vector<std::wstring> OpenedFiles(HWND main_window);
 int ActiveFile(HWND main_window);
 // Waits until the list holds count files.

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "frame/opened_files.h"
+#include "support/fixed_width_layout.h"
+#include "support/scratch_file.h"
 #include "frame/recent_files.h"
 #include "frame/window_placement.h"
 
@@ -34,22 +36,45 @@ TEST(RecentFiles, AKnownPathMovesToTheFrontWithItsLineInAnyLetterCase) {
   EXPECT_EQ(list[2].path.View(), Path(1));
 }
 
-TEST(OpenedFiles, AFileIsOpenOnceAndAskingAgainActivatesIt) {
+TEST(OpenedFiles, AFileIsLoadedOnceAndAskingAgainActivatesIt) {
+  test_support::ScratchFile a("vorndel_opened_a.html", "<p>\r\n</p>\r\n");
+  test_support::ScratchFile b("vorndel_opened_b.css", "\xEF\xBB\xBFp {}\n");
+  FixedWidthLayout layout;
   OpenedFiles files;
   EXPECT_EQ(files.Active(), -1);
-  EXPECT_EQ(files.Open(u""), OpenedFiles::kFailed);
-  EXPECT_EQ(files.Open(u"C:\\a.html"), OpenedFiles::kOpened);
-  EXPECT_EQ(files.Open(u"C:\\b.css"), OpenedFiles::kOpened);
+  EXPECT_EQ(files.Open(a.Path(), layout), OpenedFiles::kOpened);
+  EXPECT_EQ(files.Open(b.Path(), layout), OpenedFiles::kOpened);
   EXPECT_EQ(files.Active(), 1);
-  EXPECT_EQ(files.Open(u"c:\\A.HTML"), OpenedFiles::kActivated);
+  EXPECT_EQ(files.At(0).store.LineCount(), 3);
+  EXPECT_EQ(files.At(0).line_breaks, kCrLf);
+  EXPECT_EQ(files.At(1).line_breaks, kLf);
+  EXPECT_EQ(files.At(1).encoding, kUtf8);
+
+  std::u16string a_upper = a.Path();
+  for (char16_t& unit : a_upper)
+    if (unit >= u'a' && unit <= u'z') unit = static_cast<char16_t>(unit - u'a' + u'A');
+  EXPECT_EQ(files.Open(a_upper, layout), OpenedFiles::kActivated);
   EXPECT_EQ(files.Active(), 0);
   EXPECT_EQ(files.Count(), 2u);
-  EXPECT_EQ(files.Find(u"C:\\B.css"), 1);
-  EXPECT_EQ(files.Find(u"C:\\b.cs"), -1);
+  EXPECT_EQ(files.Find(b.Path()), 1);
   EXPECT_TRUE(files.Select(1));
   EXPECT_FALSE(files.Select(2));
   EXPECT_FALSE(files.Select(-1));
   EXPECT_EQ(files.Active(), 1);
+  files.Clear();
+  EXPECT_EQ(files.Count(), 0u);
+  EXPECT_EQ(files.Active(), -1);
+}
+
+TEST(OpenedFiles, MissingFilesAndEmptyPathsFailWithoutChangingTheList) {
+  test_support::ScratchFile empty("vorndel_opened_empty.txt", "");
+  FixedWidthLayout layout;
+  OpenedFiles files;
+  EXPECT_EQ(files.Open(empty.Path(), layout), OpenedFiles::kOpened);  // there, just empty
+  EXPECT_EQ(files.Open(empty.Path() + u"-gone", layout), OpenedFiles::kFailed);
+  EXPECT_EQ(files.Open(u"", layout), OpenedFiles::kFailed);
+  EXPECT_EQ(files.Count(), 1u);
+  EXPECT_EQ(files.Active(), 0);
 }
 
 TEST(WindowPlacement, SavedRectanglesAreFittedIntoTheWorkArea) {
