@@ -49,6 +49,9 @@ class LineRecord {
   // Gives an empty line its own buffer of 32 + announced units.
   bool AllocateBuffer(std::int32_t announced);
   bool InsertUnits(const char16_t* text, std::int32_t count, std::int32_t column);
+  // Makes sure an own buffer holds at least units units, so that edits up to
+  // that length cannot fail; the text is unchanged.
+  bool Reserve(std::int32_t units);
   // The range must lie inside the line.
   void DeleteUnits(std::int32_t column, std::int32_t count);
   // Points the line at text it does not own (a load arena); gap at the end.
@@ -63,6 +66,8 @@ class LineRecord {
   LineStorage* Storage() const;
   LineStorage* EnsureStorage();
   void DropStorageIfPlain();
+  bool Grow(std::int64_t capacity);
+  void MoveGap(std::int32_t column);
 
   LineRecord* previous_ = nullptr;
   LineRecord* next_ = nullptr;

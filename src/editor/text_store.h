@@ -102,7 +102,11 @@ class TextStore {
   LineRecord* CreateLine();
   void LinkBefore(LineRecord* line, LineRecord* successor);
   // Lays the line out after a change and adjusts the totals.
-  void LayOut(LineRecord& line);
+  bool LayOut(LineRecord& line);
+  bool InsertLines(LineRecord& line, std::int32_t index, std::int32_t column, const char16_t* text,
+                   std::int32_t count, TextPosition* end);
+  void FreeChain(LineRecord* first);
+  bool AppendRun(const char16_t* units, std::int32_t count);
 
   LineLayout& layout_;
   std::int32_t wrap_width_;
