@@ -90,10 +90,12 @@ class TextStore {
   // false when some line's rows could not be stored.
   bool RelayoutAll();
 
-  // Bulk filling by the loader. The last line is filled in place without
-  // per-run layout: append runs (no line breaks; false otherwise or on
-  // memory), end it with a line feed (which starts a new empty last line),
-  // and call FinishLoading when done so the last line is laid out.
+  // Bulk filling by the loader, cheap per line: runs go to the end of the
+  // last line, whose text sits exactly sized in a shared arena (long lines in
+  // a buffer of their own), and a line is laid out once, when it ends.
+  // AppendToLastLine refuses runs holding CR or LF (false, nothing changed)
+  // and fails on memory; EndLastLine appends the line feed and starts a new
+  // empty last line; FinishLoading lays out the last line after the last run.
   bool AppendToLastLine(const char16_t* units, std::int32_t count);
   bool EndLastLine();
   void FinishLoading();
@@ -118,6 +120,5 @@ class TextStore {
   std::int32_t line_count_ = 0;
   std::int32_t total_rows_ = 0;
   std::int32_t longest_width_ = 0;
-  bool last_line_pending_ = false;  // filled by the loader, not yet laid out
   SelectionState selection_;
 };
