@@ -1,5 +1,7 @@
 #include "editor/document_editor.h"
 
+#include <algorithm>
+
 #include "editor/selection.h"
 
 DocumentEditor::DocumentEditor(TextStore& store, DocumentLayout& layout, EditorParent& parent, EditorView* view)
@@ -10,8 +12,11 @@ TextPosition DocumentEditor::At(std::int32_t line, std::int32_t column) {
 }
 
 TextPosition DocumentEditor::Refreshed(const TextPosition& position) {
-  const line_geometry::ColumnPlace place = layout_.ColumnToX(position.line, position.column);
-  return {position.line, position.column, place.row_end && position.x == 0 ? 0 : place.x};
+  // Positions from outside (bookmarks, search results) may be stale.
+  const std::int32_t line = std::clamp(position.line, 0, store_.LineCount() - 1);
+  const std::int32_t column = std::clamp(position.column, 0, store_.Line(line)->TextLength());
+  const line_geometry::ColumnPlace place = layout_.ColumnToX(line, column);
+  return {line, column, place.row_end && position.x == 0 ? 0 : place.x};
 }
 
 void DocumentEditor::CaretTo(const TextPosition& position) { Collapse(Refreshed(position)); }
@@ -30,12 +35,7 @@ void DocumentEditor::Collapse(const TextPosition& position) {
 void DocumentEditor::NoteInsertedLines() {
   const std::int32_t margin_width = layout_.MarginWidth();
   layout_.NoteLineCount();
-  if (layout_.MarginWidth() == margin_width) return;
-  const SelectionState& state = store_.Selection();
-  const TextPosition caret = Refreshed(state.caret);
-  selection::Set(store_.Selection(), Refreshed(state.anchor), caret);
-  remembered_x_ = caret.x;
-  Refresh(0, 0);
+  if (layout_.MarginWidth() != margin_width) Refresh(0, 0);
 }
 
 void DocumentEditor::Record(UndoRecord* record) {

@@ -38,9 +38,9 @@ class DocumentEditor {
   // The position of a column with its x (at a row boundary, the end of the
   // upper row).
   TextPosition At(std::int32_t line, std::int32_t column);
-  // Moves the caret to the position and drops the selection. An x of 0 on a
-  // row boundary keeps the caret at the start of the lower row; any other x
-  // is taken from the layout.
+  // Moves the caret to the position (clamped into the text) and drops the
+  // selection. An x of 0 on a row boundary keeps the caret at the start of
+  // the lower row; any other x is taken from the layout.
   void CaretTo(const TextPosition& position);
   // Selects from anchor to caret (x as for CaretTo).
   void Select(const TextPosition& anchor, const TextPosition& caret);
@@ -91,7 +91,8 @@ class DocumentEditor {
   TextPosition Refreshed(const TextPosition& position);
   void Collapse(const TextPosition& position);
   // After lines were inserted: the margin may have widened, moving wrapped
-  // rows; the selection then takes its new x and the whole view is redrawn.
+  // rows, and the whole view is then redrawn. Positions are computed after
+  // this call.
   void NoteInsertedLines();
   void Record(UndoRecord* record);
   void Refresh(std::int32_t from_line, std::int32_t margin_columns);
