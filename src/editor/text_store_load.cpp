@@ -1,0 +1,61 @@
+// Bulk filling by the loader: runs go straight to the end of the last line,
+// into the load arena while the line is short, and the line is laid out once
+// when it ends rather than after every run.
+#include <algorithm>
+#include <cstring>
+
+#include "editor/text_store.h"
+
+bool TextStore::AppendToLastLine(const char16_t* units, std::int32_t count) {
+  if (count < 0 || (count > 0 && !units)) return false;
+  const char16_t* units_end = units + count;
+  if (std::find_if(units, units_end, [](char16_t unit) { return unit == u'\n' || unit == u'\r'; }) != units_end)
+    return false;
+  return AppendRun(units, count);
+}
+
+bool TextStore::AppendRun(const char16_t* units, std::int32_t count) {
+  if (!Valid()) return false;
+  if (count == 0) return true;
+  LineRecord& line = *first_->previous_;
+  const std::int64_t length = static_cast<std::int64_t>(line.Length()) + count;
+  if (length > INT32_MAX / 2) return false;
+  // An empty line gives up its edit buffer for a place in the arena.
+  if (line.Length() == 0 && !line.SharedText()) line.ReleaseStorage();
+  const char16_t* shared = line.SharedText();
+  const bool in_arena = shared || line.Capacity() == 0;
+  if (in_arena && length <= LoadArena::kLongestLine) {
+    char16_t* run = arena_.Extend(const_cast<char16_t*>(shared), line.Length(), count);
+    if (!run) return false;
+    std::memcpy(run + line.Length(), units, sizeof(char16_t) * static_cast<std::size_t>(count));
+    line.AdoptSharedText(run, static_cast<std::int32_t>(length));
+    return true;
+  }
+  return line.AppendForLoad(units, count);
+}
+
+bool TextStore::EndLastLine() {
+  if (!Valid()) return false;
+  LineRecord* next = CreateLine();
+  if (!next) return false;
+  LineRecord& line = *first_->previous_;
+  if (!AppendRun(u"\n", 1)) {
+    pool_.Free(next);
+    return false;
+  }
+  line.FitBuffer();
+  LayOut(line);
+  LinkBefore(next, first_);
+  ++line_count_;
+  total_rows_ += next->RowCount();
+  cached_line_ = next;
+  cached_index_ = line_count_ - 1;
+  return true;
+}
+
+void TextStore::FinishLoading() {
+  if (!Valid()) return;
+  LineRecord& line = *first_->previous_;
+  line.FitBuffer();
+  LayOut(line);
+}
