@@ -213,7 +213,7 @@ TEST(TextPainter, MarginNumbersMarkedLinesAndTheCaretLine) {
   RecordingCanvas margin;
   const PaintedDocument document{fixture.store, fixture.mode, fixture.line_break_style, fixture.marked,
                                  fixture.highlights};
-  text_painter::PaintMargin(margin, fixture.metrics, fixture.style, document, fixture.view);
+  text_painter::PaintMargin(margin, *fixture.metrics, fixture.style, document, fixture.view);
   ASSERT_FALSE(margin.Calls().empty());
   for (const CanvasCall& call : margin.Calls()) {
     EXPECT_TRUE(Has(canvas, call));
