@@ -242,6 +242,25 @@ void Painter::PaintMarginOnly() {
 
 }  // namespace
 
+PaintView ViewOf(DocumentLayout& layout, std::int32_t caret_line) {
+  PaintView view;
+  view.client_width = layout.ClientWidth();
+  view.client_height = layout.ClientHeight();
+  view.margin_width = layout.MarginWidth();
+  view.wrapped = layout.Wrapped();
+  view.first_display_row = layout.FirstVisibleRow();
+  if (view.wrapped) {
+    const RowLocation top = layout.LocateDisplayRow(view.first_display_row);
+    view.first_line = top.line;
+    view.first_row_in_line = top.row;
+  } else {
+    view.first_line = view.first_display_row;
+    view.horizontal_scroll_pixels = layout.HorizontalScrollPixels();
+  }
+  view.caret_line = caret_line;
+  return view;
+}
+
 void Paint(Canvas& canvas, TextMetrics& metrics, const PaintStyle& style, const PaintedDocument& document,
            const PaintView& view, ColourCheckpoints* checkpoints) {
   Painter(canvas, metrics, style, document, view).PaintAll(checkpoints);

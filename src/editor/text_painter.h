@@ -13,6 +13,7 @@
 #include "platform/canvas.h"
 
 class ColourCheckpoints;
+class DocumentLayout;
 class MarkedLines;
 class TextStore;
 
@@ -46,6 +47,9 @@ struct PaintStyle {
 };
 
 namespace text_painter {
+
+// The view of a document's layout as painting needs it.
+PaintView ViewOf(DocumentLayout& layout, std::int32_t caret_line);
 
 // Paints the whole client area. With checkpoints the colouring resumes from
 // the nearest one above the view; without, it runs from the top of the
