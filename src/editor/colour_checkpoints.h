@@ -14,7 +14,7 @@ class TextStore;
 
 class ColourCheckpoints {
  public:
-  static constexpr std::int32_t kDefaultSpacing = 64;
+  static constexpr std::int32_t kDefaultSpacing = 32;
 
   explicit ColourCheckpoints(std::int32_t spacing = kDefaultSpacing);
 
