@@ -8,7 +8,6 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD kPollMs = 50;
 constexpr UINT kMessageTimeoutMs = 5000;
 constexpr int kMessageBoxTextId = 0xFFFF;
 
@@ -29,16 +28,6 @@ std::wstring TextOf(HWND window) {
   SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, kMessageTimeoutMs,
                       &copied);
   return text;
-}
-
-template <typename Test>
-bool WaitFor(DWORD timeout_ms, Test test) {
-  const ULONGLONG end = GetTickCount64() + timeout_ms;
-  for (;;) {
-    if (test()) return true;
-    if (GetTickCount64() >= end) return false;
-    Sleep(kPollMs);
-  }
 }
 
 struct WindowSearch {
@@ -155,7 +144,7 @@ bool Program::Running() const { return process_ && WaitForSingleObject(process_,
 
 HWND Program::WaitMainWindow(DWORD timeout_ms) const {
   HWND found = nullptr;
-  WaitFor(timeout_ms, [&] {
+  WaitUntil(timeout_ms, [&] {
     found = MainWindowOf(id_);
     return found != nullptr || !Running();
   });
@@ -181,7 +170,7 @@ HWND MainWindowOf(DWORD process_id) {
 }
 
 bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen) {
-  return WaitFor(timeout_ms, [&] {
+  return WaitUntil(timeout_ms, [&] {
     for (HWND box : TopLevel(process_id, L"#32770")) {
       HWND text = GetDlgItem(box, kMessageBoxTextId);
       if (!text || !IsWindowVisible(box)) continue;
@@ -229,7 +218,7 @@ int ActiveFile(HWND main_window) {
 }
 
 bool WaitForFiles(HWND main_window, std::size_t count, DWORD timeout_ms) {
-  return WaitFor(timeout_ms, [&] { return OpenedFiles(main_window).size() == count; });
+  return WaitUntil(timeout_ms, [&] { return OpenedFiles(main_window).size() == count; });
 }
 
 bool SendCopyData(HWND window, ULONG_PTR dw_data, const void* bytes, DWORD count) {

@@ -49,8 +49,12 @@ TEST_F(Handover, ASecondStartHandsItsFilesToTheRunningInstance) {
                                             Path(L"b.css") + L"  (2 lines, UTF-8, LF (Unix))"}));
   EXPECT_EQ(ActiveFile(window), 1);
 
+  // A minimised instance is restored by the hand-over.
+  ShowWindow(window, SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(window));
   SecondStart({Path(L"a.html")});
   EXPECT_EQ(ActiveFile(window), 0);
+  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsIconic(window); }));
   Screenshot(ScenarioName());
 }
 
