@@ -125,6 +125,8 @@ TEST_F(LongestWidthTest, RelayoutWithNewWidthsRecounts) {
   Shrink(2, 14);
   ExpectLongest(8);
   Shrink(0, 5);
+  ExpectLongest(5);
+  Shrink(3, 3);
   ExpectLongest(3);
 }
 
