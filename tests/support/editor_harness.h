@@ -1,0 +1,78 @@
+#pragma once
+// A document for editing tests: the fixed-width layout stand-in, a store,
+// an editor whose parent notifications are logged, and texts written with
+// escapes and caret (|) and anchor (^) markers.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "editor/document_editor.h"
+#include "support/fixed_width_geometry.h"
+#include "support/fixed_width_layout.h"
+
+struct Notification {
+  EditorNotify message;
+  std::int32_t line;
+  std::int32_t count;
+  bool operator==(const Notification&) const = default;
+};
+
+class NotificationLog : public EditorParent {
+ public:
+  void Notify(EditorNotify message, std::int32_t line, std::int32_t count) override {
+    entries_.push_back({message, line, count});
+  }
+  // The notifications since the last call.
+  std::vector<Notification> Take() { return std::exchange(entries_, {}); }
+
+ private:
+  std::vector<Notification> entries_;
+};
+
+std::string Describe(const std::vector<Notification>& notifications);
+
+// A text with its caret and, when something is selected, its anchor.
+struct MarkedText {
+  std::u16string text;
+  std::int32_t caret_line = 0;
+  std::int32_t caret_column = 0;
+  bool has_anchor = false;
+  std::int32_t anchor_line = 0;
+  std::int32_t anchor_column = 0;
+};
+
+// Escapes \n \t \r \0 \\ \| \^ \s (space) and \u{hex} (a code point;
+// above U+FFFF a surrogate pair, D800..DFFF a lone unit); other text is
+// UTF-8. | marks the caret, ^ the anchor. Sets ok to false on bad input.
+MarkedText ParseMarked(std::string_view written, bool& ok);
+// The inverse, escaping everything outside printable ASCII.
+std::string WriteMarked(const MarkedText& marked);
+
+// Text, caret, anchor and selection bounds with their x.
+struct EditorSnapshot {
+  std::u16string text;
+  SelectionState selection;
+  bool operator==(const EditorSnapshot& other) const;
+};
+std::string Describe(const EditorSnapshot& snapshot);
+
+class EditorHarness {
+ public:
+  static constexpr std::int32_t kUnitWidth = 8;
+
+  // A wrap width of 0 lays every line out as one row.
+  explicit EditorHarness(std::int32_t wrap_width = 0);
+
+  // Replaces the text and selection; history and notifications start empty.
+  void Load(const MarkedText& marked);
+  EditorSnapshot Snapshot();
+  MarkedText Marked();
+
+  FixedWidthLayout layout{kUnitWidth};
+  TextStore store;
+  FixedWidthGeometry geometry{kUnitWidth};
+  NotificationLog log;
+  DocumentEditor editor;
+};
