@@ -1,0 +1,43 @@
+#pragma once
+// The window services an editor document needs from its control window:
+// parent notifications, scroll bars, invalidation and scrolling of pixels,
+// the system caret and the clipboard. Windows implements it over the
+// control's window; tests record the calls.
+#include <cstdint>
+
+#include "editor/scroll_arithmetic.h"
+#include "platform/canvas.h"
+
+namespace platform {
+class Clipboard;
+}
+
+enum class ScrollBarKind : std::int32_t { kHorizontal = 0, kVertical = 1 };
+
+class ControlWindow {
+ public:
+  virtual ~ControlWindow() = default;
+
+  // Sent (not posted) to the parent window.
+  virtual void NotifyParent(std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam) = 0;
+
+  // Range 0..maximum, page and position, kept visible (disabled) when the
+  // range does not call for scrolling, and redrawn.
+  virtual void SetScrollBar(ScrollBarKind bar, const ScrollBarState& state) = 0;
+  virtual void EnableScrollBar(ScrollBarKind bar, bool enable) = 0;
+  // Moves the pixels inside area by (dx, dy) and invalidates what was
+  // uncovered.
+  virtual void ScrollPixels(std::int32_t dx, std::int32_t dy, const CanvasRect& area) = 0;
+  virtual void Invalidate(const CanvasRect& area) = 0;
+  // Paints what is invalid now rather than at the next idle moment.
+  virtual void PaintNow() = 0;
+
+  virtual bool HasFocus() const = 0;
+  // The system caret (exists only while the control has the focus).
+  virtual void MoveCaret(std::int32_t x, std::int32_t y) = 0;
+  virtual void ShowCaret(bool show) = 0;
+  // The input method's composition window, placed at the caret.
+  virtual void MoveComposition(std::int32_t x, std::int32_t y) = 0;
+
+  virtual platform::Clipboard& Clipboard() = 0;
+};

@@ -1,0 +1,61 @@
+// Painting the client area through a canvas, and asking the window for
+// repaints.
+#include <algorithm>
+
+#include "editor/document.h"
+#include "editor/text_metrics_paint.h"
+#include "editor/text_painter.h"
+
+void Document::Paint(Canvas& canvas) {
+  const SelectionState& state = store_.Selection();
+  PaintHighlights highlights;
+  highlights.has_selection = state.exists;
+  highlights.selection_start = state.start;
+  highlights.selection_end = state.end;
+  highlights.word = highlight_word_.View();
+  highlights.word_case_sensitive = metrics_.CaseSensitiveSearch();
+  highlights.pair = &tag_pair_;
+
+  PaintView view;
+  view.client_width = layout_.ClientWidth();
+  view.client_height = layout_.ClientHeight();
+  view.margin_width = layout_.MarginWidth();
+  view.wrapped = layout_.Wrapped();
+  view.first_display_row = layout_.FirstVisibleRow();
+  const RowLocation top = layout_.LocateDisplayRow(view.first_display_row);
+  view.first_line = top.line;
+  view.first_row_in_line = top.row;
+  view.horizontal_scroll_pixels = layout_.HorizontalScrollPixels();
+  view.caret_line = state.caret.line;
+
+  PaintStyle style;
+  style.colours = settings_.colours;
+  style.bold_tags = settings_.bold_tags;
+  TextMetricsPaint metrics(metrics_);
+  const PaintedDocument document{store_, mode_, line_break_style, marked_lines_, highlights};
+  text_painter::Paint(canvas, metrics, style, document, view, &checkpoints_);
+}
+
+void Document::Invalidate(const CanvasRect& area) {
+  if (window_ && !area.Empty()) window_->Invalidate(area);
+}
+
+void Document::RepaintAll() { Invalidate({0, 0, layout_.ClientWidth(), layout_.ClientHeight()}); }
+
+void Document::RepaintMargin() { Invalidate({0, 0, layout_.MarginWidth(), layout_.ClientHeight()}); }
+
+void Document::InvalidateLines(std::int32_t first, std::int32_t last) {
+  if (first > last) std::swap(first, last);
+  first = std::max(first, 0);
+  last = std::min(last, store_.LineCount() - 1);
+  if (first > last) return;
+  std::int32_t top_row = first;
+  std::int32_t end_row = last + 1;
+  if (layout_.Wrapped()) {
+    top_row = layout_.DisplayRowOf(first, 0);
+    end_row = layout_.DisplayRowOf(last, 0) + store_.Line(last)->RowCount();
+  }
+  const std::int32_t top = std::max(0, layout_.RowTop(top_row));
+  const std::int32_t bottom = std::min(layout_.ClientHeight(), layout_.RowTop(end_row));
+  Invalidate({0, top, layout_.ClientWidth(), bottom});
+}
