@@ -33,10 +33,10 @@ class Document final : private EditorParent, private EditorView {
 
   bool Valid() const { return store_.Valid(); }
 
-  // The control window, or null while there is none (headless use and
-  // after the window went). Not owned.
-  void AttachWindow(ControlWindow* window) { window_ = window; }
-  ControlWindow* Window() const { return window_; }
+  // The control window, owned by the document from now on; null detaches
+  // (headless use). The window goes before the rest of the document.
+  void AttachWindow(std::unique_ptr<ControlWindow> window) { window_ = std::move(window); }
+  ControlWindow* Window() const { return window_.get(); }
 
   TextStore& Store() { return store_; }
   DocumentLayout& Layout() { return layout_; }
@@ -151,7 +151,8 @@ class Document final : private EditorParent, private EditorView {
   TagPairHighlight tag_pair_;
   WideString path_;
   SyntaxMode mode_ = kSyntaxUntitled;
-  ControlWindow* window_ = nullptr;
   std::int32_t caret_y_ = kTopMargin;
   bool caret_shown_ = false;
+  // Last, so that it is destroyed first.
+  std::unique_ptr<ControlWindow> window_;
 };

@@ -12,12 +12,19 @@ DocumentSet& WithFonts(DocumentSet& set, bool wrapped) {
   return set;
 }
 
+RecordingControlWindow& Attach(Document& document) {
+  auto window = std::make_unique<RecordingControlWindow>();
+  RecordingControlWindow& attached = *window;
+  document.AttachWindow(std::move(window));
+  return attached;
+}
+
 }  // namespace
 
 DocumentFixture::DocumentFixture(bool wrapped)
     : set(std::make_unique<platform::FixedTextMeasurer>()),
-      document(WithFonts(set, wrapped).Metrics(), set.Settings()) {
-  document.AttachWindow(&window);
+      document(WithFonts(set, wrapped).Metrics(), set.Settings()),
+      window(Attach(document)) {
   document.Resize(kWidth, kHeight);
   window.Reset();
 }

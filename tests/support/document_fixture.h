@@ -29,5 +29,5 @@ class DocumentFixture {
 
   DocumentSet set;
   Document document;
-  RecordingControlWindow window;
+  RecordingControlWindow& window;
 };
