@@ -36,6 +36,18 @@ bool WrapApplies(const TextMetrics& metrics, std::int32_t wrap_width) {
 }
 
 std::int32_t UnwrappedWidth(TextMetrics& metrics, const char16_t* units, std::int32_t count) {
+  // Most lines hold only measured ordinary units: sum them without branches
+  // first, and take the full advance rules only for lines that need them.
+  // The line feed that ends a line adds nothing.
+  const std::int32_t text_count = count > 0 && units[count - 1] == u'\n' ? count - 1 : count;
+  std::int32_t sum = 0;
+  bool all_ordinary = true;
+  for (std::int32_t i = 0; i < text_count; ++i) {
+    const UnitInfo entry = metrics.Cached(units[i]);
+    sum += entry.width;
+    all_ordinary &= entry.char_class == CharClass::Ordinary;
+  }
+  if (all_ordinary) return sum;
   std::int32_t pen = 0;
   for (std::int32_t i = 0; i < count; ++i) pen = metrics.Advance(units, count, i, pen);
   return pen;

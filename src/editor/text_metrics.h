@@ -41,6 +41,9 @@ class TextMetrics {
     }
     return entry;
   }
+  // The cache entry of a unit as it stands, possibly not yet measured; for
+  // loops that take already measured ordinary units without a call.
+  UnitInfo Cached(char16_t unit) const { return cache_ ? cache_[unit] : UnitInfo{}; }
   // The pen position after unit i of units (count of them) drawn at x.
   std::int32_t Advance(const char16_t* units, std::int32_t count, std::int32_t i, std::int32_t x) {
     return text_advance::After(Measure(units[i], i + 1 < count ? units[i + 1] : 0), x, tab_pixels_);

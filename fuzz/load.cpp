@@ -1,0 +1,64 @@
+// Detection and decoding of arbitrary bytes into a text store.  The first
+// byte picks the encoding choice (0..6, or 7 for detection); the rest is the
+// file.  Traps when a decoded run holds a line break, a chunk overflows, or
+// the store's line count disagrees with the line breaks decoded.
+#include <cstddef>
+#include <cstdint>
+
+#include "docs/encoding_detection.h"
+#include "docs/line_decoding.h"
+#include "editor/line_layout.h"
+#include "editor/line_record.h"
+#include "editor/text_store.h"
+
+namespace {
+
+class UnitWidthLayout : public LineLayout {
+ public:
+  bool Layout(LineRecord& line, std::int32_t) override {
+    RowInfo row{line.Length(), line.Length()};
+    return line.SetLayout(line.Length(), &row, 1);
+  }
+};
+
+class CheckingSink : public LineSink {
+ public:
+  explicit CheckingSink(TextStore& store) : store_(store) {}
+  bool AppendToLine(const char16_t* units, std::int32_t count) override {
+    if (count <= 0 || count > TextFileReader::kChunkUnits) __builtin_trap();
+    for (std::int32_t i = 0; i < count; ++i) {
+      if (units[i] == u'\r' || units[i] == u'\n') __builtin_trap();
+    }
+    return store_.AppendToLastLine(units, count);
+  }
+  bool EndLine() override {
+    ++line_breaks;
+    return store_.EndLastLine();
+  }
+  std::int32_t line_breaks = 0;
+
+ private:
+  TextStore& store_;
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const int choice = data[0] % 8;
+  const std::uint8_t* file = data + 1;
+  const auto file_size = static_cast<std::uint32_t>(size - 1);
+  int encoding = encoding_detection::ChooseEncoding(file, file_size, choice);
+  if (encoding < 0) return 0;
+
+  UnitWidthLayout layout;
+  TextStore store(layout, 0);
+  if (!store.Valid()) return 0;
+  TextFileReader reader(file, file_size, static_cast<EncodingId>(encoding));
+  CheckingSink sink(store);
+  if (!DecodeLines(reader, sink)) __builtin_trap();
+  store.FinishLoading();
+  if (store.LineCount() != sink.line_breaks + 1) __builtin_trap();
+  if (reader.CrCount() + reader.LfCount() < sink.line_breaks) __builtin_trap();
+  return 0;
+}

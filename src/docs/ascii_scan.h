@@ -1,0 +1,39 @@
+#pragma once
+// Scanning bytes eight at a time: the loader looks at every byte of a file
+// more than once, and most bytes of web pages are plain ASCII.
+#include <cstdint>
+#include <cstring>
+
+namespace ascii_scan {
+
+inline std::uint64_t Load8(const std::uint8_t* at) {
+  std::uint64_t word;
+  std::memcpy(&word, at, 8);
+  return word;
+}
+
+// Bit 7 of each byte of the result is set where the word's byte is zero
+// (or, harmlessly, after such a byte).
+inline std::uint64_t ZeroBytes(std::uint64_t word) {
+  return (word - 0x0101010101010101ull) & ~word & 0x8080808080808080ull;
+}
+
+// The first byte at or after at that is 0x80 or above; end when none.
+inline const std::uint8_t* SkipAscii(const std::uint8_t* at, const std::uint8_t* end) {
+  while (end - at >= 8 && !(Load8(at) & 0x8080808080808080ull)) at += 8;
+  while (at < end && *at < 0x80) ++at;
+  return at;
+}
+
+// The first CR or LF byte at or after at; end when none.
+inline const std::uint8_t* FindLineBreak(const std::uint8_t* at, const std::uint8_t* end) {
+  while (end - at >= 8) {
+    std::uint64_t word = Load8(at);
+    if (ZeroBytes(word ^ 0x0A0A0A0A0A0A0A0Aull) | ZeroBytes(word ^ 0x0D0D0D0D0D0D0D0Dull)) break;
+    at += 8;
+  }
+  while (at < end && *at != 0x0A && *at != 0x0D) ++at;
+  return at;
+}
+
+}  // namespace ascii_scan

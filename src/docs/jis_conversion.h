@@ -1,0 +1,18 @@
+#pragma once
+// JIS X 0208 characters and half-width katakana, as EUC-JP and ISO-2022-JP
+// carry them, converted to UTF-16 through Shift_JIS (code page 932).
+#include <cstdint>
+
+namespace jis {
+
+// The two Shift_JIS bytes of the JIS X 0208 character at row/cell bytes j1
+// and j2 (top bits already cleared).
+void ToShiftJis(std::uint8_t j1, std::uint8_t j2, std::uint8_t shift_jis[2]);
+
+// These write the UTF-16 units of one character into out (room for 2) and
+// return how many.
+std::int32_t JisX0208ToUtf16(std::uint8_t j1, std::uint8_t j2, char16_t* out);
+// byte is the Shift_JIS single byte, top bit set (0xA1..0xDF is katakana).
+std::int32_t ShiftJisByteToUtf16(std::uint8_t byte, char16_t* out);
+
+}  // namespace jis

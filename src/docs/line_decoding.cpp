@@ -1,0 +1,23 @@
+#include "docs/line_decoding.h"
+
+namespace {
+// How often the sink hears of progress.
+constexpr std::int64_t kProgressBytes = 1 << 20;
+}  // namespace
+
+bool DecodeLines(TextFileReader& reader, LineSink& sink) {
+  char16_t chunk[TextFileReader::kChunkUnits];
+  const std::uint8_t* reported = reader.Position();
+  for (;;) {
+    std::int32_t count = reader.DecodeChunk(chunk);
+    if (count > 0 && !sink.AppendToLine(chunk, count)) return false;
+    if (reader.Status() == kChunkLineBreak && !sink.EndLine()) return false;
+    if (reader.Status() == kChunkDataEnded) break;
+    if (reader.Position() - reported >= kProgressBytes) {
+      reported = reader.Position();
+      sink.Decoded(reported);
+    }
+  }
+  sink.Decoded(reader.Position());
+  return true;
+}

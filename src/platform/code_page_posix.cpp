@@ -1,0 +1,202 @@
+// Stand-in for the system conversions on Linux.  UTF-8 is decoded with the
+// same replacement rules as the Windows conversion (one U+FFFD per rejected
+// lead byte or maximal invalid prefix; a sequence cut off by the end of the
+// input becomes one U+FFFD).  Code page 932 takes its double-byte characters
+// from glibc's iconv "CP932" and its single bytes, lone lead bytes and
+// unmapped pairs from the Windows table.
+#include "platform/code_page.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace code_page {
+namespace {
+
+constexpr char16_t kReplacement = u'\uFFFD';
+constexpr char16_t kShiftJisDefault = u'\u30FB';
+
+bool IsShiftJisLead(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
+char16_t ShiftJisSingle(unsigned char byte) {
+  if (byte < 0x80) return byte;
+  if (byte == 0x80) return 0x0080;
+  if (byte == 0xA0) return 0xF8F0;
+  if (byte >= 0xA1 && byte <= 0xDF) return static_cast<char16_t>(0xFF61 + (byte - 0xA1));
+  if (byte >= 0xFD) return static_cast<char16_t>(0xF8F1 + (byte - 0xFD));
+  return kShiftJisDefault;
+}
+
+// Double-byte characters by lead byte (0x81..0xFC) and trail byte.
+class ShiftJisPairs {
+ public:
+  ShiftJisPairs() {
+    iconv_t converter = iconv_open("UTF-16LE", "CP932");
+    if (converter == reinterpret_cast<iconv_t>(-1)) return;
+    table_ = std::make_unique<std::array<char16_t, kRows * 256>>();
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+      for (unsigned trail = 0; trail < 256; ++trail) {
+        char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+        unsigned char out[8];
+        char* in_at = in;
+        char* out_at = reinterpret_cast<char*>(out);
+        std::size_t in_left = 2, out_left = sizeof out;
+        iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        std::size_t done = iconv(converter, &in_at, &in_left, &out_at, &out_left);
+        char16_t unit = kShiftJisDefault;
+        if (done != static_cast<std::size_t>(-1) && in_left == 0 && out_left == sizeof out - 2)
+          unit = static_cast<char16_t>(out[0] | (out[1] << 8));
+        (*table_)[(lead - 0x81) * 256 + trail] = unit;
+      }
+    }
+    iconv_close(converter);
+  }
+  bool Ready() const { return table_ != nullptr; }
+  char16_t Pair(unsigned char lead, unsigned char trail) const { return (*table_)[(lead - 0x81) * 256 + trail]; }
+
+ private:
+  static constexpr unsigned kRows = 0xFC - 0x81 + 1;
+  std::unique_ptr<std::array<char16_t, kRows * 256>> table_;
+};
+
+const ShiftJisPairs& Pairs() {
+  static const ShiftJisPairs pairs;
+  return pairs;
+}
+
+// Collects units and notices when they no longer fit.
+class Output {
+ public:
+  Output(char16_t* destination, std::int32_t capacity) : at_(destination), left_(capacity) {}
+  void Put(char32_t code) {
+    if (code >= 0x10000) {
+      Put(static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)));
+      Put(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
+      return;
+    }
+    if (left_ <= 0) {
+      overflow_ = true;
+      return;
+    }
+    *at_++ = static_cast<char16_t>(code);
+    --left_;
+    ++written_;
+  }
+  std::int32_t Result() const { return overflow_ ? 0 : written_; }
+  // For copying runs directly: room left, where the next unit goes, and how
+  // many were written there.
+  std::int32_t Room() const { return overflow_ ? 0 : left_; }
+  char16_t* Cursor() const { return at_; }
+  void Advance(std::int32_t units) {
+    at_ += units;
+    left_ -= units;
+    written_ += units;
+  }
+
+ private:
+  char16_t* at_;
+  std::int32_t left_;
+  std::int32_t written_ = 0;
+  bool overflow_ = false;
+};
+
+// Decodes the sequence whose lead byte (>= 0x80) was just taken; `at`
+// points after it and is moved past what the sequence consumed.
+char32_t DecodeUtf8Sequence(unsigned char lead, const unsigned char*& at, const unsigned char* end) {
+  int trail_count = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) trail_count = 1;
+  if (lead >= 0xE0 && lead <= 0xEF) trail_count = 2;
+  if (lead >= 0xF0 && lead <= 0xF4) trail_count = 3;
+  if (trail_count == 0) return kReplacement;
+  if (end - at < trail_count) {
+    at = end;
+    return kReplacement;
+  }
+  static constexpr unsigned char kLeadMask[4] = {0x7F, 0x1F, 0x0F, 0x07};
+  char32_t code = lead & kLeadMask[trail_count];
+  if (trail_count == 3) {
+    unsigned bits = *at ^ 0x80u;
+    if (bits >= 0x40) return kReplacement;
+    code = (code << 6) | bits;
+    ++at;
+    if (code < 0x10 || code >= 0x110) return kReplacement;  // overlong or beyond U+10FFFF
+  }
+  if (trail_count >= 2) {
+    unsigned bits = *at ^ 0x80u;
+    if (bits >= 0x40) return kReplacement;
+    code = (code << 6) | bits;
+    ++at;
+    if (code < 0x20) return kReplacement;                                     // overlong
+    if (code >= (0xD800 >> 6) && code <= (0xDFFF >> 6)) return kReplacement;  // surrogate
+  }
+  unsigned bits = *at ^ 0x80u;
+  if (bits >= 0x40) return kReplacement;
+  ++at;
+  return (code << 6) | bits;
+}
+
+// Copies the ASCII bytes from at on while they fit; returns where they end.
+const unsigned char* CopyAscii(const unsigned char* at, const unsigned char* end, Output& out) {
+  const unsigned char* limit = at + std::min<std::ptrdiff_t>(out.Room(), end - at);
+  const unsigned char* from = at;
+  char16_t* to = out.Cursor();
+  while (from < limit && *from < 0x80) *to++ = *from++;
+  out.Advance(static_cast<std::int32_t>(from - at));
+  return from;
+}
+
+std::int32_t Utf8ToUtf16(const unsigned char* at, const unsigned char* end, Output& out) {
+  while (at < end) {
+    at = CopyAscii(at, end, out);
+    if (at == end) break;
+    unsigned char byte = *at++;
+    out.Put(byte < 0x80 ? byte : DecodeUtf8Sequence(byte, at, end));
+  }
+  return out.Result();
+}
+
+std::int32_t ShiftJisToUtf16(const unsigned char* at, const unsigned char* end, Output& out) {
+  const ShiftJisPairs& pairs = Pairs();
+  while (at < end) {
+    at = CopyAscii(at, end, out);
+    if (at == end) break;
+    unsigned char byte = *at++;
+    if (!IsShiftJisLead(byte)) {
+      out.Put(ShiftJisSingle(byte));
+    } else if (at < end && *at != 0) {
+      out.Put(pairs.Pair(byte, *at++));
+    } else {
+      out.Put(kShiftJisDefault);
+    }
+  }
+  return out.Result();
+}
+
+}  // namespace
+
+bool IsAvailable(unsigned code_page) {
+  if (code_page == kUtf8) return true;
+  if (code_page == kShiftJis) return Pairs().Ready();
+  return false;
+}
+
+std::int32_t ToUtf16(unsigned code_page, const char* bytes, std::int32_t count, char16_t* destination,
+                     std::int32_t capacity) {
+  if (count <= 0 || capacity <= 0 || !IsAvailable(code_page)) return 0;
+  const auto* at = reinterpret_cast<const unsigned char*>(bytes);
+  Output out(destination, capacity);
+  if (code_page == kUtf8) return Utf8ToUtf16(at, at + count, out);
+  return ShiftJisToUtf16(at, at + count, out);
+}
+
+char16_t DefaultCharacter(unsigned code_page) { return code_page == kShiftJis ? kShiftJisDefault : kReplacement; }
+
+const char* NextCharacter(unsigned, const char* at, const char* end) {
+  if (end - at < 2) return end;
+  if (IsShiftJisLead(static_cast<unsigned char>(at[0])) && at[1] != 0) return at + 2;
+  return at + 1;
+}
+
+}  // namespace code_page

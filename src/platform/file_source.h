@@ -1,0 +1,25 @@
+#pragma once
+// Random-access reading of an existing file, behind an interface so that
+// the byte formats built on it can be tested on buffers.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+namespace byte_file {
+
+class Source {
+ public:
+  virtual ~Source() = default;
+  // Copies up to `count` bytes from `offset`; returns how many came (fewer
+  // at the end of the file or on a read error, never more).
+  virtual std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count) = 0;
+  // The file's size in bytes; false when it cannot be had.
+  virtual bool Size(std::uint64_t* size) = 0;
+};
+
+// Opens `path` for reading, others may read it too; null when it cannot be
+// opened.
+std::unique_ptr<Source> OpenFileSource(std::u16string_view path);
+
+}  // namespace byte_file

@@ -1,0 +1,54 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/file_source.h"
+
+namespace byte_file {
+namespace {
+
+static_assert(sizeof(wchar_t) == 2, "UTF-16 paths are passed to Windows as they are");
+
+class Win32Source : public Source {
+ public:
+  explicit Win32Source(HANDLE file) : file_(file) {}
+  ~Win32Source() override { CloseHandle(file_); }
+
+  std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count) override {
+    std::size_t done = 0;
+    while (done < count) {
+      OVERLAPPED at = {};
+      const std::uint64_t position = offset + done;
+      at.Offset = static_cast<DWORD>(position);
+      at.OffsetHigh = static_cast<DWORD>(position >> 32);
+      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
+      DWORD got = 0;
+      if (!ReadFile(file_, static_cast<char*>(buffer) + done, chunk, &got, &at) || got == 0) break;
+      done += got;
+    }
+    return done;
+  }
+
+  bool Size(std::uint64_t* size) override {
+    LARGE_INTEGER value;
+    if (!GetFileSizeEx(file_, &value) || value.QuadPart < 0) return false;
+    *size = static_cast<std::uint64_t>(value.QuadPart);
+    return true;
+  }
+
+ private:
+  HANDLE file_;
+};
+
+}  // namespace
+
+std::unique_ptr<Source> OpenFileSource(std::u16string_view path) {
+  const std::wstring name(path.begin(), path.end());
+  HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32Source>(file);
+}
+
+}  // namespace byte_file

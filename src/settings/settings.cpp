@@ -1,0 +1,6 @@
+#include "settings/settings.h"
+
+Settings& ProcessSettings() {
+  static Settings settings;
+  return settings;
+}
