@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "editor/colour_checkpoints.h"
-#include "editor/line_number_margin.h"
+#include "editor/document_layout.h"
+#include "editor/margin_painting.h"
 #include "editor/marked_lines.h"
 #include "editor/syntax_colouring.h"
 #include "editor/text_run_builder.h"
@@ -13,16 +14,13 @@
 namespace text_painter {
 namespace {
 
-// The client area keeps a 2-pixel strip above the first row.
-constexpr std::int32_t kTopGap = 2;
-constexpr std::int32_t kLineEndCell = 8;
 constexpr char16_t kEof[] = u"[EOF]";
 
 bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 class Painter {
  public:
-  Painter(Canvas& canvas, PaintMetrics& metrics, const PaintStyle& style, const PaintedDocument& document,
+  Painter(Canvas& canvas, TextMetrics& metrics, const PaintStyle& style, const PaintedDocument& document,
           const PaintView& view)
       : canvas_(canvas),
         metrics_(metrics),
@@ -54,7 +52,7 @@ class Painter {
   // Draws units [begin, end) of the current line on the row at y; returns
   // the pen after them.
   std::int32_t PaintUnits(std::int32_t begin, std::int32_t end, std::int32_t y);
-  std::int32_t Advance(const PaintMetrics::Measure& measure, std::int32_t pen, std::int32_t origin) const;
+  std::int32_t Advance(UnitInfo unit, std::int32_t pen, std::int32_t origin) const;
   void FinishRow(const Row& row, std::int32_t pen);
   void DrawMargin(const Row& row);
   void DrawEof(std::int32_t pen, std::int32_t y);
@@ -64,7 +62,7 @@ class Painter {
   }
 
   Canvas& canvas_;
-  PaintMetrics& metrics_;
+  TextMetrics& metrics_;
   const PaintStyle& style_;
   const EditorColours& colours_;
   const PaintedDocument& document_;
@@ -75,7 +73,7 @@ class Painter {
   LineUnits units_{nullptr, 0};
   TextRunBuilder runs_;
   bool ended_inside_view_ = false;
-  std::int32_t end_y_ = kTopGap;
+  std::int32_t end_y_ = kTopMargin;
 };
 
 template <class RowAction>
@@ -86,7 +84,7 @@ void Painter::ForEachVisibleRow(RowAction&& action) {
   const std::int64_t left = static_cast<std::int64_t>(total) - view_.first_display_row;
   const std::int32_t rows = static_cast<std::int32_t>(std::clamp<std::int64_t>(left, 0, std::max(0, capacity)));
   ended_inside_view_ = left <= capacity;
-  end_y_ = kTopGap;
+  end_y_ = kTopMargin;
 
   std::int32_t line_index = view_.first_line;
   std::int32_t row_in_line = view_.wrapped ? view_.first_row_in_line : 0;
@@ -117,20 +115,11 @@ void Painter::StartLine(LineRecord& line, std::int32_t line_index) {
   highlighter_.StartLine(line_index, units_);
 }
 
-std::int32_t Painter::Advance(const PaintMetrics::Measure& measure, std::int32_t pen, std::int32_t origin) const {
-  switch (measure.unit_class) {
-    case PaintMetrics::kLineFeed:
-      return kLineEndCell;
-    case PaintMetrics::kTab: {
-      // The next tab stop strictly right of the pen, in line coordinates.
-      const std::int32_t tab = std::max<std::int32_t>(1, metrics_.TabPixels());
-      return origin + tab * ((pen - origin + tab) / tab) - pen;
-    }
-    case PaintMetrics::kLowSurrogate:
-      return 0;
-    default:
-      return measure.width;
-  }
+std::int32_t Painter::Advance(UnitInfo unit, std::int32_t pen, std::int32_t origin) const {
+  if (unit.char_class == CharClass::LineFeed) return TextMetrics::kLineFeedMarkWidth;
+  // Tab stops count from the line start (or the row start when wrapped).
+  const std::int32_t x = pen - origin;
+  return text_advance::After(unit, x, std::max<std::int32_t>(1, metrics_.TabPixels())) - x;
 }
 
 std::int32_t Painter::PaintUnits(std::int32_t begin, std::int32_t end, std::int32_t y) {
@@ -155,7 +144,7 @@ std::int32_t Painter::PaintUnits(std::int32_t begin, std::int32_t end, std::int3
       }
     }
     if (clipped) continue;
-    const PaintMetrics::Measure measure = metrics_.MeasureUnit(unit, units_.At(i + 1));
+    const UnitInfo measure = metrics_.Measure(unit, units_.At(i + 1));
     const std::int32_t advance = Advance(measure, pen, origin);
     if (hidden_left) {
       if (pen + advance <= margin) {
@@ -168,27 +157,28 @@ std::int32_t Painter::PaintUnits(std::int32_t begin, std::int32_t end, std::int3
       clipped = true;
       continue;
     }
-    switch (measure.unit_class) {
-      case PaintMetrics::kLineFeed:
+    switch (measure.char_class) {
+      case CharClass::LineFeed:
         runs_.Flush();
         Fill({pen, y, pen + advance, y + pitch_}, style.background);
         unit_marks::DrawLineEnd(canvas_, pen, y, document_.line_break_style, mark_colour);
         break;
-      case PaintMetrics::kTab:
+      case CharClass::Tab:
         runs_.Flush();
         Fill({pen, y, pen + advance, y + pitch_}, style.background);
         unit_marks::DrawTab(canvas_, pen, y, text_height, mark_colour);
         break;
-      case PaintMetrics::kFullWidthSpace:
+      case CharClass::FullWidthSpace:
         runs_.Flush();
         Fill({pen, y, pen + advance, y + pitch_}, style.background);
         unit_marks::DrawFullWidthSpace(canvas_, pen, y, advance, text_height, mark_colour);
         break;
-      case PaintMetrics::kLowSurrogate:  // without its first half: nothing to draw
+      case CharClass::LowSurrogate:  // without its first half: nothing to draw
+      case CharClass::Unmeasured:
         break;
       default:
         runs_.Add(units_.units + i, pen, y, advance, style);
-        pair_open = measure.unit_class == PaintMetrics::kHighSurrogate;
+        pair_open = measure.char_class == CharClass::HighSurrogate;
         break;
     }
     pen += advance;
@@ -208,7 +198,7 @@ void Painter::FinishRow(const Row& row, std::int32_t pen) {
 }
 
 void Painter::DrawMargin(const Row& row) {
-  line_number_margin::DrawRow(canvas_, metrics_, colours_, view_.margin_width,
+  margin_painting::DrawRow(canvas_, metrics_, colours_, view_.margin_width,
                               {row.y, row.line_index, row.row_in_line == 0,
                                document_.marked_lines.Contains(row.line_index), row.line_index == view_.caret_line});
 }
@@ -217,7 +207,7 @@ void Painter::DrawEof(std::int32_t pen, std::int32_t y) {
   constexpr std::int32_t count = 5;
   if (pen >= view_.client_width || pen + count * metrics_.AverageWidth() < view_.margin_width) return;
   std::int32_t advances[count];
-  for (std::int32_t i = 0; i < count; ++i) advances[i] = metrics_.MeasureUnit(kEof[i], kEof[i + 1]).width;
+  for (std::int32_t i = 0; i < count; ++i) advances[i] = metrics_.Measure(kEof[i], kEof[i + 1]).width;
   canvas_.DrawText(pen, y, kEof, count, advances, {colours_[kSlotMarks], colours_[kSlotBackground], false});
 }
 
@@ -242,7 +232,7 @@ void Painter::PaintAll(ColourCheckpoints* checkpoints) {
     row_begin = row_end;
     if (last_of_line) line_started = false;
   });
-  Fill({0, 0, view_.client_width, kTopGap}, colours_[kSlotBackground]);
+  Fill({0, 0, view_.client_width, kTopMargin}, colours_[kSlotBackground]);
   if (ended_inside_view_) Fill({0, end_y_, view_.client_width, view_.client_height}, colours_[kSlotBackground]);
 }
 
@@ -252,12 +242,31 @@ void Painter::PaintMarginOnly() {
 
 }  // namespace
 
-void Paint(Canvas& canvas, PaintMetrics& metrics, const PaintStyle& style, const PaintedDocument& document,
+PaintView ViewOf(DocumentLayout& layout, std::int32_t caret_line) {
+  PaintView view;
+  view.client_width = layout.ClientWidth();
+  view.client_height = layout.ClientHeight();
+  view.margin_width = layout.MarginWidth();
+  view.wrapped = layout.Wrapped();
+  view.first_display_row = layout.FirstVisibleRow();
+  if (view.wrapped) {
+    const RowLocation top = layout.LocateDisplayRow(view.first_display_row);
+    view.first_line = top.line;
+    view.first_row_in_line = top.row;
+  } else {
+    view.first_line = view.first_display_row;
+    view.horizontal_scroll_pixels = layout.HorizontalScrollPixels();
+  }
+  view.caret_line = caret_line;
+  return view;
+}
+
+void Paint(Canvas& canvas, TextMetrics& metrics, const PaintStyle& style, const PaintedDocument& document,
            const PaintView& view, ColourCheckpoints* checkpoints) {
   Painter(canvas, metrics, style, document, view).PaintAll(checkpoints);
 }
 
-void PaintMargin(Canvas& canvas, PaintMetrics& metrics, const PaintStyle& style, const PaintedDocument& document,
+void PaintMargin(Canvas& canvas, TextMetrics& metrics, const PaintStyle& style, const PaintedDocument& document,
                  const PaintView& view) {
   Painter(canvas, metrics, style, document, view).PaintMarginOnly();
 }

@@ -8,11 +8,12 @@
 #include "docs/encoding.h"
 #include "editor/editor_colours.h"
 #include "editor/paint_highlights.h"
-#include "editor/paint_metrics.h"
+#include "editor/text_metrics.h"
 #include "editor/syntax_mode.h"
 #include "platform/canvas.h"
 
 class ColourCheckpoints;
+class DocumentLayout;
 class MarkedLines;
 class TextStore;
 
@@ -47,15 +48,18 @@ struct PaintStyle {
 
 namespace text_painter {
 
+// The view of a document's layout as painting needs it.
+PaintView ViewOf(DocumentLayout& layout, std::int32_t caret_line);
+
 // Paints the whole client area. With checkpoints the colouring resumes from
 // the nearest one above the view; without, it runs from the top of the
 // document. Both draw exactly the same.
-void Paint(Canvas& canvas, PaintMetrics& metrics, const PaintStyle& style, const PaintedDocument& document,
+void Paint(Canvas& canvas, TextMetrics& metrics, const PaintStyle& style, const PaintedDocument& document,
            const PaintView& view, ColourCheckpoints* checkpoints);
 
 // Only the line-number margin of the visible rows (after the caret line or
 // the marked lines changed).
-void PaintMargin(Canvas& canvas, PaintMetrics& metrics, const PaintStyle& style, const PaintedDocument& document,
+void PaintMargin(Canvas& canvas, TextMetrics& metrics, const PaintStyle& style, const PaintedDocument& document,
                  const PaintView& view);
 
 }  // namespace text_painter

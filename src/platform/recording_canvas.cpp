@@ -28,7 +28,10 @@ std::string CanvasCall::Describe() const {
         }
       }
       text += "' [";
-      for (std::size_t i = 0; i < advances.size(); ++i) text += (i ? " " : "") + std::to_string(advances[i]);
+      for (std::size_t i = 0; i < advances.size(); ++i) {
+        if (i > 0) text += ' ';
+        text += std::to_string(advances[i]);
+      }
       return text + "]";
     }
     case Kind::Fill:

@@ -55,7 +55,7 @@ std::int32_t RandomEdit(std::mt19937& rng, TextStore& store) {
 
 void RandomView(std::mt19937& rng, PaintFixture& fixture) {
   const bool wrapped = Random(rng, 0, 1) == 1;
-  fixture.store.SetWrapWidth(wrapped ? Random(rng, 3, 12) * FixedWidthPaintMetrics::kUnit : 0);
+  fixture.store.SetWrapWidth(wrapped ? Random(rng, 3, 12) * PaintFixture::kUnit : 0);
   ASSERT_TRUE(fixture.store.RelayoutAll());
   fixture.view.wrapped = wrapped;
   const std::int32_t total = wrapped ? fixture.store.TotalRows() : fixture.store.LineCount();

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "editor/document_layout.h"
 #include "support/paint_fixture.h"
 
 namespace {
@@ -213,7 +214,7 @@ TEST(TextPainter, MarginNumbersMarkedLinesAndTheCaretLine) {
   RecordingCanvas margin;
   const PaintedDocument document{fixture.store, fixture.mode, fixture.line_break_style, fixture.marked,
                                  fixture.highlights};
-  text_painter::PaintMargin(margin, fixture.metrics, fixture.style, document, fixture.view);
+  text_painter::PaintMargin(margin, *fixture.metrics, fixture.style, document, fixture.view);
   ASSERT_FALSE(margin.Calls().empty());
   for (const CanvasCall& call : margin.Calls()) {
     EXPECT_TRUE(Has(canvas, call));
@@ -315,6 +316,46 @@ TEST(TextPainter, UnitsPastTheRightEdgeAreNotDrawnButStillColoured) {
   }
   EXPECT_EQ(fixture.DrawnUnits(canvas, PaintFixture::RowY(0)).size(), 10u);  // 31 + 10 * 7 >= 100
   EXPECT_EQ(fixture.TextSlots(canvas, PaintFixture::RowY(1)), "9991");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TextPainter, ViewFollowsTheDocumentLayout) {
+  PaintFixture fixture;
+  std::u16string text;
+  for (int i = 0; i < 40; ++i) text += u"<p>some words here</p>\n";
+  fixture.SetText(text);
+  DocumentLayout layout(fixture.store, *fixture.metrics, false);
+  ASSERT_TRUE(layout.Resize(120, 200));  // wrapped, two rows a line
+  layout.ScrollTo(7, 3);
+  PaintView view = text_painter::ViewOf(layout, 9);
+  EXPECT_EQ(view.first_line, 7);
+  EXPECT_EQ(view.first_display_row, 7);
+  EXPECT_EQ(view.horizontal_scroll_pixels, 21);
+  EXPECT_EQ(view.margin_width, layout.MarginWidth());
+  EXPECT_EQ(view.caret_line, 9);
+  EXPECT_FALSE(view.wrapped);
+
+  ASSERT_TRUE(layout.SetWrapped(true));
+  layout.ScrollTo(11, 0);
+  view = text_painter::ViewOf(layout, 0);
+  const RowLocation top = layout.LocateDisplayRow(11);
+  EXPECT_TRUE(view.wrapped);
+  EXPECT_EQ(view.first_line, top.line);
+  EXPECT_EQ(view.first_row_in_line, top.row);
+  EXPECT_GT(view.first_row_in_line, 0);
+  EXPECT_EQ(view.horizontal_scroll_pixels, 0);
+  // Painted from that view, the top row shows the text of that row.
+  fixture.view = view;
+  const RecordingCanvas canvas = fixture.Paint();
+  LineRecord& line = *fixture.store.Line(top.line);
+  std::int32_t start = 0;
+  for (std::int32_t r = 0; r < top.row; ++r) start += line.Row(r).units;
+  std::u16string row_text(line.MakeContiguous() + start, static_cast<std::size_t>(line.Row(top.row).units));
+  row_text.erase(std::remove(row_text.begin(), row_text.end(), u'\n'), row_text.end());
+  EXPECT_EQ(fixture.DrawnUnits(canvas, PaintFixture::RowY(0)), row_text);
 }
 
 }  // namespace

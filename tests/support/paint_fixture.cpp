@@ -3,16 +3,10 @@
 #include <algorithm>
 #include <vector>
 
-#include "support/store_text.h"
+#include <gtest/gtest.h>
 
-PaintMetrics::Measure FixedWidthPaintMetrics::MeasureUnit(char16_t unit, char16_t) {
-  if (unit == u'\n') return {kLineFeed, 8};
-  if (unit == u'\t') return {kTab, 0};
-  if (unit == 0x3000) return {kFullWidthSpace, 2 * kUnit};
-  if (unit >= 0xD800 && unit < 0xDC00) return {kHighSurrogate, 2 * kUnit};
-  if (unit >= 0xDC00 && unit <= 0xDFFF) return {kLowSurrogate, 0};
-  return {kOrdinary, kUnit};
-}
+#include "support/fixed_metrics.h"
+#include "support/store_text.h"
 
 EditorColours SlotColours() {
   EditorColours colours{};
@@ -20,16 +14,17 @@ EditorColours SlotColours() {
   return colours;
 }
 
-PaintFixture::PaintFixture() {
+PaintFixture::PaintFixture() : metrics(MakeFixedMetrics()), layout(*metrics), store(layout, 0) {
+  EXPECT_TRUE(store.Valid());
   style.colours = SlotColours();
   highlights.pair = &pair;
   view.client_width = 640;
   view.client_height = 2 + 14 * 10;
-  view.margin_width = 3 * FixedWidthPaintMetrics::kUnit + 10;
+  view.margin_width = 3 * kUnit + 10;
 }
 
 void PaintFixture::SetText(const std::u16string& text, std::int32_t wrap_units) {
-  store.SetWrapWidth(wrap_units * FixedWidthPaintMetrics::kUnit);
+  store.SetWrapWidth(wrap_units * kUnit);
   FillStore(store, text);
   view.wrapped = wrap_units > 0;
 }
@@ -48,7 +43,7 @@ void PaintFixture::ScrollTo(std::int32_t first) {
 RecordingCanvas PaintFixture::Paint(ColourCheckpoints* checkpoints) {
   RecordingCanvas canvas;
   const PaintedDocument document{store, mode, line_break_style, marked, highlights};
-  text_painter::Paint(canvas, metrics, style, document, view, checkpoints);
+  text_painter::Paint(canvas, *metrics, style, document, view, checkpoints);
   return canvas;
 }
 

@@ -1,0 +1,141 @@
+// Painting a full screen at the end of a large HTML document against the
+// same at its top, and typing a character there and repainting. Prints
+// key=value lines; paint_end_vs_top and type_end_vs_top are the end's time
+// over the top's (the colouring checkpoints aim at 2 or less), and
+// paint_end_rescan_vs_top shows what a rescan from the top would cost.
+// Drawing goes to a canvas that only counts, so the ratios show the
+// colouring and layout work, not a device's.
+// Usage: bench_paint [lines]  (2 million lines, about 100 MB, by default)
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "editor/colour_checkpoints.h"
+#include "editor/document_layout.h"
+#include "editor/marked_lines.h"
+#include "editor/metrics_line_layout.h"
+#include "editor/text_painter.h"
+#include "platform/fixed_text_measurer.h"
+
+namespace {
+
+class CountingCanvas : public Canvas {
+ public:
+  void DrawText(std::int32_t, std::int32_t, const char16_t*, std::int32_t count, const std::int32_t*,
+                const TextStyle&) override {
+    units += count;
+    ++calls;
+  }
+  void FillRect(const CanvasRect&, Colour) override { ++calls; }
+  void DrawLine(std::int32_t, std::int32_t, std::int32_t, std::int32_t, Colour) override { ++calls; }
+  std::int64_t units = 0;
+  std::int64_t calls = 0;
+};
+
+double Milliseconds(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - since).count();
+}
+
+struct Bench {
+  explicit Bench(TextMetrics& metrics) : layout(metrics), store(layout, 0), view(store, metrics, false) {}
+  MetricsLineLayout layout;
+  TextStore store;
+  DocumentLayout view;
+  ColourCheckpoints checkpoints;
+  MarkedLines marked;
+  PaintHighlights highlights;
+  PaintStyle style{DefaultEditorColours(), false};
+  CountingCanvas canvas;
+};
+
+double PaintMs(Bench& bench, TextMetrics& metrics, ColourCheckpoints* checkpoints) {
+  const PaintedDocument document{bench.store, kSyntaxHtml, kCrLf, bench.marked, bench.highlights};
+  const auto start = std::chrono::steady_clock::now();
+  text_painter::Paint(bench.canvas, metrics, bench.style, document, text_painter::ViewOf(bench.view, 0), checkpoints);
+  return Milliseconds(start);
+}
+
+// The best of several paints at the line on top.
+double BestPaintMs(Bench& bench, TextMetrics& metrics, std::int32_t top, int runs) {
+  bench.view.ScrollTo(top, 0);
+  double best = 1e300;
+  for (int run = 0; run < runs; ++run) best = std::min(best, PaintMs(bench, metrics, &bench.checkpoints));
+  return best;
+}
+
+// Types a character a few lines below the top and repaints, then takes it
+// back; the best of several.
+double BestTypeMs(Bench& bench, TextMetrics& metrics, std::int32_t top, int runs) {
+  bench.view.ScrollTo(top, 0);
+  const std::int32_t line_index = bench.view.FirstVisibleRow() + 3;
+  double best = 1e300;
+  for (int run = 0; run < runs; ++run) {
+    LineRecord& line = *bench.store.Line(line_index);
+    const auto start = std::chrono::steady_clock::now();
+    if (!bench.store.InsertUnits(line, u"x", 1, 5)) std::exit(1);
+    bench.checkpoints.InvalidateFrom(line_index);
+    PaintMs(bench, metrics, &bench.checkpoints);
+    best = std::min(best, Milliseconds(start));
+    bench.store.DeleteUnits(line, 5, 1);
+    bench.checkpoints.InvalidateFrom(line_index);
+  }
+  return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::int32_t line_count = argc > 1 ? std::atoi(argv[1]) : 2000000;
+  TextMetrics metrics(std::make_unique<platform::FixedTextMeasurer>());
+  if (!metrics.RebuildFonts()) return 1;
+  Bench bench(metrics);
+  if (!bench.store.Valid()) return 1;
+
+  const std::u16string samples[] = {
+      u"  <p class=\"item\">Some text &amp; number 12345 here.</p>",
+      u"\t<a href=\"/index.html\">\u65E5\u672C\u8A9E\u306E\u30DA\u30FC\u30B8</a> <!-- note",
+      u"  more of the comment --> <div id=\"x\"><?php echo 'a'; ?></div>",
+  };
+  std::int64_t units = 0;
+  for (std::int32_t i = 0; i < line_count; ++i) {
+    const std::u16string& text = samples[i % 3];
+    if (!bench.store.AppendToLastLine(text.data(), std::int32_t(text.size()))) return 1;
+    if (i + 1 < line_count && !bench.store.EndLastLine()) return 1;
+    units += std::int64_t(text.size()) + 1;
+  }
+  bench.store.FinishLoading();
+  if (!bench.view.Resize(1280, 1000)) return 1;
+
+  // The end view's top line sits just above a checkpoint, the worst case.
+  const std::int32_t spacing = ColourCheckpoints::kDefaultSpacing;
+  std::int32_t end_top = std::max(0, line_count - bench.view.VisibleRows());
+  end_top = std::max(0, end_top - end_top % spacing - 1);
+
+  const double top_ms = BestPaintMs(bench, metrics, 0, 20);
+  bench.view.ScrollTo(end_top, 0);
+  const double first_end_ms = PaintMs(bench, metrics, &bench.checkpoints);
+  const double end_ms = BestPaintMs(bench, metrics, end_top, 20);
+  bench.view.ScrollTo(end_top, 0);
+  const double rescan_ms = PaintMs(bench, metrics, nullptr);
+  const double type_top_ms = BestTypeMs(bench, metrics, 0, 20);
+  const double type_end_ms = BestTypeMs(bench, metrics, end_top, 20);
+
+  std::printf("lines=%d\n", int(bench.store.LineCount()));
+  std::printf("text_units=%lld\n", static_cast<long long>(units));
+  std::printf("visible_rows=%d\n", int(bench.view.VisibleRows()));
+  std::printf("paint_top_ms=%.3f\n", top_ms);
+  std::printf("paint_end_ms=%.3f\n", end_ms);
+  std::printf("first_paint_end_ms=%.1f\n", first_end_ms);
+  std::printf("paint_end_rescan_ms=%.1f\n", rescan_ms);
+  std::printf("type_top_ms=%.3f\n", type_top_ms);
+  std::printf("type_end_ms=%.3f\n", type_end_ms);
+  std::printf("paint_end_vs_top=%.2f\n", end_ms / top_ms);
+  std::printf("type_end_vs_top=%.2f\n", type_end_ms / type_top_ms);
+  std::printf("paint_end_rescan_vs_top=%.1f\n", rescan_ms / top_ms);
+  std::printf("drawn_units=%lld\n", static_cast<long long>(bench.canvas.units));
+  return 0;
+}
