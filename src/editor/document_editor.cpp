@@ -1,17 +1,22 @@
 #include "editor/document_editor.h"
 
+#include <algorithm>
+
 #include "editor/selection.h"
 
-DocumentEditor::DocumentEditor(TextStore& store, ColumnGeometry& geometry, EditorParent& parent, EditorView* view)
-    : store_(store), geometry_(geometry), parent_(parent), view_(view) {}
+DocumentEditor::DocumentEditor(TextStore& store, DocumentLayout& layout, EditorParent& parent, EditorView* view)
+    : store_(store), layout_(layout), parent_(parent), view_(view) {}
 
 TextPosition DocumentEditor::At(std::int32_t line, std::int32_t column) {
-  return {line, column, geometry_.ColumnToX(*store_.Line(line), column).x};
+  return {line, column, layout_.ColumnToX(line, column).x};
 }
 
 TextPosition DocumentEditor::Refreshed(const TextPosition& position) {
-  const ColumnX place = geometry_.ColumnToX(*store_.Line(position.line), position.column);
-  return {position.line, position.column, place.row_end && position.x == 0 ? 0 : place.x};
+  // Positions from outside (bookmarks, search results) may be stale.
+  const std::int32_t line = std::clamp(position.line, 0, store_.LineCount() - 1);
+  const std::int32_t column = std::clamp(position.column, 0, store_.Line(line)->TextLength());
+  const line_geometry::ColumnPlace place = layout_.ColumnToX(line, column);
+  return {line, column, place.row_end && position.x == 0 ? 0 : place.x};
 }
 
 void DocumentEditor::CaretTo(const TextPosition& position) { Collapse(Refreshed(position)); }
@@ -25,6 +30,12 @@ void DocumentEditor::Select(const TextPosition& anchor, const TextPosition& care
 void DocumentEditor::Collapse(const TextPosition& position) {
   selection::Collapse(store_.Selection(), position);
   remembered_x_ = position.x;
+}
+
+void DocumentEditor::NoteInsertedLines() {
+  const std::int32_t margin_width = layout_.MarginWidth();
+  layout_.NoteLineCount();
+  if (layout_.MarginWidth() != margin_width) Refresh(0, 0);
 }
 
 void DocumentEditor::Record(UndoRecord* record) {

@@ -10,7 +10,7 @@
 // they were.
 #include <cstdint>
 
-#include "editor/column_geometry.h"
+#include "editor/document_layout.h"
 #include "editor/editor_notify.h"
 #include "editor/editor_view.h"
 #include "editor/text_store.h"
@@ -24,8 +24,9 @@ enum class RecordMode : std::int32_t {
 
 class DocumentEditor {
  public:
-  // view may be null (headless use).
-  DocumentEditor(TextStore& store, ColumnGeometry& geometry, EditorParent& parent, EditorView* view);
+  // The layout gives positions their x and widens the line-number margin
+  // as lines are inserted; view may be null (headless use).
+  DocumentEditor(TextStore& store, DocumentLayout& layout, EditorParent& parent, EditorView* view);
   DocumentEditor(const DocumentEditor&) = delete;
   DocumentEditor& operator=(const DocumentEditor&) = delete;
 
@@ -37,9 +38,9 @@ class DocumentEditor {
   // The position of a column with its x (at a row boundary, the end of the
   // upper row).
   TextPosition At(std::int32_t line, std::int32_t column);
-  // Moves the caret to the position and drops the selection. An x of 0 on a
-  // row boundary keeps the caret at the start of the lower row; any other x
-  // is taken from the layout.
+  // Moves the caret to the position (clamped into the text) and drops the
+  // selection. An x of 0 on a row boundary keeps the caret at the start of
+  // the lower row; any other x is taken from the layout.
   void CaretTo(const TextPosition& position);
   // Selects from anchor to caret (x as for CaretTo).
   void Select(const TextPosition& anchor, const TextPosition& caret);
@@ -89,6 +90,10 @@ class DocumentEditor {
   // shown at the start of a lower row there.
   TextPosition Refreshed(const TextPosition& position);
   void Collapse(const TextPosition& position);
+  // After lines were inserted: the margin may have widened, moving wrapped
+  // rows, and the whole view is then redrawn. Positions are computed after
+  // this call.
+  void NoteInsertedLines();
   void Record(UndoRecord* record);
   void Refresh(std::int32_t from_line, std::int32_t margin_columns);
   void ClearTagPairHighlight();
@@ -118,7 +123,7 @@ class DocumentEditor {
   bool UndoOrRedo(bool redo);
 
   TextStore& store_;
-  ColumnGeometry& geometry_;
+  DocumentLayout& layout_;
   EditorParent& parent_;
   EditorView* view_;
   UndoHistory history_;

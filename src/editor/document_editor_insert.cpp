@@ -24,6 +24,7 @@ std::int32_t DocumentEditor::InsertUnit(char16_t unit, RecordMode mode) {
   bool inserted;
   if (unit == u'\n') {
     inserted = store_.SplitAtCaret(caret) != nullptr;
+    if (inserted) NoteInsertedLines();
     after = {caret.line + 1, 0, 0};
   } else {
     inserted = store_.InsertUnits(*store_.Line(caret.line), &unit, 1, caret.column);
@@ -112,6 +113,7 @@ std::int32_t DocumentEditor::InsertText(const char16_t* text, std::int32_t lengt
     UndoRecord::Destroy(undo);
     return -1;
   }
+  if (line_feeds > 0) NoteInsertedLines();
   end = At(end.line, end.column);
   if (undo) {
     undo->from = start;

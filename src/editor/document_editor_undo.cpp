@@ -25,11 +25,14 @@ std::int32_t DocumentEditor::Apply(UndoRecord& record, bool redo) {
       return DeleteUnit(true, false);
     case UndoKind::LinesIndented:
     case UndoKind::LinesUnindented: {
-      Select(from, to);
-      // Undoing puts back exactly the selection the edit started from.
       const bool indent = (record.kind == UndoKind::LinesIndented) == redo;
-      if (redo) return indent ? IndentLines(record.LineFlags(), false) : UnindentLines(false);
-      const LineSpan span = AffectedLines(Selection().start, Selection().end);
+      if (redo) {
+        Select(from, to);
+        return indent ? IndentLines(record.LineFlags(), false) : UnindentLines(false);
+      }
+      // The recorded positions belong to the text before the edit: the lines
+      // come from them first, then they are selected exactly as they were.
+      const LineSpan span = AffectedLines(earlier, Precedes(to, from) ? from : to);
       const bool applied = indent ? AddLeadingTabs(span, record.LineFlags())
                                   : RemoveLeadingTabs(span, record.LineFlags(), nullptr);
       Select(from, to);

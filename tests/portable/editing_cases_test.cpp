@@ -116,7 +116,7 @@ class CaseRunner {
       const Line& line = lines[next];
       SCOPED_TRACE("case line " + std::to_string(line.number) + ": " + line.key + ": " + line.value);
       if (line.key == "wrap") {
-        h_.store.SetWrapWidth(std::stoi(line.value));
+        h_.SetWrapWidth(std::stoi(line.value));
       } else if (line.key == "text") {
         h_.Load(Parse(line.value));
       } else if (line.key == "do") {

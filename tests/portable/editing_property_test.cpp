@@ -22,7 +22,7 @@ const char16_t kUnits[] = {u'a', u'B', u'z', u' ', u'\t', u'\n', 0, 0xD83D, 0xDE
 
 class Sequence {
  public:
-  explicit Sequence(unsigned seed) : rng_(seed), h_(seed % 3 == 0 ? 5 * EditorHarness::kUnitWidth : 0) {}
+  explicit Sequence(unsigned seed) : rng_(seed), h_(seed % 3 == 0 ? 40 : 0) {}
 
   void Run() {
     MarkedText start{RandomText(12, true)};

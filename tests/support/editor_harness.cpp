@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <memory>
 
+#include "support/fixed_metrics.h"
 #include "support/store_text.h"
 
 namespace {
@@ -166,7 +168,22 @@ std::string Describe(const EditorSnapshot& snapshot) {
 }
 
 EditorHarness::EditorHarness(std::int32_t wrap_width)
-    : store(layout, wrap_width), editor(store, geometry, log, nullptr) {}
+    : line_layout(Metrics()),
+      store(line_layout, 0),
+      layout(store, Metrics(), false),
+      editor(store, layout, log, nullptr) {
+  SetWrapWidth(wrap_width);
+}
+
+TextMetrics& EditorHarness::Metrics() {
+  static const std::unique_ptr<TextMetrics> metrics = MakeFixedMetrics();
+  return *metrics;
+}
+
+void EditorHarness::SetWrapWidth(std::int32_t wrap_width) {
+  layout.SetWrapped(wrap_width > 0);
+  if (wrap_width > 0) layout.Resize(wrap_width + layout.MarginWidth(), 400);
+}
 
 void EditorHarness::Load(const MarkedText& marked) {
   FillStore(store, marked.text);

@@ -1,6 +1,7 @@
 #pragma once
-// A document for editing tests: the fixed-width layout stand-in, a store,
-// an editor whose parent notifications are logged, and texts written with
+// A document for editing tests: the layout over the fixed-width measuring
+// stand-in (narrow units 7 pixels, wide 14, tabs every 28), a store, an
+// editor whose parent notifications are logged, and texts written with
 // escapes and caret (|) and anchor (^) markers.
 #include <cstdint>
 #include <string>
@@ -9,8 +10,7 @@
 #include <vector>
 
 #include "editor/document_editor.h"
-#include "support/fixed_width_geometry.h"
-#include "support/fixed_width_layout.h"
+#include "editor/metrics_line_layout.h"
 
 struct Notification {
   EditorNotify message;
@@ -60,19 +60,21 @@ std::string Describe(const EditorSnapshot& snapshot);
 
 class EditorHarness {
  public:
-  static constexpr std::int32_t kUnitWidth = 8;
-
-  // A wrap width of 0 lays every line out as one row.
+  // Lines wrapped to wrap_width pixels of text area; 0 leaves them unwrapped.
   explicit EditorHarness(std::int32_t wrap_width = 0);
+  void SetWrapWidth(std::int32_t wrap_width);
 
   // Replaces the text and selection; history and notifications start empty.
   void Load(const MarkedText& marked);
   EditorSnapshot Snapshot();
   MarkedText Marked();
 
-  FixedWidthLayout layout{kUnitWidth};
+  // One for the process, as in the program.
+  static TextMetrics& Metrics();
+
+  MetricsLineLayout line_layout;
   TextStore store;
-  FixedWidthGeometry geometry{kUnitWidth};
+  DocumentLayout layout;
   NotificationLog log;
   DocumentEditor editor;
 };

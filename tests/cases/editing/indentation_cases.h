@@ -45,6 +45,15 @@ text: \ta^b\n\s\scd|
 do: unindent
 expect: a^b\n\s\scd|
 
+case: Undoing the unindent of a line holding only a tab puts the caret back after it
+text: a\n\t|
+do: unindent
+expect: a\n|
+do: undo
+expect: a\n\t|
+do: redo
+expect: a\n|
+
 case: Unindent with no leading tab changes nothing and records nothing
 text: ^ab\n\s\scd|
 do: unindent
