@@ -34,6 +34,8 @@ class DocumentEditor {
   const SelectionState& Selection() const { return store_.Selection(); }
   // The x that vertical movement aims at; every edit sets it.
   std::int32_t RememberedX() const { return remembered_x_; }
+  // Caret movement sets it; vertical moves leave it.
+  void SetRememberedX(std::int32_t x) { remembered_x_ = x; }
 
   // The position of a column with its x (at a row boundary, the end of the
   // upper row).
