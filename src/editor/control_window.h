@@ -1,8 +1,8 @@
 #pragma once
 // The window services an editor document needs from its control window:
 // parent notifications, scroll bars, invalidation and scrolling of pixels,
-// the system caret and the clipboard. Windows implements it over the
-// control's window; tests record the calls.
+// the system caret, the input method and the clipboard. Windows implements
+// it over the control's window; tests record the calls.
 #include <cstdint>
 
 #include "editor/scroll_arithmetic.h"
@@ -10,6 +10,8 @@
 
 namespace platform {
 class Clipboard;
+class InputMethod;
+class SystemCaret;
 }
 
 enum class ScrollBarKind : std::int32_t { kHorizontal = 0, kVertical = 1 };
@@ -33,11 +35,8 @@ class ControlWindow {
   virtual void PaintNow() = 0;
 
   virtual bool HasFocus() const = 0;
-  // The system caret (exists only while the control has the focus).
-  virtual void MoveCaret(std::int32_t x, std::int32_t y) = 0;
-  virtual void ShowCaret(bool show) = 0;
-  // The input method's composition window, placed at the caret.
-  virtual void MoveComposition(std::int32_t x, std::int32_t y) = 0;
-
+  // The window's system caret and input-method context.
+  virtual platform::SystemCaret& Caret() = 0;
+  virtual platform::InputMethod& InputMethod() = 0;
   virtual platform::Clipboard& Clipboard() = 0;
 };

@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "editor/highlight_word.h"
-#include "editor/selection.h"
+#include "editor/reconvert_string.h"
+#include "editor/typing.h"
 
 Document::Document(TextMetrics& metrics, EditorSettings& settings)
     : metrics_(metrics),
@@ -11,10 +12,16 @@ Document::Document(TextMetrics& metrics, EditorSettings& settings)
       line_layout_(metrics),
       store_(line_layout_, 0),
       layout_(store_, metrics, settings.wrap),
-      geometry_(layout_, metrics),
-      editor_(store_, geometry_, *this, this) {}
+      editor_(store_, layout_, *this, this),
+      navigator_(store_, layout_, metrics, editor_, *this) {}
 
 Document::~Document() = default;
+
+void Document::AttachWindow(std::unique_ptr<ControlWindow> window) {
+  presenter_.reset();
+  window_ = std::move(window);
+  if (window_) presenter_ = std::make_unique<CaretPresenter>(window_->Caret(), window_->InputMethod());
+}
 
 void Document::SetSyntaxModeFromPath() {
   mode_ = syntax_mode::ForPath(path_.View());
@@ -40,7 +47,7 @@ bool Document::LoadText(std::u16string_view text) {
   editor_.CaretTo({});
   editor_.ClearHistory();
   layout_.ScrollTo(0, 0);
-  RecomputeCaret();
+  navigator_.RecomputeCaret();
   UpdateScrollBars();
   RepaintAll();
   return loaded;
@@ -81,14 +88,6 @@ bool Document::RemoveMarkedLine(std::int32_t line) {
 
 void Document::Notify(EditorNotify message, std::int32_t line, std::int32_t count) {
   if (message == EDN_LINESINSERTED || message == EDN_LINESREMOVED) checkpoints_.InvalidateFrom(line);
-  if (message == EDN_LINESINSERTED) {
-    const std::int32_t old_margin = layout_.MarginWidth();
-    layout_.NoteLineCount();
-    if (layout_.MarginWidth() != old_margin) {
-      RecomputeCaret();
-      RepaintAll();
-    }
-  }
   if (!window_) return;
   std::uintptr_t wparam = 0;
   std::intptr_t lparam = 0;
@@ -103,10 +102,46 @@ void Document::Notify(EditorNotify message, std::int32_t line, std::int32_t coun
 
 void Document::Refresh(std::int32_t from_line, std::int32_t margin_columns) {
   checkpoints_.InvalidateFrom(from_line);
-  UpdateCaretY();
-  PlaceCaret();
+  navigator_.PlaceCaret();
   ClampAndRepaint(from_line);
-  MakeCaretVisible(margin_columns);
+  navigator_.MakeCaretVisible(margin_columns);
+}
+
+void Document::FocusGained() {
+  if (presenter_) presenter_->Create(metrics_.TextHeight(), navigator_.Placement());
+}
+
+void Document::FocusLost() {
+  if (presenter_) presenter_->Destroy();
+}
+
+void Document::PlaceCaret(const CaretPlacement& placement) {
+  if (presenter_) presenter_->Place(placement);
+}
+
+void Document::KeyDown(std::uint32_t key, KeyModifiers modifiers, bool auto_repeat) {
+  // Text dragging belongs to the mouse; without it the copy and move
+  // cursors never show.
+  keyboard::Perform(navigator_, keyboard::ActionForKeyDown(key, modifiers, auto_repeat, false));
+}
+
+void Document::Character(char16_t unit, KeyModifiers modifiers) {
+  const CharacterAction action = keyboard::ActionForCharacter(unit, modifiers, store_.Selection());
+  typing::Perform(editor_, action, unit, settings_.auto_indent);
+}
+
+void Document::StartComposition() {
+  if (presenter_) presenter_->StartComposition(navigator_.Placement(), metrics_.NormalFont());
+}
+
+void Document::EndComposition() {
+  if (presenter_) presenter_->EndComposition();
+}
+
+bool Document::Composition(bool has_result) { return presenter_ && presenter_->Composition(has_result, editor_); }
+
+std::uint32_t Document::Reconversion(std::uint8_t* buffer, std::uint32_t capacity) {
+  return reconvert::Answer(store_, buffer, capacity);
 }
 
 std::int32_t Document::DeleteCommand() {
@@ -132,23 +167,6 @@ std::int32_t Document::Unindent() {
   const SelectionState& selection = store_.Selection();
   if (!selection.exists || selection.start.line == selection.end.line) return -1;
   return editor_.UnindentLines(true);
-}
-
-void Document::SelectAll() {
-  const std::int32_t last = store_.LineCount() - 1;
-  editor_.Select({}, editor_.At(last, store_.Line(last)->Length()));
-  UpdateCaretY();
-  PlaceCaret();
-  ClampAndRepaint(layout_.Wrapped() ? layout_.LocateDisplayRow(layout_.FirstVisibleRow()).line
-                                    : layout_.FirstVisibleRow());
-  MakeCaretVisible(0);
-}
-
-void Document::ClearSelection() {
-  const SelectionState old = store_.Selection();
-  selection::Collapse(store_.Selection(), old.caret);
-  if (old.exists) InvalidateLines(old.start.line, old.end.line);
-  RepaintMargin();
 }
 
 std::int32_t Document::InsertText(std::u16string_view text, const TextPosition* target) {

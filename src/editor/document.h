@@ -1,21 +1,23 @@
 #pragma once
 // One editor control's document: the text store with its layout, the
-// editing operations and undo history, the view (scroll position, caret,
-// highlights) and the file state. The control window and the document are
-// one object to the rest of the program: the frame calls the operations
-// here; window messages reach them through the control's window procedure,
-// which attaches its ControlWindow.
+// editing operations and undo history, the caret, the view (scroll
+// position, highlights) and the file state. The control window and the
+// document are one object to the rest of the program: the frame calls the
+// operations here; window messages reach them through the control's window
+// procedure, which attaches its ControlWindow.
 #include <cstdint>
 #include <memory>
 #include <string_view>
 
 #include "docs/encoding.h"
+#include "editor/caret_navigator.h"
+#include "editor/caret_presenter.h"
 #include "editor/colour_checkpoints.h"
 #include "editor/control_window.h"
 #include "editor/document_editor.h"
 #include "editor/document_layout.h"
 #include "editor/editor_settings.h"
-#include "editor/layout_column_geometry.h"
+#include "editor/key_action.h"
 #include "editor/marked_lines.h"
 #include "editor/metrics_line_layout.h"
 #include "editor/paint_highlights.h"
@@ -23,7 +25,7 @@
 #include "platform/canvas.h"
 #include "platform/wide_string.h"
 
-class Document final : private EditorParent, private EditorView {
+class Document final : private EditorParent, private EditorView, private CaretView {
  public:
   // Starts with one empty line; check Valid() before use.
   Document(TextMetrics& metrics, EditorSettings& settings);
@@ -35,12 +37,13 @@ class Document final : private EditorParent, private EditorView {
 
   // The control window, owned by the document from now on; null detaches
   // (headless use). The window goes before the rest of the document.
-  void AttachWindow(std::unique_ptr<ControlWindow> window) { window_ = std::move(window); }
+  void AttachWindow(std::unique_ptr<ControlWindow> window);
   ControlWindow* Window() const { return window_.get(); }
 
   TextStore& Store() { return store_; }
   DocumentLayout& Layout() { return layout_; }
   DocumentEditor& Editor() { return editor_; }
+  CaretNavigator& Navigator() { return navigator_; }
   TextMetrics& Metrics() { return metrics_; }
   EditorSettings& Settings() { return settings_; }
   const SelectionState& Selection() const { return store_.Selection(); }
@@ -69,24 +72,21 @@ class Document final : private EditorParent, private EditorView {
   bool AddMarkedLine(std::int32_t line);
   bool RemoveMarkedLine(std::int32_t line);
 
-  // Caret placement (the system caret follows the caret position).
-  std::int32_t CaretY() const { return caret_y_; }
-  bool CaretShown() const { return caret_shown_; }
-  bool composing = false;
-  std::int32_t hit_unit = 0;
-  // The caret's display row, counting a caret shown at the end of an upper
-  // row on that row.
-  std::int32_t CaretRow();
-  void PlaceCaret();
-  // Recomputes caret, anchor and selection x from their columns after the
-  // layout changed, and the caret y; then places the caret.
-  void RecomputeCaret();
-  // Focus gained (the window made the system caret) and lost.
-  void CaretCreated();
-  void CaretDestroyed();
-  // Scrolls the caret into view keeping margin_columns of room sideways;
-  // true when the view moved.
-  bool MakeCaretVisible(std::int32_t margin_columns);
+  // Keyboard, focus and input method, as the window procedure forwards
+  // them.
+  void FocusGained();
+  void FocusLost();
+  bool CaretShown() const { return presenter_ && presenter_->CaretShown(); }
+  bool Composing() const { return presenter_ && presenter_->Composing(); }
+  void KeyDown(std::uint32_t key, KeyModifiers modifiers, bool auto_repeat);
+  // Ignored while Ctrl is held (without Alt).
+  void Character(char16_t unit, KeyModifiers modifiers);
+  void StartComposition();
+  void EndComposition();
+  // True when a result was inserted and the message is consumed.
+  bool Composition(bool has_result);
+  // The reconversion answer's size, filling buffer when given.
+  std::uint32_t Reconversion(std::uint8_t* buffer, std::uint32_t capacity);
 
   // Scrolling. Amounts count rows (columns) towards the start; both report
   // whether the view moved.
@@ -101,13 +101,13 @@ class Document final : private EditorParent, private EditorView {
   // Window size and layout changes.
   bool Resize(std::int32_t client_width, std::int32_t client_height);
   bool SetWrapped(bool wrapped);
-  // After the shared fonts were rebuilt.
+  // After the shared fonts were rebuilt; the caret takes the new height.
   bool RelayoutForFont();
 
   // Painting the whole client area, and asking for repaints.
   void Paint(Canvas& canvas);
   void RepaintAll();
-  void RepaintMargin();
+  void RepaintMargin() override;
   // Invalidates the rows of lines first..last (inclusive) that are visible.
   void InvalidateLines(std::int32_t first, std::int32_t last);
 
@@ -120,8 +120,6 @@ class Document final : private EditorParent, private EditorView {
   std::int32_t ConvertSelection(std::uint32_t mapping);
   std::int32_t Indent();
   std::int32_t Unindent();
-  void SelectAll();
-  void ClearSelection();
   // Inserts text (carriage returns dropped) replacing the selection; with a
   // target the caret then goes there.
   std::int32_t InsertText(std::u16string_view text, const TextPosition* target = nullptr);
@@ -129,13 +127,17 @@ class Document final : private EditorParent, private EditorView {
   bool CurrentLineText(WideString& destination) { return store_.CurrentLineText(destination); }
 
  private:
+  // EditorParent and EditorView: the editing operations' side.
   void Notify(EditorNotify message, std::int32_t line, std::int32_t count) override;
   void Refresh(std::int32_t from_line, std::int32_t margin_columns) override;
-  void UpdateCaretY();
+  // CaretView: the caret navigator's side.
+  void InvalidateRows(std::int32_t first, std::int32_t last) override;
+  void PlaceCaret(const CaretPlacement& placement) override;
+  bool ScrollTo(std::int32_t first_visible_row, std::int32_t horizontal_column) override;
+  void RedrawFrom(std::int32_t first_visible_row) override;
+
   void Invalidate(const CanvasRect& area);
   void UpdateBar(ScrollBarKind bar);
-  // The client rectangle from the top of a display row (or line) down.
-  CanvasRect BelowRow(std::int32_t row) const;
   void InvalidateRange(const LineRange& range);
 
   TextMetrics& metrics_;
@@ -143,16 +145,15 @@ class Document final : private EditorParent, private EditorView {
   MetricsLineLayout line_layout_;
   TextStore store_;
   DocumentLayout layout_;
-  LayoutColumnGeometry geometry_;
   DocumentEditor editor_;
+  CaretNavigator navigator_;
   ColourCheckpoints checkpoints_;
   MarkedLines marked_lines_;
   WideString highlight_word_;
   TagPairHighlight tag_pair_;
   WideString path_;
   SyntaxMode mode_ = kSyntaxUntitled;
-  std::int32_t caret_y_ = kTopMargin;
-  bool caret_shown_ = false;
-  // Last, so that it is destroyed first.
+  // Last, so that they go first: the presenter uses the window's caret.
   std::unique_ptr<ControlWindow> window_;
+  std::unique_ptr<CaretPresenter> presenter_;
 };

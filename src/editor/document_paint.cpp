@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "editor/document.h"
-#include "editor/text_metrics_paint.h"
 #include "editor/text_painter.h"
 
 void Document::Paint(Canvas& canvas) {
@@ -16,24 +15,13 @@ void Document::Paint(Canvas& canvas) {
   highlights.word_case_sensitive = metrics_.CaseSensitiveSearch();
   highlights.pair = &tag_pair_;
 
-  PaintView view;
-  view.client_width = layout_.ClientWidth();
-  view.client_height = layout_.ClientHeight();
-  view.margin_width = layout_.MarginWidth();
-  view.wrapped = layout_.Wrapped();
-  view.first_display_row = layout_.FirstVisibleRow();
-  const RowLocation top = layout_.LocateDisplayRow(view.first_display_row);
-  view.first_line = top.line;
-  view.first_row_in_line = top.row;
-  view.horizontal_scroll_pixels = layout_.HorizontalScrollPixels();
-  view.caret_line = state.caret.line;
+  const PaintView view = text_painter::ViewOf(layout_, state.caret.line);
 
   PaintStyle style;
   style.colours = settings_.colours;
   style.bold_tags = settings_.bold_tags;
-  TextMetricsPaint metrics(metrics_);
   const PaintedDocument document{store_, mode_, line_break_style, marked_lines_, highlights};
-  text_painter::Paint(canvas, metrics, style, document, view, &checkpoints_);
+  text_painter::Paint(canvas, metrics_, style, document, view, &checkpoints_);
 }
 
 void Document::Invalidate(const CanvasRect& area) {
@@ -43,6 +31,13 @@ void Document::Invalidate(const CanvasRect& area) {
 void Document::RepaintAll() { Invalidate({0, 0, layout_.ClientWidth(), layout_.ClientHeight()}); }
 
 void Document::RepaintMargin() { Invalidate({0, 0, layout_.MarginWidth(), layout_.ClientHeight()}); }
+
+void Document::InvalidateRows(std::int32_t first, std::int32_t last) {
+  if (first > last) std::swap(first, last);
+  const std::int32_t top = std::max(0, layout_.RowTop(first));
+  const std::int32_t bottom = std::min(layout_.ClientHeight(), layout_.RowTop(last + 1));
+  Invalidate({0, top, layout_.ClientWidth(), bottom});
+}
 
 void Document::InvalidateLines(std::int32_t first, std::int32_t last) {
   if (first > last) std::swap(first, last);
@@ -55,7 +50,5 @@ void Document::InvalidateLines(std::int32_t first, std::int32_t last) {
     top_row = layout_.DisplayRowOf(first, 0);
     end_row = layout_.DisplayRowOf(last, 0) + store_.Line(last)->RowCount();
   }
-  const std::int32_t top = std::max(0, layout_.RowTop(top_row));
-  const std::int32_t bottom = std::min(layout_.ClientHeight(), layout_.RowTop(end_row));
-  Invalidate({0, top, layout_.ClientWidth(), bottom});
+  InvalidateRows(top_row, end_row - 1);
 }

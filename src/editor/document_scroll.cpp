@@ -10,6 +10,13 @@ std::int32_t ScrolledRows(const DocumentLayout& layout, const TextStore& store) 
   return layout.Wrapped() ? store.TotalRows() : store.LineCount();
 }
 
+// The client area from the top of a display row (or line) down; from the
+// very top, margin strip included, when the row is not below the first.
+CanvasRect BelowRow(const DocumentLayout& layout, std::int32_t row) {
+  const std::int32_t top = row <= layout.FirstVisibleRow() ? 0 : layout.RowTop(row);
+  return {0, top, layout.ClientWidth(), layout.ClientHeight()};
+}
+
 }  // namespace
 
 ScrollBarState Document::BarState(ScrollBarKind bar) const {
@@ -49,7 +56,7 @@ bool Document::ScrollBy(ScrollBarKind bar, std::int32_t amount) {
   } else {
     layout_.ScrollTo(layout_.FirstVisibleRow(), position);
   }
-  RecomputeCaret();
+  navigator_.RecomputeCaret();
   UpdateBar(bar);
   if (window_) {
     const std::int32_t width = layout_.ClientWidth();
@@ -74,7 +81,7 @@ void Document::ClampAndRepaint(std::int32_t line) {
     if (first > largest) {
       layout_.ScrollTo(largest, 0);
       first = layout_.FirstVisibleRow();
-      RecomputeCaret();
+      navigator_.RecomputeCaret();
       repaint_row = first;
     } else {
       line = std::clamp(line, 0, store_.LineCount() - 1);
@@ -87,7 +94,7 @@ void Document::ClampAndRepaint(std::int32_t line) {
     const std::int32_t column = layout_.HorizontalScrollColumn();
     if (first > largest_first || column > largest_column) {
       layout_.ScrollTo(std::min(first, largest_first), std::min(column, largest_column));
-      RecomputeCaret();
+      navigator_.RecomputeCaret();
       // Every visible row moved.
       line = layout_.FirstVisibleRow();
     }
@@ -96,19 +103,30 @@ void Document::ClampAndRepaint(std::int32_t line) {
   }
   UpdateBar(ScrollBarKind::kVertical);
   if (!window_) return;
-  window_->Invalidate(BelowRow(repaint_row));
+  window_->Invalidate(BelowRow(layout_, repaint_row));
   window_->PaintNow();
 }
 
-CanvasRect Document::BelowRow(std::int32_t row) const {
-  const std::int32_t top = std::max(0, layout_.RowTop(row));
-  return {0, top, layout_.ClientWidth(), layout_.ClientHeight()};
+bool Document::ScrollTo(std::int32_t first_visible_row, std::int32_t horizontal_column) {
+  bool moved = ScrollBy(ScrollBarKind::kVertical, layout_.FirstVisibleRow() - first_visible_row);
+  if (!layout_.Wrapped())
+    moved = ScrollBy(ScrollBarKind::kHorizontal, layout_.HorizontalScrollColumn() - horizontal_column) || moved;
+  return moved;
+}
+
+void Document::RedrawFrom(std::int32_t first_visible_row) {
+  const std::int32_t last = scroll_arithmetic::LastPosition(BarState(ScrollBarKind::kVertical));
+  layout_.ScrollTo(std::clamp(first_visible_row, 0, last), layout_.HorizontalScrollColumn());
+  navigator_.RecomputeCaret();
+  UpdateScrollBars();
+  RepaintAll();
+  if (window_) window_->PaintNow();
 }
 
 bool Document::Resize(std::int32_t client_width, std::int32_t client_height) {
   const bool laid_out = layout_.Resize(client_width, client_height);
   if (layout_.Wrapped()) {
-    RecomputeCaret();
+    navigator_.RecomputeCaret();
     ClampAndRepaint(layout_.LocateDisplayRow(layout_.FirstVisibleRow()).line);
   } else {
     UpdateScrollBars();
@@ -124,7 +142,7 @@ bool Document::SetWrapped(bool wrapped) {
     window_->EnableScrollBar(ScrollBarKind::kHorizontal, !wrapped && layout_.HorizontalScrollWanted());
   }
   checkpoints_.InvalidateFrom(0);
-  RecomputeCaret();
+  navigator_.RecomputeCaret();
   ClampAndRepaint(0);
   RepaintAll();
   return laid_out;
@@ -132,7 +150,12 @@ bool Document::SetWrapped(bool wrapped) {
 
 bool Document::RelayoutForFont() {
   const bool laid_out = layout_.RelayoutForFont();
-  RecomputeCaret();
+  // A caret of the old height would stay until the focus moved.
+  if (window_ && window_->HasFocus()) {
+    FocusLost();
+    FocusGained();
+  }
+  navigator_.RecomputeCaret();
   ClampAndRepaint(0);
   RepaintAll();
   return laid_out;

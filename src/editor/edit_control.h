@@ -36,9 +36,7 @@ HWND WindowOf(const Document& document);
 Document* DocumentOf(HWND window);
 
 // The frame's layout: every control to (0, y, width, height), order kept.
+// (A new editor font for every control: DocumentSet::RebuildFonts.)
 void MoveAll(DocumentSet& set, std::int32_t y, std::int32_t width, std::int32_t height);
-// A new editor font for every control; the focused control's caret takes
-// the new height. False, nothing changed, when the fonts cannot be made.
-bool RebuildFonts(DocumentSet& set);
 
 }  // namespace edit_control

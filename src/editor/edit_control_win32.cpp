@@ -7,6 +7,8 @@
 #include "editor/control_window.h"
 #include "platform/clipboard.h"
 #include "platform/gdi_canvas.h"
+#include "platform/input_method.h"
+#include "platform/system_caret.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -24,15 +26,19 @@ class EditWindow final : public ControlWindow {
     if (!window_) return;
     // No message of the dying window may reach the document any more.
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-    if (GetFocus() == window_) DestroyCaret();
     DestroyWindow(window_);
   }
   EditWindow(const EditWindow&) = delete;
   EditWindow& operator=(const EditWindow&) = delete;
 
-  void Bind(HWND window) {
+  // False when the window's caret, input method or clipboard could not be
+  // made.
+  bool Bind(HWND window) {
     window_ = window;
+    caret_ = platform::CreateSystemCaret(window);
+    input_method_ = platform::CreateInputMethod(window);
     clipboard_ = platform::CreateSystemClipboard(window);
+    return caret_ && input_method_ && clipboard_;
   }
   void Unbind() { window_ = nullptr; }
   HWND Handle() const { return window_; }
@@ -68,29 +74,16 @@ class EditWindow final : public ControlWindow {
     if (window_) UpdateWindow(window_);
   }
   bool HasFocus() const override { return window_ && GetFocus() == window_; }
-  void MoveCaret(std::int32_t x, std::int32_t y) override { SetCaretPos(x, y); }
-  void ShowCaret(bool show) override {
-    if (show) {
-      ::ShowCaret(window_);
-    } else {
-      HideCaret(window_);
-    }
-  }
-  void MoveComposition(std::int32_t x, std::int32_t y) override {
-    HIMC context = ImmGetContext(window_);
-    if (!context) return;
-    COMPOSITIONFORM form{};
-    form.dwStyle = CFS_FORCE_POSITION;
-    form.ptCurrentPos = {x, y};
-    ImmSetCompositionWindow(context, &form);
-    ImmReleaseContext(window_, context);
-  }
+  platform::SystemCaret& Caret() override { return *caret_; }
+  platform::InputMethod& InputMethod() override { return *input_method_; }
   platform::Clipboard& Clipboard() override { return *clipboard_; }
 
  private:
   Document& document_;
   HWND parent_;
   HWND window_ = nullptr;
+  std::unique_ptr<platform::SystemCaret> caret_;
+  std::unique_ptr<platform::InputMethod> input_method_;
   std::unique_ptr<platform::Clipboard> clipboard_;
 };
 
@@ -98,18 +91,17 @@ EditWindow* WindowData(HWND window) {
   return reinterpret_cast<EditWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-void CreateSystemCaret(HWND window, Document& document) {
-  CreateCaret(window, nullptr, 0, document.Metrics().TextHeight());
-  document.CaretCreated();
+KeyModifiers HeldModifiers() {
+  KeyModifiers modifiers;
+  modifiers.shift = GetKeyState(VK_SHIFT) < 0;
+  modifiers.control = GetKeyState(VK_CONTROL) < 0;
+  modifiers.alt = GetKeyState(VK_MENU) < 0;
+  return modifiers;
 }
 
-void CancelComposition(HWND window, Document& document) {
-  if (!document.composing) return;
-  if (HIMC context = ImmGetContext(window)) {
-    ImmNotifyIME(context, NI_COMPOSITIONSTR, CPS_CANCEL, 0);
-    ImmReleaseContext(window, context);
-  }
-  document.composing = false;
+LRESULT ReconversionRequest(Document& document, LPARAM lparam) {
+  auto* buffer = reinterpret_cast<RECONVERTSTRING*>(lparam);
+  return document.Reconversion(reinterpret_cast<std::uint8_t*>(buffer), buffer ? buffer->dwSize : 0);
 }
 
 void PaintInto(HDC dc, Document& document) {
@@ -154,8 +146,8 @@ void WheelMessage(HWND window, HWND parent, Document& document, WPARAM wparam, L
 LRESULT CALLBACK EditWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_CREATE) {
     auto* data = static_cast<EditWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    if (!data->Bind(window)) return -1;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
-    data->Bind(window);
     return 0;
   }
   EditWindow* data = WindowData(window);
@@ -171,12 +163,10 @@ LRESULT CALLBACK EditWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
       document.Resize(LOWORD(lparam), HIWORD(lparam));
       return 0;
     case WM_SETFOCUS:
-      CreateSystemCaret(window, document);
+      document.FocusGained();
       return 0;
     case WM_KILLFOCUS:
-      CancelComposition(window, document);
-      DestroyCaret();
-      document.CaretDestroyed();
+      document.FocusLost();
       return 0;
     case WM_PAINT:
       Paint(window, document);
@@ -186,10 +176,28 @@ LRESULT CALLBACK EditWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
       return 0;
     case WM_CONTEXTMENU:
       if (GetFocus() == window) {
-        DestroyCaret();
-        CreateSystemCaret(window, document);
+        document.FocusLost();
+        document.FocusGained();
       }
       break;
+    case WM_KEYDOWN:
+      // Bit 30: the key was already down (auto-repeat).
+      document.KeyDown(static_cast<std::uint32_t>(wparam), HeldModifiers(), (lparam & (1 << 30)) != 0);
+      return 0;
+    case WM_CHAR:
+      document.Character(static_cast<char16_t>(wparam), HeldModifiers());
+      return 0;
+    case WM_IME_STARTCOMPOSITION:
+      document.StartComposition();
+      break;
+    case WM_IME_ENDCOMPOSITION:
+      document.EndComposition();
+      break;
+    case WM_IME_COMPOSITION:
+      if (document.Composition((lparam & GCS_RESULTSTR) != 0)) return 0;
+      break;
+    case WM_IME_REQUEST:
+      return wparam == IMR_RECONVERTSTRING ? ReconversionRequest(document, lparam) : 0;
     case WM_HSCROLL:
       ScrollMessage(window, document, ScrollBarKind::kHorizontal, wparam);
       return 0;
@@ -237,15 +245,15 @@ Document* Create(DocumentSet& set, HWND parent, std::int32_t y, std::int32_t wid
   if (!set.EnsureFonts()) return nullptr;
   auto document = std::make_unique<Document>(set.Metrics(), set.Settings());
   if (!document->Valid()) return nullptr;
-  auto owned = std::make_unique<EditWindow>(*document, parent);
-  EditWindow& edit_window = *owned;
-  document->AttachWindow(std::move(owned));
+  auto edit_window = std::make_unique<EditWindow>(*document, parent);
   const auto id = static_cast<std::intptr_t>(set.NextControlId());
   HWND window = CreateWindowExW(WS_EX_STATICEDGE, kClassName, L"", WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL,
                                 0, y, width, height, parent, reinterpret_cast<HMENU>(id),
                                 reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)),
-                                &edit_window);
+                                edit_window.get());
   if (!window) return nullptr;
+  // The caret presenter needs the window's caret, made at WM_CREATE.
+  document->AttachWindow(std::move(edit_window));
   document->SetSyntaxModeFromPath();
   InitialBars(window, set.Settings().wrap);
   Document* created = document.get();
@@ -280,17 +288,5 @@ void MoveAll(DocumentSet& set, std::int32_t y, std::int32_t width, std::int32_t 
     if (HWND window = WindowOf(*set.At(i))) MoveWindow(window, 0, y, width, height, TRUE);
 }
 
-bool RebuildFonts(DocumentSet& set) {
-  if (!set.RebuildFonts()) return false;
-  for (std::int32_t i = 0; i < set.Count(); ++i) {
-    Document& document = *set.At(i);
-    HWND window = WindowOf(document);
-    if (window && GetFocus() == window) {
-      DestroyCaret();
-      CreateSystemCaret(window, document);
-    }
-  }
-  return true;
-}
 
 }  // namespace edit_control

@@ -147,7 +147,7 @@ TEST(DocumentClipboard, IndentNeedsASelectionOverLines) {
 TEST(DocumentClipboard, SelectAllReachesTheEndOfTheLastLine) {
   DocumentFixture f;
   f.document.LoadText(u"ab\ncde");
-  f.document.SelectAll();
+  f.document.Navigator().SelectAll();
   const SelectionState& selection = f.document.Selection();
   EXPECT_TRUE(selection.exists);
   EXPECT_EQ(selection.start, (TextPosition{0, 0, 0}));

@@ -2,6 +2,8 @@
 // an editor document, observed through its recording window.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "editor/line_record.h"
 #include "support/document_fixture.h"
 
@@ -83,43 +85,43 @@ TEST(DocumentScroll, CaretFollowsTheViewAndHidesOutsideIt) {
   DocumentFixture f;
   f.document.LoadText(F::Lines(100));
   f.document.Editor().CaretTo(f.document.Editor().At(3, 2));
-  f.document.RecomputeCaret();
-  EXPECT_EQ(f.window.caret_x, F::kMargin + 2 * F::kUnit);
-  EXPECT_EQ(f.window.caret_y, f.RowY(3));
-  EXPECT_TRUE(f.window.caret_shown);
+  f.document.Navigator().RecomputeCaret();
+  EXPECT_EQ(f.LastCaretMove(), "move " + std::to_string(F::kMargin + 2 * F::kUnit) + "," + std::to_string(f.RowY(3)));
+  EXPECT_TRUE(f.document.CaretShown());
 
   f.document.Scroll(ScrollBarKind::kVertical, ScrollRequest::kPageDown, 0);
-  EXPECT_EQ(f.window.caret_y, (3 - 20) * F::kPitch + 2);
-  EXPECT_FALSE(f.window.caret_shown);
+  EXPECT_EQ(f.LastCaretMove(), "move " + std::to_string(F::kMargin + 2 * F::kUnit) + "," +
+                                   std::to_string((3 - 20) * F::kPitch + 2));
+  EXPECT_FALSE(f.document.CaretShown());
   f.document.Scroll(ScrollBarKind::kVertical, ScrollRequest::kTop, 0);
-  EXPECT_TRUE(f.window.caret_shown);
+  EXPECT_TRUE(f.document.CaretShown());
 
-  // A control without the focus leaves the system caret alone.
-  f.window.focused = false;
-  f.window.caret_y = -1;
+  // Without the focus there is no system caret to move.
+  f.document.FocusLost();
+  f.window.Reset();
   f.document.Scroll(ScrollBarKind::kVertical, ScrollRequest::kLineDown, 0);
-  EXPECT_EQ(f.window.caret_y, -1);
+  EXPECT_EQ(f.LastCaretMove(), "");
 }
 
 TEST(DocumentScroll, MakeCaretVisibleBringsTheCaretRowToTheEdgeItCameFrom) {
   DocumentFixture f;
   f.document.LoadText(F::Lines(100));
   f.document.Editor().CaretTo(f.document.Editor().At(60, 0));
-  EXPECT_TRUE(f.document.MakeCaretVisible(0));
+  EXPECT_TRUE(f.document.Navigator().MakeCaretVisible(0));
   EXPECT_EQ(f.document.Layout().FirstVisibleRow(), 41);  // line 60 is the last visible row
   f.document.Editor().CaretTo(f.document.Editor().At(30, 0));
-  EXPECT_TRUE(f.document.MakeCaretVisible(0));
+  EXPECT_TRUE(f.document.Navigator().MakeCaretVisible(0));
   EXPECT_EQ(f.document.Layout().FirstVisibleRow(), 30);
-  EXPECT_FALSE(f.document.MakeCaretVisible(0));
+  EXPECT_FALSE(f.document.Navigator().MakeCaretVisible(0));
 
   DocumentFixture wide;
   wide.document.LoadText(std::u16string(200, u'x'));
   wide.document.Editor().CaretTo(wide.document.Editor().At(0, 100));
-  EXPECT_TRUE(wide.document.MakeCaretVisible(2));
+  EXPECT_TRUE(wide.document.Navigator().MakeCaretVisible(2));
   // The caret's column is then 2 columns inside the right edge.
   EXPECT_EQ(wide.document.Layout().HorizontalScrollColumn(), 100 + 2 - 40);
   wide.document.Editor().CaretTo(wide.document.Editor().At(0, 10));
-  EXPECT_TRUE(wide.document.MakeCaretVisible(2));
+  EXPECT_TRUE(wide.document.Navigator().MakeCaretVisible(2));
   EXPECT_EQ(wide.document.Layout().HorizontalScrollColumn(), 8);
 }
 
@@ -147,10 +149,10 @@ TEST(DocumentScroll, DeletingBelowTheViewPullsTheViewBackAndRepaintsAll) {
   EXPECT_EQ(lines, 41);
   EXPECT_EQ(f.document.Layout().FirstVisibleRow(), lines - 10 + 1);
   EXPECT_EQ(f.window.vertical.position, lines - 10 + 1);
-  EXPECT_EQ(f.window.TopmostInvalidated(), f.RowY(lines - 10 + 1));
+  EXPECT_EQ(f.window.TopmostInvalidated(), 0);
   // The caret, at line 40, is back in view.
-  EXPECT_EQ(f.document.CaretY(), f.RowY(40));
-  EXPECT_TRUE(f.window.caret_shown);
+  EXPECT_EQ(f.document.Navigator().CaretY(), f.RowY(40));
+  EXPECT_TRUE(f.document.CaretShown());
 }
 
 TEST(DocumentScroll, ShorteningTheLongestLinePullsTheColumnBack) {

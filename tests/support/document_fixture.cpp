@@ -26,6 +26,7 @@ DocumentFixture::DocumentFixture(bool wrapped)
       document(WithFonts(set, wrapped).Metrics(), set.Settings()),
       window(Attach(document)) {
   document.Resize(kWidth, kHeight);
+  document.FocusGained();
   window.Reset();
 }
 
@@ -45,4 +46,10 @@ std::u16string DocumentFixture::Text() {
   const std::int32_t last = store.LineCount() - 1;
   store.RangeText({0, 0, 0}, {last, store.Line(last)->Length(), 0}, text, false);
   return std::u16string(text.View());
+}
+
+std::string DocumentFixture::LastCaretMove() const {
+  for (auto call = window.caret.calls.rbegin(); call != window.caret.calls.rend(); ++call)
+    if (call->rfind("move ", 0) == 0) return *call;
+  return {};
 }

@@ -1,7 +1,7 @@
 #pragma once
 // An editor document on fixed-width metrics (7-pixel units, 14-pixel line
-// pitch, 31-pixel margin) attached to a recording window whose client area
-// shows 20 rows and 40 columns.
+// pitch, 31-pixel margin) attached to a focused recording window whose
+// client area shows 20 rows and 40 columns.
 #include <cstdint>
 #include <string>
 
@@ -26,6 +26,8 @@ class DocumentFixture {
   std::u16string Text();
   // The y of a display row (or line) in the client area.
   std::int32_t RowY(std::int32_t row) { return document.Layout().RowTop(row); }
+  // The last "move x,y" of the system caret; empty when none.
+  std::string LastCaretMove() const;
 
   DocumentSet set;
   Document document;

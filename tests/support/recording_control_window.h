@@ -1,23 +1,19 @@
 #pragma once
 // A control window for headless document tests: keeps the last state of
 // each scroll bar, the parent notifications, the invalidated and scrolled
-// areas and the caret calls, with a memory clipboard.
+// areas, and the caret and input-method calls, with a memory clipboard.
 #include <cstdint>
 #include <vector>
 
 #include "editor/control_window.h"
 #include "platform/memory_clipboard.h"
+#include "support/recording_input_method.h"
 
 struct ParentMessage {
   std::uint32_t message;
   std::uintptr_t wparam;
   std::intptr_t lparam;
   bool operator==(const ParentMessage&) const = default;
-};
-
-struct WindowPoint {
-  std::int32_t x;
-  std::int32_t y;
 };
 
 struct PixelScroll {
@@ -43,12 +39,8 @@ class RecordingControlWindow final : public ControlWindow {
   void Invalidate(const CanvasRect& area) override { invalidated.push_back(area); }
   void PaintNow() override { ++paints_now; }
   bool HasFocus() const override { return focused; }
-  void MoveCaret(std::int32_t x, std::int32_t y) override {
-    caret_x = x;
-    caret_y = y;
-  }
-  void ShowCaret(bool show) override { caret_shown = show; }
-  void MoveComposition(std::int32_t x, std::int32_t y) override { composition_moves.push_back({x, y}); }
+  platform::SystemCaret& Caret() override { return caret; }
+  platform::InputMethod& InputMethod() override { return input_method; }
   platform::Clipboard& Clipboard() override { return clipboard; }
 
   // Forgets the calls recorded so far.
@@ -56,7 +48,8 @@ class RecordingControlWindow final : public ControlWindow {
     messages.clear();
     scrolls.clear();
     invalidated.clear();
-    composition_moves.clear();
+    caret.calls.clear();
+    input_method.calls.clear();
     paints_now = 0;
   }
   // The topmost invalidated y, or -1 when nothing was invalidated.
@@ -65,14 +58,12 @@ class RecordingControlWindow final : public ControlWindow {
   std::vector<ParentMessage> messages;
   std::vector<PixelScroll> scrolls;
   std::vector<CanvasRect> invalidated;
-  std::vector<WindowPoint> composition_moves;
   ScrollBarState vertical;
   ScrollBarState horizontal;
   bool horizontal_enabled = true;
   int paints_now = 0;
   bool focused = true;
-  std::int32_t caret_x = -1;
-  std::int32_t caret_y = -1;
-  bool caret_shown = false;
+  RecordingSystemCaret caret;
+  RecordingInputMethod input_method;
   platform::MemoryClipboard clipboard;
 };

@@ -2,6 +2,7 @@
 // focus and caret, parent notifications, the wheel, and painting.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -128,7 +129,7 @@ TEST(EditControl, FocusCreatesTheCaretAtTheCaretPosition) {
   HWND window = edit_control::WindowOf(*document);
   document->LoadText(u"abc\ndef");
   document->Editor().CaretTo(document->Editor().At(1, 2));
-  document->RecomputeCaret();
+  document->Navigator().RecomputeCaret();
   POINT caret;
   ASSERT_TRUE(GetCaretPos(&caret));
   EXPECT_EQ(caret.x, document->Layout().MarginWidth() + document->Selection().caret.x);
@@ -161,6 +162,26 @@ TEST(EditControl, ParentReceivesEditNotificationsAsMessages) {
   SendMessageW(edit_control::WindowOf(*document), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(50, 5));
   ASSERT_FALSE(host.Messages().empty());
   EXPECT_EQ(host.Messages()[0].message, static_cast<UINT>(EDN_MOUSEDOWN));
+}
+
+// How far a pixel lies from the nearest blend of background and colour.
+double BlendResidual(COLORREF pixel, COLORREF background, COLORREF colour) {
+  const double p[3] = {double(GetRValue(pixel)), double(GetGValue(pixel)), double(GetBValue(pixel))};
+  const double b[3] = {double(GetRValue(background)), double(GetGValue(background)), double(GetBValue(background))};
+  const double c[3] = {double(GetRValue(colour)), double(GetGValue(colour)), double(GetBValue(colour))};
+  double dot = 0;
+  double length = 0;
+  for (int i = 0; i < 3; ++i) {
+    dot += (p[i] - b[i]) * (c[i] - b[i]);
+    length += (c[i] - b[i]) * (c[i] - b[i]);
+  }
+  const double alpha = length > 0 ? std::clamp(dot / length, 0.0, 1.0) : 0.0;
+  double residual = 0;
+  for (int i = 0; i < 3; ++i) {
+    const double d = p[i] - (b[i] + alpha * (c[i] - b[i]));
+    residual += d * d;
+  }
+  return residual;
 }
 
 // The pixel colour at (x, y) of a control painted into a bitmap.
@@ -232,12 +253,20 @@ TEST(EditControl, PaintsSyntaxColoursSelectionAndMarginIntoABitmap) {
   auto cells = [&](std::int32_t line, std::int32_t first, std::int32_t end) {
     return RECT{margin + first * average, 2 + line * pitch, margin + end * average, 2 + line * pitch + pitch - 1};
   };
-  // Which syntax colour the ink of some cells is nearest to.
+  // Which syntax colour the ink of some cells was blended from: smoothed
+  // glyph pixels lie between the background and the text colour.
   auto nearest_slot = [&](RECT area) {
-    const COLORREF ink = bitmap.Ink(area, colours[kSlotBackground]);
+    const COLORREF background = colours[kSlotBackground];
+    const COLORREF ink = bitmap.Ink(area, background);
     int best = kSlotText;
-    for (int slot : {kSlotText, kSlotTag, kSlotAttribute, kSlotValue, kSlotComment, kSlotEntity})
-      if (PaintedBitmap::Distance(ink, colours[slot]) < PaintedBitmap::Distance(ink, colours[best])) best = slot;
+    double best_residual = 1e9;
+    for (int slot : {kSlotText, kSlotTag, kSlotAttribute, kSlotValue, kSlotComment, kSlotEntity}) {
+      const double residual = BlendResidual(ink, background, colours[slot]);
+      if (residual < best_residual) {
+        best_residual = residual;
+        best = slot;
+      }
+    }
     return best;
   };
   // Fixed-pitch font: column c sits at c average widths.
