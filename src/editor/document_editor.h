@@ -105,7 +105,7 @@ class DocumentEditor {
   bool RemoveRange(const TextPosition& start, const TextPosition& end);
   TextPosition NormalisedTarget(const TextPosition& target);
 
-  LineSpan AffectedLines(const TextPosition& start, const TextPosition& end);
+  static LineSpan AffectedLines(const TextPosition& start, const TextPosition& end);
   // Inserts a leading tab on every line of the span (only on flagged lines
   // when flags are given); false, nothing changed, on memory failure or
   // when no line was flagged.
