@@ -61,7 +61,7 @@ TextPosition CaretNavigator::EndOfText() { return EndOfLine(store_.LineCount() -
 void CaretNavigator::RecomputeCaret() {
   SelectionState& state = store_.Selection();
   const TextPosition old = state.caret;
-  const TextPosition caret = old.column == 0 ? TextPosition{old.line, 0, 0} : Clamped(old);
+  const TextPosition caret = Clamped(old);
   // The bound that is the caret moves with it.
   if (selection::SamePlace(state.start, old)) state.start = caret;
   if (selection::SamePlace(state.end, old)) state.end = caret;

@@ -15,7 +15,9 @@ bool CaretNavigator::VerticalTarget(std::int32_t delta, TextPosition& target) {
     return true;
   }
   // A caret shown at the end of an upper row moves from that row.
-  const std::int32_t row = std::clamp(CaretRow() + delta, 0, std::max(store_.TotalRows() - 1, 0));
+  const std::int32_t current = CaretRow();
+  const std::int32_t row = std::clamp(current + delta, 0, std::max(store_.TotalRows() - 1, 0));
+  if (row == current) return false;
   const RowLocation location = layout_.LocateDisplayRow(row);
   const line_geometry::Hit hit = layout_.HitTest(location.line, location.row, remembered_x);
   target = {location.line, hit.column, hit.x};
