@@ -30,7 +30,6 @@ void Document::SetSyntaxModeFromPath() {
 
 bool Document::LoadText(std::u16string_view text) {
   store_.Clear();
-  checkpoints_.InvalidateFrom(0);
   bool loaded = true;
   std::size_t run_start = 0;
   for (std::size_t i = 0; i <= text.size() && loaded; ++i) {
@@ -42,6 +41,12 @@ bool Document::LoadText(std::u16string_view text) {
     run_start = i + 1;
   }
   store_.FinishLoading();
+  TextReplaced();
+  return loaded;
+}
+
+void Document::TextReplaced() {
+  checkpoints_.InvalidateFrom(0);
   store_.RecomputeLongestWidth();
   layout_.NoteLineCount();
   editor_.CaretTo({});
@@ -50,7 +55,6 @@ bool Document::LoadText(std::u16string_view text) {
   navigator_.RecomputeCaret();
   UpdateScrollBars();
   RepaintAll();
-  return loaded;
 }
 
 void Document::ToggleHighlightWord(std::u16string_view text) {

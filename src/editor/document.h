@@ -60,6 +60,9 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   // dropped): caret at the start, empty history, unmodified, repainted.
   // False on memory failure, the document then holding what fitted.
   bool LoadText(std::u16string_view text);
+  // After the store was filled directly (the file loader): the same reset
+  // of caret, history and view.
+  void TextReplaced();
 
   // Highlights.
   MarkedLines& Marked() { return marked_lines_; }
