@@ -143,8 +143,8 @@ bool Document::SetWrapped(bool wrapped) {
   }
   checkpoints_.InvalidateFrom(0);
   navigator_.RecomputeCaret();
+  // Line 0 is never below the first visible row: the whole view repaints.
   ClampAndRepaint(0);
-  RepaintAll();
   return laid_out;
 }
 
@@ -157,6 +157,5 @@ bool Document::RelayoutForFont() {
   }
   navigator_.RecomputeCaret();
   ClampAndRepaint(0);
-  RepaintAll();
   return laid_out;
 }
