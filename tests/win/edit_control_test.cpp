@@ -101,6 +101,27 @@ TEST(EditControl, ScrollMessagesMoveTheViewAndTheBar) {
   EXPECT_EQ(Bar(window, SB_HORZ).nPos, 60);
 }
 
+TEST(EditControl, WrapSwitchRewrapsAndDisablesTheHorizontalBar) {
+  WinEditHost host;
+  Document* document = host.CreateControl(20, 40);
+  ASSERT_NE(document, nullptr);
+  HWND window = edit_control::WindowOf(*document);
+  document->LoadText(std::u16string(100, u'w') + u"\nshort");
+  ASSERT_TRUE(host.Set().ToggleWrap());
+  const std::int32_t rows = document->Store().TotalRows();
+  EXPECT_GE(rows, 4);
+  EXPECT_EQ(Bar(window, SB_VERT).nMax, rows + 10);
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetScrollBarInfo(window, OBJID_HSCROLL, &info));
+  EXPECT_TRUE(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+  SendMessageW(window, WM_HSCROLL, SB_PAGEDOWN, 0);
+  EXPECT_EQ(document->Layout().HorizontalScrollColumn(), 0);
+  ASSERT_TRUE(host.Set().ToggleWrap());
+  EXPECT_EQ(document->Store().TotalRows(), 2);
+  EXPECT_EQ(Bar(window, SB_VERT).nMax, 2 + 10);
+}
+
 TEST(EditControl, WheelScrollsThreeRowsOverTheControlAndGoesToTheParentOtherwise) {
   WinEditHost host;
   Document* document = host.CreateControl(20);
