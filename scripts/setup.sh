@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-tools
-  wine wine64 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic
+  wine wine64 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic fonts-wine
   clang libclang-rt-14-dev
 )
 

@@ -30,12 +30,17 @@ wine_env_display() {
   return 1
 }
 
-# Creates the prefix once; maps the Japanese-capable font under the faces
-# the program asks for so that Japanese text shows glyphs, not boxes.
+# Creates the prefix once.  Wine's own Tahoma goes into the prefix (without
+# it "Tahoma" falls back to a Japanese face that draws the backslash as a
+# yen sign); "Courier New" is mapped to a monospaced face; Japanese text in
+# both gets glyphs through font links (Tahoma's default links reach
+# "MS UI Gothic", mapped here to IPA Gothic).
 wine_env_prefix() {
-  if [[ ! -f "$WINEPREFIX/.vorndel-ready" ]]; then
+  if [[ ! -f "$WINEPREFIX/.vorndel-ready-2" ]]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 </dev/null || true
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    cp -f /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     local reg="$WINEPREFIX/vorndel-fonts.reg"
     cat >"$reg" <<'REG'
 REGEDIT4
@@ -45,17 +50,17 @@ REGEDIT4
 "MS PGothic"="IPAPGothic"
 "MS UI Gothic"="IPAPGothic"
 "Meiryo"="IPAPGothic"
-
-[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink]
-"Tahoma"=str(7):"ipag.ttf,IPAGothic\0"
-"Courier New"=str(7):"ipag.ttf,IPAGothic\0"
-"Lucida Console"=str(7):"ipag.ttf,IPAGothic\0"
-"Segoe UI"=str(7):"ipag.ttf,IPAGothic\0"
-"Microsoft Sans Serif"=str(7):"ipag.ttf,IPAGothic\0"
+"Courier New"="DejaVu Sans Mono"
 REG
     wine regedit "$reg" >/dev/null 2>&1 </dev/null || true
+    # Multi-string values need reg.exe: regedit drops str(7) lines.
+    local face
+    for face in "DejaVu Sans Mono" "DejaVu Sans"; do
+      wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v "$face" /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic" /f >/dev/null 2>&1 </dev/null || true
+    done
     wineserver -w
-    touch "$WINEPREFIX/.vorndel-ready"
+    touch "$WINEPREFIX/.vorndel-ready-2"
   fi
 }
 

@@ -1,0 +1,26 @@
+#include "frame/error_box.h"
+
+#include <windows.h>
+
+#include "frame/frame_state.h"
+#include "frame/language_module.h"
+#include "frame/string_ids.h"
+
+static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
+
+namespace error_box {
+namespace {
+constexpr UINT kStyle = MB_OK | MB_ICONERROR | MB_SETFOREGROUND;
+const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+}  // namespace
+
+void ShowFixed(const char16_t* text) { MessageBoxW(nullptr, Wide(text), L"Error", kStyle); }
+
+void Show(unsigned text_id) {
+  WideString text, caption;
+  language_module::String(text_id, text);
+  language_module::String(string_ids::kErrorCaption, caption);
+  MessageBoxW(static_cast<HWND>(Frame().main_window), Wide(text.Text()), Wide(caption.Text()), kStyle);
+}
+
+}  // namespace error_box

@@ -1,0 +1,6 @@
+#include "frame/frame_state.h"
+
+FrameState& Frame() {
+  static FrameState state;
+  return state;
+}

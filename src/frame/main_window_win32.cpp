@@ -1,0 +1,174 @@
+#include "frame/main_window.h"
+
+#include <windows.h>
+
+#include "frame/frame_state.h"
+#include "frame/language_module.h"
+#include "frame/shutdown.h"
+#include "frame/single_instance.h"
+#include "frame/string_ids.h"
+#include "frame/window_placement.h"
+#include "settings/settings.h"
+
+static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
+
+namespace main_window {
+namespace {
+
+constexpr std::size_t kFaceLimit = 31;
+constexpr WORD kExitCommand = 5090;
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kExtendedStyle = WS_EX_APPWINDOW;
+
+HFONT ui_font = nullptr;
+
+const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+HWND Window() { return static_cast<HWND>(Frame().main_window); }
+
+HFONT CreateUiFont() {
+  WideString face;
+  language_module::String(string_ids::kUiFontFace, face);
+  LOGFONTW font = {};
+  font.lfHeight = ProcessSettings().ui_font_height;
+  font.lfWeight = ProcessSettings().ui_font_weight;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+  for (std::size_t i = 0; i < kFaceLimit && i < face.Length(); ++i) font.lfFaceName[i] = face.View()[i];
+  return CreateFontIndirectW(&font);
+}
+
+// The saved rectangle fitted to the nearest monitor's work area, or the
+// default one centred on it; as they are when the monitor is unknown.
+window_placement::Rect Placement(bool settings_read) {
+  const WindowPlacementSettings& saved = ProcessSettings().window;
+  window_placement::Rect wanted = {0, 0, window_placement::kDefaultWidth, window_placement::kDefaultHeight};
+  if (settings_read) wanted = {saved.left, saved.top, saved.width, saved.height};
+  RECT area = {wanted.left, wanted.top, wanted.left + wanted.width, wanted.top + wanted.height};
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoW(MonitorFromRect(&area, MONITOR_DEFAULTTONEAREST), &monitor)) return wanted;
+  const RECT& work = monitor.rcWork;
+  if (settings_read) return window_placement::FitSaved(wanted, work.left, work.top, work.right, work.bottom);
+  return window_placement::Centred(work.right - work.left, work.bottom - work.top);
+}
+
+// "path  (n lines, encoding, line breaks)".
+bool FileListItem(const LoadedText& text, WideString& item) {
+  WideString encoding, line_breaks;
+  language_module::String(string_ids::kEncodingNames + text.encoding, encoding, language_module::kLongStringLimit);
+  language_module::String(string_ids::kLineBreakNames + text.line_breaks, line_breaks,
+                          language_module::kLongStringLimit);
+  wchar_t count[16];
+  wsprintfW(count, L"%d", static_cast<int>(text.store.LineCount()));
+  return item.Assign(text.path.View()) && item.Append(u"  (") &&
+         item.Append(reinterpret_cast<const char16_t*>(count)) && item.Append(u" lines, ") &&
+         item.Append(encoding.View()) && item.Append(u", ") && item.Append(line_breaks.View()) && item.Append(u")");
+}
+
+void CreateFileList(HWND window) {
+  HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
+                              0, 0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFileListId)),
+                              static_cast<HINSTANCE>(Frame().program_module), nullptr);
+  if (list && ui_font) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(ui_font), FALSE);
+}
+
+LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      CreateFileList(window);
+      return 0;
+    case WM_SIZE:
+      if (wparam != SIZE_MINIMIZED)
+        MoveWindow(GetDlgItem(window, kFileListId), 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
+      return 0;
+    case WM_SETFOCUS:
+      SetFocus(GetDlgItem(window, kFileListId));
+      return 0;
+    case WM_COPYDATA:
+      single_instance::Receive(window, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == kExitCommand) SendMessageW(window, WM_CLOSE, 0, 0);
+      return 0;
+    case WM_CLOSE:
+      if (!shutdown::Run(false)) return 0;
+      break;
+    case WM_ENDSESSION:
+      if (wparam) {
+        shutdown::Run(true);
+        return 0;
+      }
+      break;
+    case WM_DESTROY:
+      Frame().main_window = nullptr;
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+}  // namespace
+
+bool Create(bool settings_read, int show_command) {
+  HINSTANCE instance = static_cast<HINSTANCE>(Frame().program_module);
+  WNDCLASSEXW window_class = {};
+  window_class.cbSize = sizeof window_class;
+  window_class.style = CS_HREDRAW | CS_VREDRAW;
+  window_class.lpfnWndProc = Procedure;
+  window_class.hInstance = instance;
+  window_class.hIcon =
+      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(100), IMAGE_ICON, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.lpszClassName = Wide(kClassName);
+  if (!RegisterClassExW(&window_class)) return false;
+
+  ui_font = CreateUiFont();
+  const window_placement::Rect placement = Placement(settings_read);
+  HWND window = CreateWindowExW(kExtendedStyle, Wide(kClassName), L"Vorndel", kStyle, placement.left, placement.top,
+                                placement.width, placement.height, nullptr, nullptr, instance, nullptr);
+  if (!window) return false;
+  Frame().main_window = window;
+  // Only the saved state maximises; a maximise request from whoever started
+  // the program does not.
+  const bool maximise = ProcessSettings().window.maximised && show_command != SW_SHOWMAXIMIZED &&
+                        show_command != SW_SHOWMINNOACTIVE;
+  ShowWindow(window, maximise ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  UpdateWindow(window);
+  return true;
+}
+
+void ShowFiles() {
+  HWND list = GetDlgItem(Window(), kFileListId);
+  if (!list) return;
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, LB_RESETCONTENT, 0, 0);
+  const OpenedFiles& files = Frame().files;
+  for (std::size_t i = 0; i < files.Count(); ++i) {
+    WideString item;
+    if (!FileListItem(files.At(i), item)) continue;
+    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item.Text())));
+  }
+  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(files.Active()), 0);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void SavePlacement() {
+  WINDOWPLACEMENT placement = {};
+  placement.length = sizeof placement;
+  if (!Window() || !GetWindowPlacement(Window(), &placement)) return;
+  WindowPlacementSettings& saved = ProcessSettings().window;
+  const RECT& normal = placement.rcNormalPosition;
+  saved.maximised = placement.showCmd == SW_SHOWMAXIMIZED;
+  saved.left = normal.left;
+  saved.top = normal.top;
+  saved.width = normal.right - normal.left;
+  saved.height = normal.bottom - normal.top;
+}
+
+void DeleteUiFont() {
+  if (ui_font) DeleteObject(ui_font);
+  ui_font = nullptr;
+}
+
+}  // namespace main_window

@@ -1,0 +1,201 @@
+#include "frame/startup.h"
+
+#include <objbase.h>
+#include <shellapi.h>
+
+#include "frame/error_box.h"
+#include "frame/frame_state.h"
+#include "frame/html_help.h"
+#include "frame/language_module.h"
+#include "frame/main_window.h"
+#include "frame/open_from_outside.h"
+#include "frame/os_version.h"
+#include "frame/settings_location.h"
+#include "frame/single_instance.h"
+#include "frame/string_ids.h"
+#include "platform/heap.h"
+#include "platform/shell_folders.h"
+#include "platform/text_measurer.h"
+#include "settings/load_settings.h"
+#include "settings/open_documents.h"
+#include "settings/settings.h"
+#include "settings/settings_reader.h"
+
+static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
+
+namespace startup {
+namespace {
+
+constexpr DWORD kProgramPathLimit = MAX_PATH;
+
+enum class Outcome { kFailed, kHandedOver, kRunning };
+
+int ClassifyThisSystem() {
+  OSVERSIONINFOW version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+  if (!GetVersionExW(&version)) return 0;
+  return os_version::Classify(version.dwMajorVersion, version.dwMinorVersion);
+}
+
+// The program's own path; false when it does not fit the limit (a cut path
+// would name another folder).
+bool ProgramPath(WideString& path) {
+  wchar_t buffer[kProgramPathLimit + 1] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, buffer, kProgramPathLimit + 1);
+  if (length == 0 || length > kProgramPathLimit) return false;
+  return path.Assign(reinterpret_cast<const char16_t*>(buffer), length);
+}
+
+// Frees the argument array of CommandLineToArgvW.
+class Arguments {
+ public:
+  Arguments() { values_ = CommandLineToArgvW(GetCommandLineW(), &count_); }
+  ~Arguments() {
+    if (values_) LocalFree(values_);
+  }
+  Arguments(const Arguments&) = delete;
+  Arguments& operator=(const Arguments&) = delete;
+
+  int Count() const { return values_ ? count_ : 0; }
+  const char16_t* const* Values() const { return reinterpret_cast<const char16_t* const*>(values_); }
+
+ private:
+  wchar_t** values_ = nullptr;
+  int count_ = 0;
+};
+
+// The previous run's documents, when reopening is on: up to the first empty
+// slot, files that are gone skipped; then the tab that was active.
+void ReopenPreviousDocuments() {
+  const OpenDocumentsSnapshot& previous = ProcessSettings().open_documents;
+  const ShellFolders& shell = HostShellFolders();
+  for (const RecentFile& slot : previous.documents) {
+    if (slot.path.Empty()) break;
+    if (shell.FileExists(slot.path.View())) open_from_outside::OpenName(slot.path.View());
+  }
+  OpenedFiles& files = Frame().files;
+  if (files.Count() == 0) return;
+  files.Select(ActiveTabToSelect(previous, static_cast<int>(files.Count())));
+  main_window::ShowFiles();
+}
+
+// The editor font set from the settings, and the layout over it that every
+// loaded text shares.
+bool CreateTextMetrics() {
+  const Settings& settings = ProcessSettings();
+  auto measurer = platform::CreateScreenTextMeasurer();
+  if (!measurer) return false;
+  auto metrics = std::make_unique<TextMetrics>(std::move(measurer));
+  metrics->SetFaceName(settings.font_face.View());
+  metrics->SetFontSize(settings.font_size);
+  metrics->SetLineSpacing(settings.line_spacing);
+  metrics->SetTabWidth(settings.tab_width);
+  if (!metrics->RebuildFonts()) return false;
+  FrameState& frame = Frame();
+  frame.line_layout = std::make_unique<MetricsLineLayout>(*metrics);
+  frame.metrics = std::move(metrics);
+  return true;
+}
+
+// What the frame still holds goes before the private heap it lives in.
+void ReleaseFrame() {
+  FrameState& frame = Frame();
+  frame.files.Clear();
+  frame.line_layout.reset();
+  frame.metrics.reset();
+}
+
+// Reads the settings, makes the main window, reopens the previous run's
+// documents and opens the command-line files.
+bool CreateFrame(const SettingsReader& reader, const Arguments& arguments, int show_command) {
+  LoadSettings(reader, ProcessSettings(), HostShellFolders(),
+               [](std::uint32_t id) { return language_module::StringView(id); });
+  if (!CreateTextMetrics()) {
+    error_box::Show(string_ids::kOutOfMemory);
+    return false;
+  }
+  if (!main_window::Create(reader.Valid(), show_command)) return false;
+  ReopenPreviousDocuments();
+  for (int i = 1; i < arguments.Count(); ++i) open_from_outside::OpenName(arguments.Values()[i]);
+  if (arguments.Count() > 1) open_from_outside::Finish();
+  return true;
+}
+
+Outcome StartUp(int show_command) {
+  FrameState& frame = Frame();
+  WideString program_path;
+  if (frame.os_version_class == 0 || !ProgramPath(program_path) ||
+      !settings_location::Resolve(program_path.View(), settings_location::SystemFolderQueries(),
+                                  frame.settings_file_path)) {
+    error_box::ShowFixed(u"Failed to execute file.");
+    return Outcome::kFailed;
+  }
+  // Open only during start-up; closed when this function returns.
+  SettingsReader reader;
+  reader.Open(frame.settings_file_path.View());
+  Settings& settings = ProcessSettings();
+  ReadLanguageModuleName(reader, settings);
+  if (!language_module::Load(settings.language_module_name.View(), settings_location::FolderOf(program_path.View())) ||
+      !settings.language_module_name.Assign(language_module::Name().View())) {
+    error_box::ShowFixed(u"Language file not found.");
+    return Outcome::kFailed;
+  }
+
+  const Arguments arguments;
+  if (arguments.Count() > 1) {
+    if (HWND running = FindWindowW(reinterpret_cast<const wchar_t*>(main_window::kClassName), nullptr)) {
+      single_instance::HandOver(running, arguments.Values(), arguments.Count());
+      language_module::Unload();
+      return Outcome::kHandedOver;
+    }
+  }
+
+  if (!CreateFrame(reader, arguments, show_command)) {
+    language_module::Unload();
+    return Outcome::kFailed;
+  }
+  return Outcome::kRunning;
+}
+
+// Runs until the quit message; returns its code.
+int MessageLoop() {
+  MSG message = {};
+  BOOL got;
+  while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
+    if (got == -1) break;
+    const FrameState& frame = Frame();
+    if (!frame.accelerators_suspended && frame.accelerators && frame.main_window &&
+        TranslateAcceleratorW(static_cast<HWND>(frame.main_window), static_cast<HACCEL>(frame.accelerators),
+                              &message))
+      continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace
+
+int Run(HINSTANCE instance, int show_command) {
+  if (!heap::CreatePrivate()) return 0;
+  FrameState& frame = Frame();
+  frame.program_module = instance;
+  frame.os_version_class = ClassifyThisSystem();
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  html_help::Initialize();
+
+  int exit_code = 0;
+  if (StartUp(show_command) == Outcome::kRunning) {
+    exit_code = MessageLoop();
+    language_module::Unload();
+  }
+  ReleaseFrame();
+
+  html_help::Uninitialize();
+  heap::DestroyPrivate();
+  if (SUCCEEDED(com)) CoUninitialize();
+  main_window::DeleteUiFont();
+  return exit_code;
+}
+
+}  // namespace startup

@@ -1,0 +1,331 @@
+#include "e2e/driver.h"
+
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <fstream>
+
+namespace e2e {
+namespace {
+
+constexpr DWORD kPollMs = 50;
+constexpr UINT kMessageTimeoutMs = 5000;
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.rfind(L'\\')); }
+
+// build/win, the parent of the bin folder.
+std::wstring BuildFolder() { return FolderOf(BinFolder()); }
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[1024] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                      &copied);
+  return text;
+}
+
+template <typename Test>
+bool WaitFor(DWORD timeout_ms, Test test) {
+  const ULONGLONG end = GetTickCount64() + timeout_ms;
+  for (;;) {
+    if (test()) return true;
+    if (GetTickCount64() >= end) return false;
+    Sleep(kPollMs);
+  }
+}
+
+struct WindowSearch {
+  DWORD process_id;  // 0: any
+  const wchar_t* class_name;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM lparam) {
+  auto* search = reinterpret_cast<WindowSearch*>(lparam);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if ((search->process_id == 0 || owner == search->process_id) && ClassOf(window) == search->class_name)
+    search->found.push_back(window);
+  return TRUE;
+}
+
+std::vector<HWND> TopLevel(DWORD process_id, const wchar_t* class_name) {
+  WindowSearch search{process_id, class_name, {}};
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+std::wstring BinFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return FolderOf(path);
+}
+
+bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool DeleteTree(const std::wstring& path) {
+  WIN32_FIND_DATAW entry;
+  HANDLE find = FindFirstFileW((path + L"\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = entry.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring full = path + L"\\" + name;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        DeleteTree(full);
+      else
+        DeleteFileW(full.c_str());
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+  }
+  RemoveDirectoryW(path.c_str());
+  return !Exists(path);
+}
+
+Scratch::Scratch(const std::wstring& name) {
+  const std::wstring root = BuildFolder() + L"\\e2e-scratch";
+  CreateDirectoryW(root.c_str(), nullptr);
+  path_ = root + L"\\" + name;
+  DeleteTree(path_);
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+bool Scratch::CopyFromBin(const std::wstring& bin_name, const std::wstring& as) const {
+  return CopyFileW((BinFolder() + L"\\" + bin_name).c_str(), File(as).c_str(), FALSE);
+}
+
+bool Scratch::Write(const std::wstring& name, const std::string& bytes) const {
+  std::ofstream out(File(name).c_str(), std::ios::binary);
+  out << bytes;
+  return static_cast<bool>(out);
+}
+
+bool Scratch::MakeFolder(const std::wstring& name) const { return CreateDirectoryW(File(name).c_str(), nullptr); }
+
+std::wstring Quote(const std::wstring& arg) {
+  if (!arg.empty() && arg.find_first_of(L" \t\"") == std::wstring::npos) return arg;
+  std::wstring quoted = L"\"";
+  std::size_t backslashes = 0;
+  for (wchar_t c : arg) {
+    if (c == L'\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == L'"' ? backslashes * 2 + 1 : backslashes, L'\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(backslashes * 2, L'\\');
+  return quoted + L"\"";
+}
+
+Program::Program(const std::wstring& exe, const std::vector<std::wstring>& args) {
+  std::wstring command_line = Quote(exe);
+  for (const auto& arg : args) command_line += L" " + Quote(arg);
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info = {};
+  if (!CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, FolderOf(exe).c_str(),
+                      &startup, &info))
+    return;
+  CloseHandle(info.hThread);
+  process_ = info.hProcess;
+  id_ = info.dwProcessId;
+}
+
+Program::~Program() {
+  if (!process_) return;
+  if (Running()) {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, kExitTimeoutMs);
+  }
+  CloseHandle(process_);
+}
+
+bool Program::Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+
+HWND Program::WaitMainWindow(DWORD timeout_ms) const {
+  HWND found = nullptr;
+  WaitFor(timeout_ms, [&] {
+    found = MainWindowOf(id_);
+    return found != nullptr || !Running();
+  });
+  return found;
+}
+
+bool Program::WaitExit(DWORD timeout_ms, DWORD& exit_code) {
+  if (!process_) return false;
+  if (WaitForSingleObject(process_, timeout_ms) != WAIT_OBJECT_0) {
+    TerminateProcess(process_, 1);
+    WaitForSingleObject(process_, kExitTimeoutMs);
+    return false;
+  }
+  GetExitCodeProcess(process_, &exit_code);
+  return true;
+}
+
+std::vector<HWND> MainWindows() { return TopLevel(0, L"Vorndel_main_class"); }
+
+HWND MainWindowOf(DWORD process_id) {
+  const auto found = TopLevel(process_id, L"Vorndel_main_class");
+  return found.empty() ? nullptr : found.front();
+}
+
+bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen) {
+  return WaitFor(timeout_ms, [&] {
+    for (HWND box : TopLevel(process_id, L"#32770")) {
+      HWND text = GetDlgItem(box, kMessageBoxTextId);
+      if (!text || !IsWindowVisible(box)) continue;
+      seen.box = box;
+      seen.caption = TextOf(box);
+      seen.text = TextOf(text);
+      return true;
+    }
+    return false;
+  });
+}
+
+void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
+
+std::vector<std::wstring> OpenedFiles(HWND main_window) {
+  std::vector<std::wstring> paths;
+  for (const auto& item : OpenedFileItems(main_window)) paths.push_back(item.substr(0, item.find(L"  (")));
+  return paths;
+}
+
+std::vector<std::wstring> OpenedFileItems(HWND main_window) {
+  std::vector<std::wstring> files;
+  HWND list = GetDlgItem(main_window, 420);
+  DWORD_PTR count = 0;
+  if (!list || !SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &count))
+    return files;
+  for (DWORD_PTR i = 0; i < count; ++i) {
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length);
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                        kMessageTimeoutMs, &copied);
+    text.resize(copied <= length ? copied : 0);
+    files.push_back(text);
+  }
+  return files;
+}
+
+int ActiveFile(HWND main_window) {
+  DWORD_PTR selected = static_cast<DWORD_PTR>(-1);
+  SendMessageTimeoutW(GetDlgItem(main_window, 420), LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                      &selected);
+  return static_cast<int>(static_cast<LRESULT>(selected));
+}
+
+bool WaitForFiles(HWND main_window, std::size_t count, DWORD timeout_ms) {
+  return WaitFor(timeout_ms, [&] { return OpenedFiles(main_window).size() == count; });
+}
+
+bool SendCopyData(HWND window, ULONG_PTR dw_data, const void* bytes, DWORD count) {
+  COPYDATASTRUCT data = {};
+  data.dwData = dw_data;
+  data.cbData = count;
+  data.lpData = const_cast<void*>(bytes);
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG,
+                             kMessageTimeoutMs, &result) != 0;
+}
+
+std::wstring PackNames(const std::vector<std::wstring>& names) {
+  std::wstring block;
+  for (const auto& name : names) {
+    block += name;
+    block.push_back(L'\0');
+  }
+  return block;
+}
+
+bool SendCommand(HWND window, WORD command) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_COMMAND, MAKEWPARAM(command, 0), 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                             &result) != 0;
+}
+
+void PostKey(HWND window, UINT virtual_key, bool alt) {
+  const LPARAM context = alt ? (1 << 29) : 0;
+  const UINT scan = MapVirtualKeyW(virtual_key, MAPVK_VK_TO_VSC);
+  const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16) | context;
+  const LPARAM up = down | (1u << 30) | (1u << 31);
+  PostMessageW(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtual_key, down);
+  PostMessageW(window, alt ? WM_SYSKEYUP : WM_KEYUP, virtual_key, up);
+}
+
+bool MakeShellLink(const std::wstring& link_path, const std::wstring& target) {
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  bool made = false;
+  IShellLinkW* link = nullptr;
+  if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&link)))) {
+    IPersistFile* file = nullptr;
+    if (SUCCEEDED(link->SetPath(target.c_str())) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
+      made = SUCCEEDED(file->Save(link_path.c_str(), TRUE));
+      file->Release();
+    }
+    link->Release();
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+  return made;
+}
+
+std::wstring AppDataFolder() {
+  wchar_t path[MAX_PATH] = {};
+  SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path);
+  return std::wstring(path) + L"\\Vorndel";
+}
+
+bool Screenshot(const std::wstring& name) {
+  const std::wstring folder = BuildFolder() + L"\\e2e-shots";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  HDC screen = GetDC(nullptr);
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  SelectObject(memory, previous);
+
+  BITMAPINFOHEADER header = {};
+  header.biSize = sizeof header;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  const DWORD row = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  std::string pixels(static_cast<std::size_t>(row) * height, '\0');
+  const int rows = GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
+                             DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  if (rows != height) return false;
+
+  BITMAPFILEHEADER file = {};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  std::ofstream out((folder + L"\\" + name + L".bmp").c_str(), std::ios::binary);
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+  return static_cast<bool>(out);
+}
+
+}  // namespace e2e

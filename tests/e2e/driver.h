@@ -1,0 +1,101 @@
+#pragma once
+// End-to-end driver: starts the real Vorndel.exe from a scratch folder, talks
+// to it as the shell or a user would, reads back what it shows, and never
+// leaves a process behind.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+inline constexpr DWORD kStartTimeoutMs = 15000;
+inline constexpr DWORD kExitTimeoutMs = 10000;
+
+// Folder of the built program and language modules (beside this driver).
+std::wstring BinFolder();
+
+// A folder of its own under build/win/e2e-scratch, emptied when made.
+class Scratch {
+ public:
+  explicit Scratch(const std::wstring& name);
+  const std::wstring& Path() const { return path_; }
+  std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+  // Copies a file of the bin folder into the scratch folder under a name.
+  bool CopyFromBin(const std::wstring& bin_name, const std::wstring& as) const;
+  bool Write(const std::wstring& name, const std::string& bytes) const;
+  bool MakeFolder(const std::wstring& name) const;
+
+ private:
+  std::wstring path_;
+};
+
+// Deletes a folder with everything in it; true when it is gone.
+bool DeleteTree(const std::wstring& path);
+bool Exists(const std::wstring& path);
+
+// One started program; killed on destruction if it still runs.
+class Program {
+ public:
+  Program(const std::wstring& exe, const std::vector<std::wstring>& args);
+  ~Program();
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  bool Started() const { return process_ != nullptr; }
+  DWORD Id() const { return id_; }
+  // The process's main window, waiting up to timeout; null when none came.
+  HWND WaitMainWindow(DWORD timeout_ms = kStartTimeoutMs) const;
+  // Waits for the end; false on timeout (the process is then killed).
+  bool WaitExit(DWORD timeout_ms, DWORD& exit_code);
+  bool Running() const;
+
+ private:
+  HANDLE process_ = nullptr;
+  DWORD id_ = 0;
+};
+
+// Quotes an argument for CreateProcessW's command line.
+std::wstring Quote(const std::wstring& arg);
+
+// Top-level windows of class "Vorndel_main_class" (of any process).
+std::vector<HWND> MainWindows();
+HWND MainWindowOf(DWORD process_id);
+
+struct MessageBoxSeen {
+  HWND box = nullptr;
+  std::wstring caption;
+  std::wstring text;
+};
+// Waits for a message box of the process and reads its caption and text.
+bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen);
+void PressOk(HWND box);
+
+// The file list the main window shows: per item the full path followed by
+// "  (" and what loading found (lines, encoding, line breaks) and ")".
+std::vector<std::wstring> OpenedFileItems(HWND main_window);
+// The paths alone, and the index of the selected, active file.
+std::vector<std::wstring> OpenedFiles(HWND main_window);
+int ActiveFile(HWND main_window);
+// Waits until the list holds count files.
+bool WaitForFiles(HWND main_window, std::size_t count, DWORD timeout_ms = kStartTimeoutMs);
+
+// Sends WM_COPYDATA as a second instance would, with a bounded wait.
+bool SendCopyData(HWND window, ULONG_PTR dw_data, const void* bytes, DWORD count);
+// Names packed as the program packs them: each followed by its NUL.
+std::wstring PackNames(const std::vector<std::wstring>& names);
+
+bool SendCommand(HWND window, WORD command);
+// Posts a key down and up (with the Alt bit for system keys).
+void PostKey(HWND window, UINT virtual_key, bool alt);
+
+// Writes a shell link at link_path that points to target.
+bool MakeShellLink(const std::wstring& link_path, const std::wstring& target);
+
+// The per-user application-data folder of the program.
+std::wstring AppDataFolder();
+
+// Saves a picture of the whole screen as build/win/e2e-shots/<name>.bmp.
+bool Screenshot(const std::wstring& name);
+
+}  // namespace e2e
