@@ -47,7 +47,6 @@ bool Document::LoadText(std::u16string_view text) {
 
 void Document::TextReplaced() {
   checkpoints_.InvalidateFrom(0);
-  store_.RecomputeLongestWidth();
   layout_.NoteLineCount();
   editor_.CaretTo({});
   editor_.ClearHistory();
