@@ -34,6 +34,7 @@ void TextStore::LinkBefore(LineRecord* line, LineRecord* successor) {
   line->previous_ = successor->previous_;
   successor->previous_->next_ = line;
   successor->previous_ = line;
+  widths_.Add(line->Width());
 }
 
 LineRecord* TextStore::Line(std::int32_t index) {
@@ -93,6 +94,7 @@ bool TextStore::RemoveLine(std::int32_t index) {
   --line_count_;
   total_rows_ -= line->RowCount();
   const bool was_longest = line->Width() >= longest_width_;
+  widths_.Remove(line->Width());
   pool_.Free(line);
   if (was_longest) RecomputeLongestWidth();
   return true;
@@ -103,6 +105,7 @@ bool TextStore::LayOut(LineRecord& line) {
   const std::int32_t old_width = line.Width();
   const bool stored = layout_.Layout(line, wrap_width_);
   total_rows_ += line.RowCount() - old_rows;
+  widths_.Change(old_width, line.Width());
   if (line.Width() > longest_width_) {
     longest_width_ = line.Width();
   } else if (line.Width() < old_width && old_width == longest_width_) {
@@ -126,6 +129,10 @@ std::int32_t TextStore::DeleteUnits(LineRecord& line, std::int32_t column, std::
 }
 
 void TextStore::RecomputeLongestWidth() {
+  if (widths_.Valid() || widths_.Build(first_, line_count_)) {
+    longest_width_ = widths_.Longest();
+    return;
+  }
   std::int32_t longest = 0;
   LineRecord* line = cached_line_;
   for (std::int32_t i = 0; i < line_count_; ++i, line = line->next_) longest = std::max(longest, line->Width());
@@ -144,6 +151,7 @@ bool TextStore::RelayoutAll() {
   }
   total_rows_ = rows;
   longest_width_ = longest;
+  widths_.Invalidate();
   return stored;
 }
 
@@ -164,6 +172,7 @@ void TextStore::Clear() {
   line_count_ = 1;
   total_rows_ = 1;
   longest_width_ = 0;
+  widths_.Invalidate();
   LayOut(*first_);
   selection_ = SelectionState{};
 }

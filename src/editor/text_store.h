@@ -9,6 +9,7 @@
 #include "editor/line_record.h"
 #include "editor/load_arena.h"
 #include "editor/text_position.h"
+#include "editor/width_histogram.h"
 
 class WideString;
 
@@ -85,7 +86,6 @@ class TextStore {
   // The caret line without its line feed.
   bool CurrentLineText(WideString& destination);
 
-  void RecomputeLongestWidth();
   // Lays every line out again (wrap width, wrap mode or font changed);
   // false when some line's rows could not be stored.
   bool RelayoutAll();
@@ -102,9 +102,12 @@ class TextStore {
 
  private:
   LineRecord* CreateLine();
+  // Links a line into the ring before successor and counts its width.
   void LinkBefore(LineRecord* line, LineRecord* successor);
   // Lays the line out after a change and adjusts the totals.
   bool LayOut(LineRecord& line);
+  // After the longest line shrank or went.
+  void RecomputeLongestWidth();
   bool InsertLines(LineRecord& line, std::int32_t index, std::int32_t column, const char16_t* text,
                    std::int32_t count, TextPosition* end);
   void FreeChain(LineRecord* first);
@@ -120,5 +123,6 @@ class TextStore {
   std::int32_t line_count_ = 0;
   std::int32_t total_rows_ = 0;
   std::int32_t longest_width_ = 0;
+  WidthHistogram widths_;
   SelectionState selection_;
 };

@@ -1,0 +1,162 @@
+#pragma once
+// One editor control's document: the text store with its layout, the
+// editing operations and undo history, the caret, the view (scroll
+// position, highlights) and the file state. The control window and the
+// document are one object to the rest of the program: the frame calls the
+// operations here; window messages reach them through the control's window
+// procedure, which attaches its ControlWindow.
+#include <cstdint>
+#include <memory>
+#include <string_view>
+
+#include "docs/encoding.h"
+#include "editor/caret_navigator.h"
+#include "editor/caret_presenter.h"
+#include "editor/colour_checkpoints.h"
+#include "editor/control_window.h"
+#include "editor/document_editor.h"
+#include "editor/document_layout.h"
+#include "editor/editor_settings.h"
+#include "editor/key_action.h"
+#include "editor/marked_lines.h"
+#include "editor/metrics_line_layout.h"
+#include "editor/paint_highlights.h"
+#include "editor/syntax_mode.h"
+#include "platform/canvas.h"
+#include "platform/wide_string.h"
+
+class Document final : private EditorParent, private EditorView, private CaretView {
+ public:
+  // Starts with one empty line; check Valid() before use.
+  Document(TextMetrics& metrics, EditorSettings& settings);
+  Document(const Document&) = delete;
+  Document& operator=(const Document&) = delete;
+  ~Document() override;
+
+  bool Valid() const { return store_.Valid(); }
+
+  // The control window, owned by the document from now on; null detaches
+  // (headless use). The window goes before the rest of the document.
+  void AttachWindow(std::unique_ptr<ControlWindow> window);
+  ControlWindow* Window() const { return window_.get(); }
+
+  TextStore& Store() { return store_; }
+  DocumentLayout& Layout() { return layout_; }
+  DocumentEditor& Editor() { return editor_; }
+  CaretNavigator& Navigator() { return navigator_; }
+  TextMetrics& Metrics() { return metrics_; }
+  EditorSettings& Settings() { return settings_; }
+  const SelectionState& Selection() const { return store_.Selection(); }
+
+  // File state.
+  WideString& Path() { return path_; }
+  SyntaxMode Mode() const { return mode_; }
+  void SetSyntaxModeFromPath();
+  LineBreakStyle line_break_style = kCrLf;
+  EncodingId encoding = kUtf8;
+  std::uint64_t file_time = 0;
+
+  // Replaces the whole text (line feeds split lines, carriage returns
+  // dropped): caret at the start, empty history, unmodified, repainted.
+  // False on memory failure, the document then holding what fitted.
+  bool LoadText(std::u16string_view text);
+  // After the store was filled directly (the file loader): the same reset
+  // of caret, history and view.
+  void TextReplaced();
+
+  // Highlights.
+  MarkedLines& Marked() { return marked_lines_; }
+  const WideString& HighlightWordText() const { return highlight_word_; }
+  // Toggles the highlighted word with text; repaints when it changed.
+  void ToggleHighlightWord(std::u16string_view text);
+  TagPairHighlight& TagPair() { return tag_pair_; }
+  void SetTagPair(const TagPairHighlight& pair);
+  void ClearTagPairHighlight() override;
+  bool AddMarkedLine(std::int32_t line);
+  bool RemoveMarkedLine(std::int32_t line);
+
+  // Keyboard, focus and input method, as the window procedure forwards
+  // them.
+  void FocusGained();
+  void FocusLost();
+  bool CaretShown() const { return presenter_ && presenter_->CaretShown(); }
+  bool Composing() const { return presenter_ && presenter_->Composing(); }
+  void KeyDown(std::uint32_t key, KeyModifiers modifiers, bool auto_repeat);
+  // Ignored while Ctrl is held (without Alt).
+  void Character(char16_t unit, KeyModifiers modifiers);
+  void StartComposition();
+  void EndComposition();
+  // True when a result was inserted and the message is consumed.
+  bool Composition(bool has_result);
+  // The reconversion answer's size, filling buffer when given.
+  std::uint32_t Reconversion(std::uint8_t* buffer, std::uint32_t capacity);
+
+  // Scrolling. Amounts count rows (columns) towards the start; both report
+  // whether the view moved.
+  bool Scroll(ScrollBarKind bar, ScrollRequest request, std::int32_t track);
+  bool ScrollBy(ScrollBarKind bar, std::int32_t amount);
+  ScrollBarState BarState(ScrollBarKind bar) const;
+  void UpdateScrollBars();
+  // After an edit from line on: keeps the view within its ranges, updates
+  // the bars and repaints from that line's row down at once.
+  void ClampAndRepaint(std::int32_t line);
+
+  // Window size and layout changes.
+  bool Resize(std::int32_t client_width, std::int32_t client_height);
+  bool SetWrapped(bool wrapped);
+  // After the shared fonts were rebuilt; the caret takes the new height.
+  bool RelayoutForFont();
+
+  // Painting the whole client area, and asking for repaints.
+  void Paint(Canvas& canvas);
+  void RepaintAll();
+  void RepaintMargin() override;
+  // Invalidates the rows of lines first..last (inclusive) that are visible.
+  void InvalidateLines(std::int32_t first, std::int32_t last);
+
+  // The frame's operations. -1 (or false) when nothing was done.
+  bool Copy(bool cut);
+  bool Paste();
+  std::int32_t DeleteCommand();
+  bool Undo();
+  bool Redo();
+  std::int32_t ConvertSelection(std::uint32_t mapping);
+  std::int32_t Indent();
+  std::int32_t Unindent();
+  // Inserts text (carriage returns dropped) replacing the selection; with a
+  // target the caret then goes there.
+  std::int32_t InsertText(std::u16string_view text, const TextPosition* target = nullptr);
+  bool SelectionText(WideString& destination) { return store_.SelectionText(destination, false); }
+  bool CurrentLineText(WideString& destination) { return store_.CurrentLineText(destination); }
+
+ private:
+  // EditorParent and EditorView: the editing operations' side.
+  void Notify(EditorNotify message, std::int32_t line, std::int32_t count) override;
+  void Refresh(std::int32_t from_line, std::int32_t margin_columns) override;
+  // CaretView: the caret navigator's side.
+  void InvalidateRows(std::int32_t first, std::int32_t last) override;
+  void PlaceCaret(const CaretPlacement& placement) override;
+  bool ScrollTo(std::int32_t first_visible_row, std::int32_t horizontal_column) override;
+  void RedrawFrom(std::int32_t first_visible_row) override;
+
+  void Invalidate(const CanvasRect& area);
+  void UpdateBar(ScrollBarKind bar);
+  void InvalidateRange(const LineRange& range);
+
+  TextMetrics& metrics_;
+  EditorSettings& settings_;
+  MetricsLineLayout line_layout_;
+  TextStore store_;
+  DocumentLayout layout_;
+  DocumentEditor editor_;
+  CaretNavigator navigator_;
+  ColourCheckpoints checkpoints_;
+  MarkedLines marked_lines_;
+  WideString highlight_word_;
+  TagPairHighlight tag_pair_;
+  WideString path_;
+  SyntaxMode mode_ = kSyntaxUntitled;
+  // Last, so that they go first: the presenter uses the window's caret.
+  std::unique_ptr<ControlWindow> window_;
+  std::unique_ptr<CaretPresenter> presenter_;
+};
