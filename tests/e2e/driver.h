@@ -106,7 +106,7 @@ bool MakeShellLink(const std::wstring& link_path, const std::wstring& target);
 // The per-user application-data folder of the program.
 std::wstring AppDataFolder();
 
-// Saves a picture of the whole screen as build/win/e2e-shots/<name>.bmp.
+// Saves a picture of the whole screen as build/win/e2e-shots/<name>.png.
 bool Screenshot(const std::wstring& name);
 
 }  // namespace e2e

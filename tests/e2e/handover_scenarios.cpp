@@ -105,6 +105,7 @@ TEST_F(Handover, NamesArrivingWhileAModalDialogIsOpenAreDropped) {
   ASSERT_NE(window, nullptr);
   const std::wstring block = PackNames({Path(L"a.html")});
   EXPECT_TRUE(SendCopyData(window, 1, block.data(), static_cast<DWORD>(block.size() * 2)));
+  Screenshot(ScenarioName());
   PressOk(seen.box);
   Sleep(300);
   EXPECT_TRUE(OpenedFiles(window).empty());
