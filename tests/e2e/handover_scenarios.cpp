@@ -107,7 +107,6 @@ TEST_F(Handover, NamesArrivingWhileAModalDialogIsOpenAreDropped) {
   EXPECT_TRUE(SendCopyData(window, 1, block.data(), static_cast<DWORD>(block.size() * 2)));
   Screenshot(ScenarioName());
   PressOk(seen.box);
-  Sleep(300);
   EXPECT_TRUE(OpenedFiles(window).empty());
 
   // Once the dialog is gone the same names are taken.
