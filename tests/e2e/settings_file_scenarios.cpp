@@ -2,11 +2,12 @@
 // a later run carries over untouched, damaged files met at start, and a kill
 // while the file is being written at exit.
 #include <gtest/gtest.h>
-
 #include <windows.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <utility>
@@ -31,6 +32,8 @@ constexpr std::uint32_t kReopen = 296;
 // An inline entry written only while reopening is on: with it off, a data
 // run planted there is one the program does not write.
 constexpr std::uint32_t kActiveTab = 353;
+constexpr std::size_t kPlantedBytes = 8 << 20;
+constexpr int kKillSteps = 12;
 
 struct Slot {
   std::uint32_t where;
@@ -87,8 +90,7 @@ std::string WholeFileProblem(const std::string& file) {
 // language module's name in entry 0.
 bool ReaderAccepts(const std::wstring& path) {
   SettingsReader reader;
-  if (!reader.Open(std::u16string(path.begin(), path.end())) || reader.Count() != kEntries ||
-      reader.Version() != 1102)
+  if (!reader.Open(std::u16string(path.begin(), path.end())) || reader.Count() != kEntries || reader.Version() != 1102)
     return false;
   WideString language;
   return reader.ReadString(kLanguageName, language) == SettingsReader::kAvailable && language.View() == u"English";
@@ -205,9 +207,15 @@ TEST(SettingsFile, ATruncatedFileStartsWithWhatCouldBeRead) {
   };
   // Inside the header, inside the table, one short of it, exactly it, cutting
   // the string run or keeping it, and anywhere in the data area.
-  const std::vector<std::size_t> lengths = {
-      0, 3, between(4, kDataStart - 1), kDataStart - 1, kDataStart, needle_end - 1, needle_end,
-      between(kDataStart + 1, real.size() - 1), between(kDataStart + 1, real.size() - 1)};
+  const std::vector<std::size_t> lengths = {0,
+                                            3,
+                                            between(4, kDataStart - 1),
+                                            kDataStart - 1,
+                                            kDataStart,
+                                            needle_end - 1,
+                                            needle_end,
+                                            between(kDataStart + 1, real.size() - 1),
+                                            between(kDataStart + 1, real.size() - 1)};
   for (std::size_t length : lengths) {
     SCOPED_TRACE("cut to " + std::to_string(length) + " of " + std::to_string(real.size()) + " bytes");
     ASSERT_TRUE(installed.scratch.Write(L"Vorndel.ini", real.substr(0, length)));
@@ -262,6 +270,107 @@ TEST(SettingsFile, RandomBytesStartTheProgramAndAreReplacedByAWholeFile) {
     EXPECT_TRUE(ReaderAccepts(ini));
   }
   EXPECT_EQ(StrayFiles(installed.scratch.Path()), std::vector<std::wstring>());
+}
+
+// An old file whose carried-over run is large enough that writing the new
+// file takes a while, so that kills land before, during and after it.
+std::string LargeOldFile() {
+  SettingsFile settings;
+  settings.SetString(kLanguageName, L"English");
+  settings.SetInt(kReopen, 0);
+  settings.SetInt(kFontSize, 20);
+  std::string file = settings.Bytes();
+  std::string planted(kPlantedBytes, '\0');
+  std::mt19937 random(7);
+  for (char& c : planted) c = static_cast<char>(random());
+  AppendRun(file, kActiveTab, planted);
+  return file;
+}
+
+// Asks the program to close and ends it `delay_ms` later; false when the
+// program had already ended by itself.
+bool CloseAndKill(Program& program, HWND window, DWORD delay_ms) {
+  HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, program.Id());
+  EXPECT_NE(process, nullptr);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  Sleep(delay_ms);
+  const bool killed = WaitForSingleObject(process, 0) == WAIT_TIMEOUT && TerminateProcess(process, 1);
+  WaitForSingleObject(process, kExitTimeoutMs);
+  CloseHandle(process);
+  return killed;
+}
+
+// Polls the file's size until it is no longer `old_size`; the time that took.
+bool WaitUntilReplaced(const std::wstring& path, std::uint64_t old_size, std::chrono::steady_clock::time_point since,
+                       double& elapsed_ms) {
+  const auto end = since + std::chrono::milliseconds(kExitTimeoutMs);
+  for (;;) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    const auto now = std::chrono::steady_clock::now();
+    if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
+        (std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow) != old_size) {
+      elapsed_ms = std::chrono::duration<double, std::milli>(now - since).count();
+      return true;
+    }
+    if (now >= end) return false;
+  }
+}
+
+TEST(SettingsFile, AKillDuringTheWriteAtExitLeavesTheOldFileOrTheNewOneWhole) {
+  InstalledProgram installed(ScenarioName());
+  const std::wstring ini = installed.scratch.File(L"Vorndel.ini");
+  const std::string old_file = LargeOldFile();
+
+  // The file an undisturbed exit writes, and how long after the close
+  // request it takes the old one's place.
+  ASSERT_TRUE(installed.scratch.Write(L"Vorndel.ini", old_file));
+  double replaced_ms = 0;
+  {
+    Program program(installed.exe, {});
+    HWND window = program.WaitMainWindow();
+    ASSERT_NE(window, nullptr);
+    Screenshot(ScenarioName());
+    const auto asked = std::chrono::steady_clock::now();
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitUntilReplaced(ini, old_file.size(), asked, replaced_ms));
+    DWORD code = 99;
+    ASSERT_TRUE(program.WaitExit(kExitTimeoutMs, code));
+  }
+  const std::string new_file = ReadWholeFile(ini);
+  ASSERT_EQ(WholeFileProblem(new_file), "");
+  ASSERT_NE(new_file.size(), old_file.size());
+
+  int old_kept = 0, new_whole = 0, killed = 0;
+  for (int step = 0; step <= kKillSteps; ++step) {
+    const DWORD delay = static_cast<DWORD>(replaced_ms * 1.5 * step / kKillSteps);
+    SCOPED_TRACE("killed " + std::to_string(delay) + " ms after the close request");
+    ASSERT_TRUE(installed.scratch.Write(L"Vorndel.ini", old_file));
+    Program program(installed.exe, {});
+    HWND window = program.WaitMainWindow();
+    ASSERT_NE(window, nullptr);
+    killed += CloseAndKill(program, window, delay);
+    const std::string left = ReadWholeFile(ini);
+    if (left == old_file) {
+      ++old_kept;
+      continue;
+    }
+    EXPECT_EQ(WholeFileProblem(left), "");
+    EXPECT_TRUE(ReaderAccepts(ini));
+    EXPECT_EQ(left.size(), new_file.size());
+    EXPECT_TRUE(left == new_file) << "neither the old file nor the new one";
+    new_whole += left == new_file;
+  }
+  // A kill between the temporary file's creation and its rename leaves the
+  // temporary behind; nothing else may appear.
+  const std::vector<std::wstring> stray = StrayFiles(installed.scratch.Path());
+  EXPECT_LE(stray.size(), static_cast<std::size_t>(killed));
+  for (const auto& name : stray)
+    EXPECT_TRUE(name.rfind(L"vnd", 0) == 0 && name.size() > 4 && name.substr(name.size() - 4) == L".tmp")
+        << Narrow({name});
+  // What the kills met, for the log: the sweep is only worth its time when
+  // some kills land before the replacement and some after.
+  std::printf("replaced %.1f ms after the close request; %d kills; old file kept %d, new file whole %d; left: %s\n",
+              replaced_ms, killed, old_kept, new_whole, Narrow(stray).c_str());
 }
 
 }  // namespace
