@@ -44,8 +44,9 @@ bool TextStore::EndLastLine() {
     return false;
   }
   line.FitBuffer();
-  LayOut(line);
+  LayOut(line, line_count_ - 1);
   LinkBefore(next, first_);
+  row_checkpoints_.InvalidateFrom(line_count_);
   ++line_count_;
   total_rows_ += next->RowCount();
   cached_line_ = next;
@@ -57,5 +58,5 @@ void TextStore::FinishLoading() {
   if (!Valid()) return;
   LineRecord& line = *first_->previous_;
   line.FitBuffer();
-  LayOut(line);
+  LayOut(line, line_count_ - 1);
 }
