@@ -1,14 +1,17 @@
-// The row division against the unit-at-a-time reference over random texts:
+// The row division and the pen position of a column against unit-at-a-time
+// references over random texts:
 // runs of letters, digits and other ASCII, tabs, line feeds, full-width
 // spaces, East Asian characters, surrogate pairs and lone surrogates, NULs;
 // random wrap widths down to the narrowest that wraps; room for fewer rows
 // than needed; and fresh metrics, so that units are met unmeasured too.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "editor/line_geometry.h"
 #include "editor/row_division.h"
 #include "support/fixed_metrics.h"
 #include "support/reference_row_division.h"
@@ -61,6 +64,24 @@ TEST(RowDivisionEquivalence, SameRowsAsTheReferenceForRandomTexts) {
         ASSERT_EQ(fast[i].units, reference[i].units) << "row " << i << " round " << round << " text " << text_index;
         ASSERT_EQ(fast[i].width, reference[i].width) << "row " << i << " round " << round << " text " << text_index;
       }
+    }
+  }
+}
+
+TEST(PenAtEquivalence, SameAsAdvancingUnitByUnit) {
+  std::mt19937 random(11);
+  for (int round = 0; round < 20; ++round) {
+    auto metrics = MakeFixedMetrics({}, 1 + int(random() % 8));
+    for (int text_index = 0; text_index < 200; ++text_index) {
+      const std::u16string text = RandomText(random, std::int32_t(random() % 300));
+      const auto count = std::int32_t(text.size());
+      const std::int32_t start = std::int32_t(random() % (count + 2)) - 1;
+      const std::int32_t end = std::int32_t(random() % (count + 3));
+      std::int32_t expected = 0;
+      for (std::int32_t i = std::max(start, 0); i < std::min(end, count); ++i)
+        expected = metrics->Advance(text.data(), count, i, expected);
+      ASSERT_EQ(line_geometry::PenAt(*metrics, text.data(), count, start, end), expected)
+          << "round " << round << " text " << text_index << " " << start << ".." << end;
     }
   }
 }
