@@ -106,6 +106,9 @@ class TextStore {
   // empty last line; FinishLoading lays out the last line after the last run.
   bool AppendToLastLine(const char16_t* units, std::int32_t count);
   bool EndLastLine();
+  // AppendToLastLine then EndLastLine in one step; fails, the store then
+  // unchanged, where AppendToLastLine would.
+  bool AppendLineAndEnd(const char16_t* units, std::int32_t count);
   void FinishLoading();
 
  private:
@@ -125,6 +128,8 @@ class TextStore {
                    std::int32_t count, TextPosition* end);
   void FreeChain(LineRecord* first);
   bool AppendRun(const char16_t* units, std::int32_t count);
+  // Lays out the last line, which has its line feed, and links next after it.
+  void CloseLastLine(LineRecord* next);
 
   LineLayout& layout_;
   std::int32_t wrap_width_;
