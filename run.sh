@@ -32,20 +32,37 @@ wine_paths=()
 for f in "${files[@]}"; do wine_paths+=("$(winepath -w "$f" 2>/dev/null)"); done
 
 cd "$root/build/win/bin"
-wine ./Vorndel.exe "${wine_paths[@]}" </dev/null >/dev/null 2>&1 &
+if [[ $headless -eq 1 ]]; then
+  # A Wine desktop of its own, so that windows get frames without a window
+  # manager.
+  wine explorer /desktop=Vorndel,1280x800 ./Vorndel.exe "${wine_paths[@]}" </dev/null >/dev/null 2>&1 &
+else
+  wine ./Vorndel.exe "${wine_paths[@]}" </dev/null >/dev/null 2>&1 &
+fi
 program=$!
+
+main_window_shown() { xwininfo -root -tree 2>/dev/null | grep -q '"Vorndel": ('; }
 
 if [[ $headless -eq 1 ]]; then
   # Wait for the main window before taking the picture.
   for i in $(seq 100); do
-    xwininfo -root -tree 2>/dev/null | grep -q '"Vorndel' && break
+    main_window_shown && break
     sleep 0.2
   done
   sleep 1.5
   out=${shot:-$root/build/screenshot.png}
   import -window root "$out"
   echo "Screenshot: $out"
-  # The trap's wineserver shutdown ends the program with the prefix.
-  [[ -z "$shot" ]] || exit 0
+  if [[ -n "$shot" ]]; then
+    # Close it as a user would (a close request from the same desktop), so
+    # that it ends normally and keeps its settings; the trap's wineserver
+    # shutdown ends whatever is left.
+    timeout 20 wine explorer /desktop=Vorndel taskkill /im Vorndel.exe >/dev/null 2>&1 </dev/null || true
+    for i in $(seq 50); do
+      main_window_shown || break
+      sleep 0.2
+    done
+    exit 0
+  fi
 fi
 wait "$program"

@@ -30,17 +30,18 @@ wine_env_display() {
   return 1
 }
 
-# Creates the prefix once.  Wine's own Tahoma goes into the prefix (without
-# it "Tahoma" falls back to a Japanese face that draws the backslash as a
+# Creates the prefix once.  Wine's own Tahoma and Marlett (the caption
+# buttons) go into the prefix (without them "Tahoma" falls back to a Japanese face that draws the backslash as a
 # yen sign); "Courier New" is mapped to a monospaced face; Japanese text in
 # both gets glyphs through font links (Tahoma's default links reach
 # "MS UI Gothic", mapped here to IPA Gothic).
 wine_env_prefix() {
-  if [[ ! -f "$WINEPREFIX/.vorndel-ready-2" ]]; then
+  if [[ ! -f "$WINEPREFIX/.vorndel-ready-3" ]]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 </dev/null || true
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-    cp -f /usr/share/wine/fonts/tahoma*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    cp -f /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf \
+      "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     local reg="$WINEPREFIX/vorndel-fonts.reg"
     cat >"$reg" <<'REG'
 REGEDIT4
@@ -60,7 +61,7 @@ REG
         /v "$face" /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic" /f >/dev/null 2>&1 </dev/null || true
     done
     wineserver -w
-    touch "$WINEPREFIX/.vorndel-ready-2"
+    touch "$WINEPREFIX/.vorndel-ready-3"
   fi
 }
 

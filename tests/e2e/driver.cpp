@@ -1,15 +1,18 @@
 #include "e2e/driver.h"
 
+#include <initguid.h>  // the imaging GUIDs are defined here, not linked
+
 #include <objbase.h>
 #include <shlobj.h>
+#include <wincodec.h>
 
 #include <fstream>
 
 namespace e2e {
 namespace {
 
-constexpr DWORD kPollMs = 50;
 constexpr UINT kMessageTimeoutMs = 5000;
+constexpr DWORD kSettleMs = 300;
 constexpr int kMessageBoxTextId = 0xFFFF;
 
 std::wstring FolderOf(const std::wstring& path) { return path.substr(0, path.rfind(L'\\')); }
@@ -31,16 +34,6 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
-template <typename Test>
-bool WaitFor(DWORD timeout_ms, Test test) {
-  const ULONGLONG end = GetTickCount64() + timeout_ms;
-  for (;;) {
-    if (test()) return true;
-    if (GetTickCount64() >= end) return false;
-    Sleep(kPollMs);
-  }
-}
-
 struct WindowSearch {
   DWORD process_id;  // 0: any
   const wchar_t* class_name;
@@ -60,6 +53,43 @@ std::vector<HWND> TopLevel(DWORD process_id, const wchar_t* class_name) {
   WindowSearch search{process_id, class_name, {}};
   EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+// Releases a COM interface when it goes out of scope.
+template <typename T>
+struct Com {
+  T* p = nullptr;
+  ~Com() {
+    if (p) p->Release();
+  }
+  T* operator->() const { return p; }
+};
+
+// Encodes the bitmap as a PNG file with the system's imaging codecs.
+bool SavePng(HBITMAP bitmap, int width, int height, const std::wstring& path) {
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  bool saved = false;
+  {
+    Com<IWICImagingFactory> factory;
+    Com<IWICBitmap> source;
+    Com<IWICStream> stream;
+    Com<IWICBitmapEncoder> encoder;
+    Com<IWICBitmapFrameEncode> frame;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    saved = SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_IWICImagingFactory, reinterpret_cast<void**>(&factory.p))) &&
+            SUCCEEDED(factory->CreateBitmapFromHBITMAP(bitmap, nullptr, WICBitmapIgnoreAlpha, &source.p)) &&
+            SUCCEEDED(factory->CreateStream(&stream.p)) &&
+            SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+            SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder.p)) &&
+            SUCCEEDED(encoder->Initialize(stream.p, WICBitmapEncoderNoCache)) &&
+            SUCCEEDED(encoder->CreateNewFrame(&frame.p, nullptr)) && SUCCEEDED(frame->Initialize(nullptr)) &&
+            SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
+            SUCCEEDED(frame->WriteSource(source.p, nullptr)) && SUCCEEDED(frame->Commit()) &&
+            SUCCEEDED(encoder->Commit());
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
+  return saved;
 }
 
 }  // namespace
@@ -155,10 +185,13 @@ bool Program::Running() const { return process_ && WaitForSingleObject(process_,
 
 HWND Program::WaitMainWindow(DWORD timeout_ms) const {
   HWND found = nullptr;
-  WaitFor(timeout_ms, [&] {
+  WaitUntil(timeout_ms, [&] {
     found = MainWindowOf(id_);
-    return found != nullptr || !Running();
+    return (found != nullptr && IsWindowVisible(found)) || !Running();
   });
+  // A round trip through its queue: start-up has finished with it.
+  DWORD_PTR result = 0;
+  if (found) SendMessageTimeoutW(found, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result);
   return found;
 }
 
@@ -181,7 +214,7 @@ HWND MainWindowOf(DWORD process_id) {
 }
 
 bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen) {
-  return WaitFor(timeout_ms, [&] {
+  return WaitUntil(timeout_ms, [&] {
     for (HWND box : TopLevel(process_id, L"#32770")) {
       HWND text = GetDlgItem(box, kMessageBoxTextId);
       if (!text || !IsWindowVisible(box)) continue;
@@ -229,7 +262,7 @@ int ActiveFile(HWND main_window) {
 }
 
 bool WaitForFiles(HWND main_window, std::size_t count, DWORD timeout_ms) {
-  return WaitFor(timeout_ms, [&] { return OpenedFiles(main_window).size() == count; });
+  return WaitUntil(timeout_ms, [&] { return OpenedFiles(main_window).size() == count; });
 }
 
 bool SendCopyData(HWND window, ULONG_PTR dw_data, const void* bytes, DWORD count) {
@@ -291,41 +324,29 @@ std::wstring AppDataFolder() {
 }
 
 bool Screenshot(const std::wstring& name) {
+  // Every window of the program repainted, and a moment for the display
+  // server to show it.
+  DWORD_PTR result = 0;
+  for (HWND window : MainWindows()) {
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result);
+  }
+  Sleep(kSettleMs);
   const std::wstring folder = BuildFolder() + L"\\e2e-shots";
   CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring path = folder + L"\\" + name + L".png";
   HDC screen = GetDC(nullptr);
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   HDC memory = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
   HGDIOBJ previous = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  const bool copied = BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
   SelectObject(memory, previous);
-
-  BITMAPINFOHEADER header = {};
-  header.biSize = sizeof header;
-  header.biWidth = width;
-  header.biHeight = height;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  header.biCompression = BI_RGB;
-  const DWORD row = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
-  std::string pixels(static_cast<std::size_t>(row) * height, '\0');
-  const int rows = GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header),
-                             DIB_RGB_COLORS);
-  DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
-  if (rows != height) return false;
-
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof header;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  std::ofstream out((folder + L"\\" + name + L".bmp").c_str(), std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof file);
-  out.write(reinterpret_cast<const char*>(&header), sizeof header);
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  return static_cast<bool>(out);
+  const bool saved = copied && SavePng(bitmap, width, height, path);
+  DeleteObject(bitmap);
+  return saved;
 }
 
 }  // namespace e2e

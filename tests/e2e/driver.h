@@ -12,6 +12,17 @@ namespace e2e {
 inline constexpr DWORD kStartTimeoutMs = 15000;
 inline constexpr DWORD kExitTimeoutMs = 10000;
 
+// Polls test every 50 ms until it holds or timeout_ms has passed.
+template <typename Test>
+bool WaitUntil(DWORD timeout_ms, Test test) {
+  const ULONGLONG end = GetTickCount64() + timeout_ms;
+  for (;;) {
+    if (test()) return true;
+    if (GetTickCount64() >= end) return false;
+    Sleep(50);
+  }
+}
+
 // Folder of the built program and language modules (beside this driver).
 std::wstring BinFolder();
 
@@ -95,7 +106,7 @@ bool MakeShellLink(const std::wstring& link_path, const std::wstring& target);
 // The per-user application-data folder of the program.
 std::wstring AppDataFolder();
 
-// Saves a picture of the whole screen as build/win/e2e-shots/<name>.bmp.
+// Saves a picture of the whole screen as build/win/e2e-shots/<name>.png.
 bool Screenshot(const std::wstring& name);
 
 }  // namespace e2e

@@ -49,8 +49,12 @@ TEST_F(Handover, ASecondStartHandsItsFilesToTheRunningInstance) {
                                             Path(L"b.css") + L"  (2 lines, UTF-8, LF (Unix))"}));
   EXPECT_EQ(ActiveFile(window), 1);
 
+  // A minimised instance is restored by the hand-over.
+  ShowWindow(window, SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(window));
   SecondStart({Path(L"a.html")});
   EXPECT_EQ(ActiveFile(window), 0);
+  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsIconic(window); }));
   Screenshot(ScenarioName());
 }
 
@@ -101,8 +105,8 @@ TEST_F(Handover, NamesArrivingWhileAModalDialogIsOpenAreDropped) {
   ASSERT_NE(window, nullptr);
   const std::wstring block = PackNames({Path(L"a.html")});
   EXPECT_TRUE(SendCopyData(window, 1, block.data(), static_cast<DWORD>(block.size() * 2)));
+  Screenshot(ScenarioName());
   PressOk(seen.box);
-  Sleep(300);
   EXPECT_TRUE(OpenedFiles(window).empty());
 
   // Once the dialog is gone the same names are taken.

@@ -29,6 +29,7 @@ TEST(Settings, AFallbackLanguageModuleIsRecordedAtExit) {
   Program program(installed.exe, {});
   HWND window = program.WaitMainWindow();
   ASSERT_NE(window, nullptr);
+  Screenshot(ScenarioName());
   Close(program, window);
 
   SettingsFile written;

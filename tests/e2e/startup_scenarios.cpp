@@ -11,14 +11,15 @@ namespace {
 
 // Starts the program, expects the fixed start-up error and that the
 // program ends after it is confirmed, without a main window.
-void ExpectStartupError(const InstalledProgram& installed, const std::wstring& text) {
+void ExpectStartupError(const InstalledProgram& installed, const std::wstring& text,
+                        const std::wstring& shot = ScenarioName()) {
   Program program(installed.exe, {});
   ASSERT_TRUE(program.Started());
   MessageBoxSeen seen;
   ASSERT_TRUE(WaitMessageBox(program.Id(), kStartTimeoutMs, seen)) << "no message box";
   EXPECT_EQ(seen.caption, L"Error");
   EXPECT_EQ(seen.text, text);
-  Screenshot(ScenarioName());
+  Screenshot(shot);
   EXPECT_EQ(MainWindowOf(program.Id()), nullptr);
   PressOk(seen.box);
   DWORD code = 99;
@@ -66,7 +67,7 @@ TEST(Startup, ALanguageModuleWithoutTheSignatureIsRefused) {
 
   InstalledProgram short_signature(ScenarioName() + L"-short");
   ForgeSignature(short_signature, "Vor", 3);
-  ExpectStartupError(short_signature, L"Language file not found.");
+  ExpectStartupError(short_signature, L"Language file not found.", ScenarioName() + L"-short");
 }
 
 TEST(Startup, TheJapaneseModuleIsTheLastFallback) {
@@ -75,16 +76,18 @@ TEST(Startup, TheJapaneseModuleIsTheLastFallback) {
   Program program(installed.exe, {});
   HWND window = program.WaitMainWindow();
   ASSERT_NE(window, nullptr);
+  Screenshot(ScenarioName());
   PostMessageW(window, WM_CLOSE, 0, 0);
   DWORD code = 99;
   EXPECT_TRUE(program.WaitExit(kExitTimeoutMs, code));
 }
 
 // Starts the program with no arguments and closes it again.
-void StartAndClose(const InstalledProgram& installed) {
+void StartAndClose(const InstalledProgram& installed, const std::wstring& shot) {
   Program program(installed.exe, {});
   HWND window = program.WaitMainWindow();
   ASSERT_NE(window, nullptr);
+  Screenshot(shot);
   PostMessageW(window, WM_CLOSE, 0, 0);
   DWORD code = 99;
   ASSERT_TRUE(program.WaitExit(kExitTimeoutMs, code));
@@ -96,7 +99,7 @@ TEST(Startup, ASettingsFileBesideTheProgramIsUsedAndNothingIsCreatedElsewhere) {
 
   InstalledProgram beside(ScenarioName());
   ASSERT_TRUE(beside.scratch.Write(L"Vorndel.ini", ""));
-  StartAndClose(beside);
+  StartAndClose(beside, ScenarioName());
   EXPECT_FALSE(Exists(app_data)) << "a folder was made although a settings file was beside the program";
   // It is the file written at exit.
   SettingsFile written;
@@ -105,7 +108,7 @@ TEST(Startup, ASettingsFileBesideTheProgramIsUsedAndNothingIsCreatedElsewhere) {
 
   // Without one, the application-data folder is made.
   InstalledProgram without(ScenarioName() + L"-without");
-  StartAndClose(without);
+  StartAndClose(without, ScenarioName() + L"-without");
   EXPECT_TRUE(Exists(app_data + L"\\Vorndel.ini"));
   EXPECT_FALSE(Exists(without.scratch.File(L"Vorndel.ini")));
 }

@@ -109,6 +109,9 @@ TEST_F(LanguageModule, EnglishCarriesEveryStringTheProgramNames) {
   WideString caption;
   language_module::String(30000, caption);
   EXPECT_EQ(caption.View(), u"Error");
+  // Read in place, as the settings take the default editor face.
+  EXPECT_EQ(language_module::StringView(20010), u"Courier New");
+  EXPECT_TRUE(language_module::StringView(29999).empty());
   // A missing string reads as empty; a limit cuts the text.
   WideString text;
   ASSERT_TRUE(language_module::String(29999, text));
