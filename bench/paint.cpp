@@ -67,16 +67,17 @@ double BestPaintMs(Bench& bench, TextMetrics& metrics, std::int32_t top, int run
   return best;
 }
 
-// Types a character a few lines below the top and repaints, then takes it
-// back; the best of several.
+// Types a character a few lines below the top, finds the caret's display
+// row and repaints, then takes it back; the best of several.
 double BestTypeMs(Bench& bench, TextMetrics& metrics, std::int32_t top, int runs) {
   bench.view.ScrollTo(top, 0);
-  const std::int32_t line_index = bench.view.FirstVisibleRow() + 3;
+  const std::int32_t line_index = bench.view.LocateDisplayRow(bench.view.FirstVisibleRow()).line + 3;
   double best = 1e300;
   for (int run = 0; run < runs; ++run) {
     LineRecord& line = *bench.store.Line(line_index);
     const auto start = std::chrono::steady_clock::now();
     if (!bench.store.InsertUnits(line, u"x", 1, 5)) std::exit(1);
+    if (bench.view.DisplayRowOf(line_index, 6) < top) std::exit(1);
     bench.checkpoints.InvalidateFrom(line_index);
     PaintMs(bench, metrics, &bench.checkpoints);
     best = std::min(best, Milliseconds(start));
@@ -136,6 +137,22 @@ int main(int argc, char** argv) {
   std::printf("paint_end_vs_top=%.2f\n", end_ms / top_ms);
   std::printf("type_end_vs_top=%.2f\n", type_end_ms / type_top_ms);
   std::printf("paint_end_rescan_vs_top=%.1f\n", rescan_ms / top_ms);
+
+  // Wrapped, narrow enough for every line to take several rows: the top
+  // row must be found among the display rows, and the caret's row too.
+  if (!bench.view.SetWrapped(true) || !bench.view.Resize(300, 1000)) return 1;
+  const std::int32_t wrapped_end_top = std::max(0, bench.store.TotalRows() - bench.view.VisibleRows());
+  const double wrapped_top_ms = BestPaintMs(bench, metrics, 0, 20);
+  const double wrapped_end_ms = BestPaintMs(bench, metrics, wrapped_end_top, 20);
+  const double wrapped_type_top_ms = BestTypeMs(bench, metrics, 0, 20);
+  const double wrapped_type_end_ms = BestTypeMs(bench, metrics, wrapped_end_top, 20);
+  std::printf("wrapped_rows=%d\n", int(bench.store.TotalRows()));
+  std::printf("wrapped_paint_top_ms=%.3f\n", wrapped_top_ms);
+  std::printf("wrapped_paint_end_ms=%.3f\n", wrapped_end_ms);
+  std::printf("wrapped_type_top_ms=%.3f\n", wrapped_type_top_ms);
+  std::printf("wrapped_type_end_ms=%.3f\n", wrapped_type_end_ms);
+  std::printf("wrapped_paint_end_vs_top=%.2f\n", wrapped_end_ms / wrapped_top_ms);
+  std::printf("wrapped_type_end_vs_top=%.2f\n", wrapped_type_end_ms / wrapped_type_top_ms);
   std::printf("drawn_units=%lld\n", static_cast<long long>(bench.canvas.units));
   return 0;
 }

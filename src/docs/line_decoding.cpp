@@ -10,8 +10,11 @@ bool DecodeLines(TextFileReader& reader, LineSink& sink) {
   const std::uint8_t* reported = reader.Position();
   for (;;) {
     std::int32_t count = reader.DecodeChunk(chunk);
-    if (count > 0 && !sink.AppendToLine(chunk, count)) return false;
-    if (reader.Status() == kChunkLineBreak && !sink.EndLine()) return false;
+    if (reader.Status() == kChunkLineBreak) {
+      if (!sink.AppendAndEndLine(chunk, count)) return false;
+    } else if (count > 0 && !sink.AppendToLine(chunk, count)) {
+      return false;
+    }
     if (reader.Status() == kChunkDataEnded) break;
     if (reader.Position() - reported >= kProgressBytes) {
       reported = reader.Position();

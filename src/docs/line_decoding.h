@@ -13,6 +13,10 @@ class LineSink {
   // Ends the current line with a line feed; the next line starts empty, so
   // data ending in a line break leaves an empty last line.
   virtual bool EndLine() = 0;
+  // The last units of the current line, then its end.
+  virtual bool AppendAndEndLine(const char16_t* units, std::int32_t count) {
+    return (count == 0 || AppendToLine(units, count)) && EndLine();
+  }
   // The bytes before `end` have been decoded and will not be read again.
   virtual void Decoded(const std::uint8_t* end) {}
 };

@@ -20,6 +20,9 @@ class StoreSink : public LineSink {
     return store_.AppendToLastLine(units, count);
   }
   bool EndLine() override { return store_.EndLastLine(); }
+  bool AppendAndEndLine(const char16_t* units, std::int32_t count) override {
+    return store_.AppendLineAndEnd(units, count);
+  }
   void Decoded(const std::uint8_t* end) override { file_.DoneWith(end); }
 
  private:

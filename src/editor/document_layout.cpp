@@ -52,7 +52,7 @@ bool DocumentLayout::RelayoutKeepingTop() {
   const std::int32_t top_line = wrapped_ ? LocateDisplayRow(first_visible_row_).line : first_visible_row_;
   store_.SetWrapWidth(WrapWidth());
   const bool laid_out = store_.RelayoutAll();
-  first_visible_row_ = std::min(wrapped_ ? RowsBefore(top_line) : top_line, LastRow());
+  first_visible_row_ = std::min(wrapped_ ? store_.RowsBefore(top_line) : top_line, LastRow());
   return laid_out;
 }
 
@@ -84,13 +84,6 @@ bool DocumentLayout::RelayoutForFont() {
   return RelayoutKeepingTop();
 }
 
-std::int32_t DocumentLayout::RowsBefore(std::int32_t line) {
-  std::int32_t rows = 0;
-  LineRecord* record = store_.Line(0);
-  for (std::int32_t i = 0; i < line && record; ++i, record = record->Next()) rows += record->RowCount();
-  return rows;
-}
-
 line_geometry::ColumnPlace DocumentLayout::ColumnToX(std::int32_t line, std::int32_t column) {
   line_geometry::ColumnPlace place;
   LineRecord* record = store_.Line(line);
@@ -105,21 +98,17 @@ line_geometry::ColumnPlace DocumentLayout::ColumnToX(std::int32_t line, std::int
 
 std::int32_t DocumentLayout::DisplayRowOf(std::int32_t line, std::int32_t column) {
   if (!wrapped_) return line;
-  LineRecord* record = store_.Line(line);
-  if (!record) return 0;
-  const std::int32_t row = line_geometry::RowOf(*record, column, false).index;
-  return RowsBefore(line) + row;
+  if (line < 0 || line >= store_.LineCount()) return 0;
+  // Reaching the line through the checkpoints leaves it cached for Line().
+  const std::int32_t rows_before = store_.RowsBefore(line);
+  return rows_before + line_geometry::RowOf(*store_.Line(line), column, false).index;
 }
 
 RowLocation DocumentLayout::LocateDisplayRow(std::int32_t row) {
   if (row < 0) return {};
   if (!wrapped_) return row < store_.LineCount() ? RowLocation{row, 0} : RowLocation{};
-  LineRecord* record = store_.Line(0);
-  for (std::int32_t line = 0; line < store_.LineCount(); ++line, record = record->Next()) {
-    if (row < record->RowCount()) return {line, row};
-    row -= record->RowCount();
-  }
-  return {};
+  RowLocation location;
+  return store_.LocateRow(row, &location) ? location : RowLocation{};
 }
 
 std::int32_t DocumentLayout::RowAtY(std::int32_t y) const {

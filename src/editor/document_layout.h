@@ -14,11 +14,6 @@
 // Display rows are drawn below a fixed top margin of this many pixels.
 inline constexpr std::int32_t kTopMargin = 2;
 
-struct RowLocation {
-  std::int32_t line = 0;
-  std::int32_t row = 0;  // row within the line
-};
-
 class DocumentLayout {
  public:
   DocumentLayout(TextStore& store, TextMetrics& metrics, bool wrapped);
@@ -79,7 +74,6 @@ class DocumentLayout {
   line_geometry::Hit HitTest(std::int32_t line, std::int32_t row, std::int32_t x);
 
  private:
-  std::int32_t RowsBefore(std::int32_t line);
   void UpdatePageSizes();
   // Re-lays out every line for the current wrap width, keeping the line at
   // the top of the view.

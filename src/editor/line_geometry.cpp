@@ -14,7 +14,12 @@ std::int32_t PenAt(TextMetrics& metrics, const char16_t* units, std::int32_t cou
                    std::int32_t end) {
   end = std::min(end, count);
   std::int32_t pen = 0;
-  for (std::int32_t i = std::max(start, 0); i < end; ++i) pen = metrics.Advance(units, count, i, pen);
+  for (std::int32_t i = std::max(start, 0); i < end; ++i) {
+    // Measured ordinary units just add their width; the rest take the
+    // full advance rules.
+    const UnitInfo info = metrics.Cached(units[i]);
+    pen = info.char_class == CharClass::Ordinary ? pen + info.width : metrics.Advance(units, count, i, pen);
+  }
   return pen;
 }
 

@@ -27,7 +27,8 @@ struct WordTable {
 };
 constexpr WordTable kWords;
 
-bool EndsBreakCandidate(char16_t unit) { return unit >= 128 || !kWords.stays[unit]; }
+// Without branches: candidates come and go with the text.
+bool EndsBreakCandidate(char16_t unit) { return (unit >= 128) | !kWords.stays[unit & 127]; }
 
 }  // namespace
 
@@ -108,6 +109,21 @@ SCALAR_LOOP std::int32_t Divide(TextMetrics& metrics, const char16_t* units, std
   RowSink sink{rows, capacity, 0};
   OpenRow row{0, 0, 0, 0};
   for (std::int32_t i = 0; i < count; ++i) {
+    // Most units are measured ordinary units that fit the open row: take
+    // them in a tight loop, and leave everything else (other classes,
+    // unmeasured units, a unit that does not fit) to the full rules below.
+    for (; i < count; ++i) {
+      const char16_t unit = units[i];
+      const UnitInfo info = metrics.Cached(unit);
+      const std::int32_t pen = row.pen + info.width;
+      if ((info.char_class != CharClass::Ordinary) | (pen >= wrap_width)) break;
+      ++row.units;
+      row.pen = pen;
+      const bool candidate = EndsBreakCandidate(unit);
+      row.candidate_units = candidate ? row.units : row.candidate_units;
+      row.candidate_pen = candidate ? pen : row.candidate_pen;
+    }
+    if (i == count) break;
     const char16_t unit = units[i];
     const UnitInfo info = metrics.Measure(unit, i + 1 < count ? units[i + 1] : 0);
     switch (info.char_class) {

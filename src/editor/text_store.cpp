@@ -14,7 +14,7 @@ TextStore::TextStore(LineLayout& layout, std::int32_t wrap_width) : layout_(layo
   first_ = cached_line_ = line;
   line_count_ = 1;
   total_rows_ = 1;
-  LayOut(*line);
+  LayOut(*line, 0);
 }
 
 TextStore::~TextStore() {
@@ -70,6 +70,7 @@ LineRecord* TextStore::InsertLine(std::int32_t index, std::int32_t capacity, boo
   if (with_line_feed) line->InsertUnits(u"\n", 1, 0);  // fits the fresh buffer
   // Index == count links it before line 0, which in the ring is after the last.
   LinkBefore(line, index == line_count_ ? first_ : Line(index));
+  row_checkpoints_.InvalidateFrom(index);
   if (index == 0) first_ = line;
   ++line_count_;
   total_rows_ += line->RowCount();
@@ -81,6 +82,7 @@ LineRecord* TextStore::InsertLine(std::int32_t index, std::int32_t capacity, boo
 bool TextStore::RemoveLine(std::int32_t index) {
   if (line_count_ < 2 || index < 0 || index >= line_count_) return false;
   LineRecord* line = Line(index);
+  row_checkpoints_.InvalidateFrom(index);
   line->previous_->next_ = line->next_;
   line->next_->previous_ = line->previous_;
   if (index == 0) {
@@ -100,10 +102,11 @@ bool TextStore::RemoveLine(std::int32_t index) {
   return true;
 }
 
-bool TextStore::LayOut(LineRecord& line) {
+bool TextStore::LayOut(LineRecord& line, std::int32_t index) {
   const std::int32_t old_rows = line.RowCount();
   const std::int32_t old_width = line.Width();
   const bool stored = layout_.Layout(line, wrap_width_);
+  if (line.RowCount() != old_rows) row_checkpoints_.InvalidateFrom(index + 1);
   total_rows_ += line.RowCount() - old_rows;
   widths_.Change(old_width, line.Width());
   if (line.Width() > longest_width_) {
@@ -116,7 +119,7 @@ bool TextStore::LayOut(LineRecord& line) {
 
 bool TextStore::InsertUnits(LineRecord& line, const char16_t* text, std::int32_t count, std::int32_t column) {
   if (!line.InsertUnits(text, count, column)) return false;
-  LayOut(line);
+  LayOut(line, IndexHint(line));
   return true;
 }
 
@@ -124,7 +127,7 @@ std::int32_t TextStore::DeleteUnits(LineRecord& line, std::int32_t column, std::
   if (count <= 0 || column < 0 || column > line.Length() || count > line.Length() - column) return -1;
   const char16_t first = line.UnitAt(column);
   line.DeleteUnits(column, count);
-  LayOut(line);
+  LayOut(line, IndexHint(line));
   return first;
 }
 
@@ -152,6 +155,7 @@ bool TextStore::RelayoutAll() {
   total_rows_ = rows;
   longest_width_ = longest;
   widths_.Invalidate();
+  row_checkpoints_.InvalidateFrom(0);
   return stored;
 }
 
@@ -173,6 +177,26 @@ void TextStore::Clear() {
   total_rows_ = 1;
   longest_width_ = 0;
   widths_.Invalidate();
-  LayOut(*first_);
+  row_checkpoints_.InvalidateFrom(0);
+  LayOut(*first_, 0);
   selection_ = SelectionState{};
+}
+
+std::int32_t TextStore::RowsBefore(std::int32_t line) {
+  line = std::clamp(line, 0, line_count_);
+  LineRecord* record = nullptr;
+  const std::int32_t rows = row_checkpoints_.RowsBefore(first_, line_count_, line, &record);
+  if (record) {
+    cached_line_ = record;
+    cached_index_ = line;
+  }
+  return rows;
+}
+
+bool TextStore::LocateRow(std::int32_t row, RowLocation* location) {
+  LineRecord* record = nullptr;
+  if (!row_checkpoints_.Locate(first_, line_count_, row, location, &record)) return false;
+  cached_line_ = record;
+  cached_index_ = location->line;
+  return true;
 }

@@ -8,6 +8,7 @@
 #include "editor/line_pool.h"
 #include "editor/line_record.h"
 #include "editor/load_arena.h"
+#include "editor/row_checkpoints.h"
 #include "editor/text_position.h"
 #include "editor/width_histogram.h"
 
@@ -50,6 +51,13 @@ class TextStore {
   // the ring) and caches the result. nullptr outside 0 .. LineCount() - 1.
   LineRecord* Line(std::int32_t index);
   std::int32_t CachedIndex() const { return cached_index_; }
+
+  // Display rows before a line (0 .. LineCount()), and the line showing a
+  // display row with the row within it (false beyond the text).  Both walk
+  // from a checkpoint, not from line 0, and leave the line they reach as
+  // the cached one.
+  std::int32_t RowsBefore(std::int32_t line);
+  bool LocateRow(std::int32_t row, RowLocation* location);
 
   // Links a new line in so that it takes index min(index, LineCount());
   // empty, or a single line feed. Buffer of 32 + capacity units. nullptr
@@ -98,20 +106,30 @@ class TextStore {
   // empty last line; FinishLoading lays out the last line after the last run.
   bool AppendToLastLine(const char16_t* units, std::int32_t count);
   bool EndLastLine();
+  // AppendToLastLine then EndLastLine in one step; fails, the store then
+  // unchanged, where AppendToLastLine would.
+  bool AppendLineAndEnd(const char16_t* units, std::int32_t count);
   void FinishLoading();
 
  private:
   LineRecord* CreateLine();
   // Links a line into the ring before successor and counts its width.
   void LinkBefore(LineRecord* line, LineRecord* successor);
-  // Lays the line out after a change and adjusts the totals.
-  bool LayOut(LineRecord& line);
+  // Lays the line (at index, or -1 when unknown) out after a change and
+  // adjusts the totals.
+  bool LayOut(LineRecord& line, std::int32_t index);
+  // The index of a line handed in by reference when it is the cached one;
+  // otherwise -1 (unknown: a changed row count then drops every row
+  // checkpoint, which costs only their rebuild).
+  std::int32_t IndexHint(const LineRecord& line) const { return &line == cached_line_ ? cached_index_ : -1; }
   // After the longest line shrank or went.
   void RecomputeLongestWidth();
   bool InsertLines(LineRecord& line, std::int32_t index, std::int32_t column, const char16_t* text,
                    std::int32_t count, TextPosition* end);
   void FreeChain(LineRecord* first);
   bool AppendRun(const char16_t* units, std::int32_t count);
+  // Lays out the last line, which has its line feed, and links next after it.
+  void CloseLastLine(LineRecord* next);
 
   LineLayout& layout_;
   std::int32_t wrap_width_;
@@ -124,5 +142,6 @@ class TextStore {
   std::int32_t total_rows_ = 0;
   std::int32_t longest_width_ = 0;
   WidthHistogram widths_;
+  RowCheckpoints row_checkpoints_;
   SelectionState selection_;
 };

@@ -60,10 +60,10 @@ LineRecord* TextStore::SplitAtCaret(const TextPosition& caret) {
   LineRecord* next = InsertLine(caret.line + 1, tail, false);
   if (!next) return nullptr;
   next->InsertUnits(line->MakeContiguous() + column, tail, 0);  // fits the announced buffer
-  LayOut(*next);
+  LayOut(*next, caret.line + 1);
   line->DeleteUnits(column, tail);
   line->InsertUnits(u"\n", 1, kEndColumn);
-  LayOut(*line);
+  LayOut(*line, caret.line);
   return line;
 }
 
@@ -139,14 +139,15 @@ bool TextStore::InsertLines(LineRecord& line, std::int32_t index, std::int32_t c
   line.DeleteUnits(column, tail);
   line.InsertUnits(text, head, column);
   line.InsertUnits(u"\n", 1, kEndColumn);
-  LayOut(line);
+  LayOut(line, index);
+  row_checkpoints_.InvalidateFrom(index + 1);
   LineRecord* previous = &line;
   for (LineRecord* fresh = chain; fresh;) {
     LineRecord* next = fresh->next_;
     LinkBefore(fresh, previous->next_);
     ++line_count_;
     total_rows_ += fresh->RowCount();
-    LayOut(*fresh);
+    LayOut(*fresh, index + 1);
     previous = fresh;
     fresh = next;
   }

@@ -6,11 +6,18 @@
 
 #include "editor/text_store.h"
 
+namespace {
+
+bool HoldsLineBreak(const char16_t* units, std::int32_t count) {
+  const char16_t* units_end = units + count;
+  return std::find_if(units, units_end, [](char16_t unit) { return unit == u'\n' || unit == u'\r'; }) != units_end;
+}
+
+}  // namespace
+
 bool TextStore::AppendToLastLine(const char16_t* units, std::int32_t count) {
   if (count < 0 || (count > 0 && !units)) return false;
-  const char16_t* units_end = units + count;
-  if (std::find_if(units, units_end, [](char16_t unit) { return unit == u'\n' || unit == u'\r'; }) != units_end)
-    return false;
+  if (HoldsLineBreak(units, count)) return false;
   return AppendRun(units, count);
 }
 
@@ -38,24 +45,52 @@ bool TextStore::EndLastLine() {
   if (!Valid()) return false;
   LineRecord* next = CreateLine();
   if (!next) return false;
-  LineRecord& line = *first_->previous_;
   if (!AppendRun(u"\n", 1)) {
     pool_.Free(next);
     return false;
   }
+  CloseLastLine(next);
+  return true;
+}
+
+bool TextStore::AppendLineAndEnd(const char16_t* units, std::int32_t count) {
+  if (!Valid()) return false;
+  LineRecord& line = *first_->previous_;
+  // A whole line met at once, as most are, goes to the arena with its line
+  // feed in one step; anything else takes the two steps.
+  if (line.Length() > 0 || count < 0 || count >= LoadArena::kLongestLine)
+    return AppendToLastLine(units, count) && EndLastLine();
+  if ((count > 0 && !units) || HoldsLineBreak(units, count)) return false;
+  LineRecord* next = CreateLine();
+  if (!next) return false;
+  if (!line.SharedText()) line.ReleaseStorage();
+  char16_t* run = arena_.Extend(nullptr, 0, count + 1);
+  if (!run) {
+    pool_.Free(next);
+    return false;
+  }
+  if (count > 0) std::memcpy(run, units, sizeof(char16_t) * static_cast<std::size_t>(count));
+  run[count] = u'\n';
+  line.AdoptSharedText(run, count + 1);
+  CloseLastLine(next);
+  return true;
+}
+
+void TextStore::CloseLastLine(LineRecord* next) {
+  LineRecord& line = *first_->previous_;
   line.FitBuffer();
-  LayOut(line);
+  LayOut(line, line_count_ - 1);
   LinkBefore(next, first_);
+  row_checkpoints_.InvalidateFrom(line_count_);
   ++line_count_;
   total_rows_ += next->RowCount();
   cached_line_ = next;
   cached_index_ = line_count_ - 1;
-  return true;
 }
 
 void TextStore::FinishLoading() {
   if (!Valid()) return;
   LineRecord& line = *first_->previous_;
   line.FitBuffer();
-  LayOut(line);
+  LayOut(line, line_count_ - 1);
 }

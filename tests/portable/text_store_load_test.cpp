@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/line_record.h"
 #include "editor/load_arena.h"
 #include "editor/text_store.h"
 #include "support/fixed_width_layout.h"
@@ -109,6 +110,53 @@ TEST_F(TextStoreLoadTest, WrappedLoadedLinesKeepTheirRows) {
   ASSERT_TRUE(store.RelayoutAll());
   EXPECT_EQ(store.TotalRows(), 2);
   EXPECT_EQ(LineText(*store.Line(0)), u"abcdefg\n");
+}
+
+}  // namespace
+
+namespace {
+
+// A line given whole with its end matches the same line appended in runs
+// and ended: texts, capacities, widths, rows and totals, across lines of
+// every length around the arena's limit and slab ends, and after lines
+// already begun by a run; refusals leave the store unchanged.
+TEST(TextStoreLoadWholeLines, MatchAppendingAndEndingInTwoSteps) {
+  FixedWidthLayout layout{8};
+  TextStore fused{layout, 8 * 20};
+  TextStore stepped{layout, 8 * 20};
+  std::uint32_t seed = 5;
+  auto next = [&seed](std::uint32_t bound) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 8) % bound;
+  };
+  for (int i = 0; i < 3000; ++i) {
+    const std::int32_t limit = LoadArena::kLongestLine;
+    const std::int32_t length = next(10) == 0 ? limit - 2 + std::int32_t(next(4)) : std::int32_t(next(300));
+    std::u16string text(static_cast<std::size_t>(length), u'a');
+    for (char16_t& unit : text) unit = char16_t(u' ' + next(90));
+    if (next(8) == 0) {  // a line begun by a run
+      ASSERT_TRUE(fused.AppendToLastLine(u"pre", 3));
+      ASSERT_TRUE(stepped.AppendToLastLine(u"pre", 3));
+    }
+    ASSERT_TRUE(fused.AppendLineAndEnd(text.data(), length));
+    ASSERT_TRUE(stepped.AppendToLastLine(text.data(), length) && stepped.EndLastLine());
+  }
+  const std::u16string with_break = u"a\rb";
+  EXPECT_FALSE(fused.AppendLineAndEnd(with_break.data(), 3));
+  EXPECT_FALSE(fused.AppendLineAndEnd(nullptr, 2));
+  fused.FinishLoading();
+  stepped.FinishLoading();
+  ASSERT_EQ(StoreLines(fused), StoreLines(stepped));
+  EXPECT_EQ(fused.LineCount(), stepped.LineCount());
+  EXPECT_EQ(fused.TotalRows(), stepped.TotalRows());
+  EXPECT_EQ(fused.LongestWidth(), stepped.LongestWidth());
+  LineRecord* a = fused.Line(0);
+  LineRecord* b = stepped.Line(0);
+  for (std::int32_t i = 0; i < fused.LineCount(); ++i, a = a->Next(), b = b->Next()) {
+    ASSERT_EQ(a->Width(), b->Width()) << i;
+    ASSERT_EQ(a->RowCount(), b->RowCount()) << i;
+    ASSERT_EQ(a->Capacity(), b->Capacity()) << i;
+  }
 }
 
 }  // namespace

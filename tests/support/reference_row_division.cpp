@@ -1,0 +1,117 @@
+#include "support/reference_row_division.h"
+
+namespace reference_row_division {
+namespace {
+
+// ASCII letters, digits, "<" and "/" keep a word together; every other
+// ordinary unit may end a row.
+constexpr bool StaysInWord(char16_t unit) {
+  return (unit >= u'A' && unit <= u'Z') || (unit >= u'a' && unit <= u'z') || (unit >= u'0' && unit <= u'9') ||
+         unit == u'<' || unit == u'/';
+}
+
+struct WordTable {
+  bool stays[128] = {};
+  constexpr WordTable() {
+    for (char16_t unit = 0; unit < 128; ++unit) stays[unit] = StaysInWord(unit);
+  }
+};
+constexpr WordTable kWords;
+
+bool EndsBreakCandidate(char16_t unit) { return unit >= 128 || !kWords.stays[unit]; }
+
+// The row being filled: its units, the pen within it, and the last break
+// candidate (units up to and including it, pen after it; 0 units: none).
+struct OpenRow {
+  std::int32_t units;
+  std::int32_t pen;
+  std::int32_t candidate_units;
+  std::int32_t candidate_pen;
+};
+
+struct RowSink {
+  RowInfo* rows;
+  std::int32_t capacity;
+  std::int32_t count;
+  void Emit(std::int32_t units, std::int32_t width) {
+    if (count < capacity) rows[count] = {units, width};
+    ++count;
+  }
+};
+
+// Closes the row before a unit that does not fit, at the last break
+// candidate when there is one, and starts the next row with the units after
+// the candidate and that unit.  A tab is advanced from the carried pen, so
+// that a row's width is where the walk from its start ends.  When the
+// carried units and the unit together still do not fit, the carried units
+// get a row of their own: no row runs past the wrap width unless one unit
+// alone is wider.  Kept out of line: it runs once a row, the loop once a unit.
+OpenRow WrapBefore(OpenRow row, UnitInfo unit, std::int32_t tab, std::int32_t wrap_width,
+                                     RowSink& sink) {
+  std::int32_t carried = 0;
+  if (row.candidate_units > 0) {
+    sink.Emit(row.candidate_units, row.candidate_pen);
+    row.units -= row.candidate_units;
+    carried = row.pen - row.candidate_pen;
+    if (row.units > 0 && text_advance::After(unit, carried, tab) >= wrap_width) {
+      sink.Emit(row.units, carried);
+      row.units = 0;
+      carried = 0;
+    }
+  } else {
+    sink.Emit(row.units, row.pen);
+    row.units = 0;
+  }
+  return {row.units + 1, text_advance::After(unit, carried, tab), 0, 0};
+}
+
+}  // namespace
+
+std::int32_t Divide(TextMetrics& metrics, const char16_t* units, std::int32_t count,
+                    std::int32_t wrap_width, RowInfo* rows, std::int32_t capacity) {
+  const std::int32_t tab = metrics.TabPixels();
+  RowSink sink{rows, capacity, 0};
+  OpenRow row{0, 0, 0, 0};
+  for (std::int32_t i = 0; i < count; ++i) {
+    const char16_t unit = units[i];
+    const UnitInfo info = metrics.Measure(unit, i + 1 < count ? units[i + 1] : 0);
+    switch (info.char_class) {
+      case CharClass::Ordinary:
+      case CharClass::FullWidthSpace:
+      case CharClass::HighSurrogate:
+        // A unit wider than the whole row still takes a row of its own
+        // rather than leaving an empty one before it.
+        if (row.pen + info.width < wrap_width || row.units == 0) {
+          ++row.units;
+          row.pen += info.width;
+          // Written to select rather than branch: candidates come and go
+          // with the text and would defeat branch prediction.
+          const bool candidate = info.char_class == CharClass::Ordinary && EndsBreakCandidate(unit);
+          row.candidate_units = candidate ? row.units : row.candidate_units;
+          row.candidate_pen = candidate ? row.pen : row.candidate_pen;
+        } else {
+          row = WrapBefore(row, info, tab, wrap_width, sink);
+        }
+        break;
+      case CharClass::Tab: {
+        const std::int32_t stop = text_advance::After(info, row.pen, tab);
+        if (stop < wrap_width) {
+          ++row.units;
+          row.pen = stop;
+          row.candidate_units = row.units;
+          row.candidate_pen = stop;
+        } else {
+          row = WrapBefore(row, info, tab, wrap_width, sink);
+        }
+        break;
+      }
+      default:  // line feed, low surrogate: no advance, no candidate
+        ++row.units;
+        break;
+    }
+  }
+  sink.Emit(row.units, row.pen);
+  return sink.count;
+}
+
+}  // namespace reference_row_division
