@@ -344,6 +344,8 @@ void SendCharacters(HWND window, const std::wstring& text) {
 bool PressWithShift(HWND main_window, UINT virtual_key, int times) {
   SetForegroundWindow(main_window);
   if (!WaitUntil(kMessageTimeoutMs, [&] { return GetForegroundWindow() == main_window; })) return false;
+  // The display server learns of the new focus after the window system.
+  Sleep(kSettleMs);
   std::vector<INPUT> inputs;
   auto key = [&](UINT vk, bool up) {
     INPUT input = {};
