@@ -12,7 +12,7 @@ namespace {
 
 std::u16string Text(Document& document) {
   std::u16string text;
-  for (const std::u16string& line : StoreLines(document.Store())) text += (text.empty() ? u"" : u"|") + line;
+  for (const std::u16string& line : StoreLines(document.Store())) text += line;
   return text;
 }
 
@@ -33,15 +33,16 @@ TEST(EditorCommands, ActOnTheActiveDocumentOnly) {
 
   EXPECT_TRUE(editor_commands::Run(set, editor_commands::kSelectAll));
   EXPECT_TRUE(editor_commands::Run(set, editor_commands::kUpperCase));
-  EXPECT_EQ(Text(active), u"ABC|DEF");
+  EXPECT_EQ(Text(active), u"ABC\nDEF");
+  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kSelectAll));
   EXPECT_TRUE(editor_commands::Run(set, editor_commands::kDelete));
   EXPECT_EQ(Text(active), u"");
   EXPECT_TRUE(editor_commands::Run(set, editor_commands::kUndo));
-  EXPECT_EQ(Text(active), u"ABC|DEF");
+  EXPECT_EQ(Text(active), u"ABC\nDEF");
   EXPECT_TRUE(editor_commands::Run(set, editor_commands::kUndo));
-  EXPECT_EQ(Text(active), u"abc|def");
+  EXPECT_EQ(Text(active), u"abc\ndef");
   EXPECT_TRUE(editor_commands::Run(set, editor_commands::kRedo));
-  EXPECT_EQ(Text(active), u"ABC|DEF");
+  EXPECT_EQ(Text(active), u"ABC\nDEF");
   EXPECT_TRUE(editor_commands::Run(set, editor_commands::kDocumentStart));
   EXPECT_FALSE(active.Selection().exists);
   EXPECT_EQ(active.Selection().caret.line, 0);
