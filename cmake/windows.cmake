@@ -43,7 +43,8 @@ if(VORNDEL_TESTS)
   if(VORNDEL_E2E_TESTS)
     add_executable(vorndel_e2e_tests ${VORNDEL_E2E_TESTS})
     target_include_directories(vorndel_e2e_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
-    target_link_libraries(vorndel_e2e_tests PRIVATE gtest_main ${VORNDEL_WIN_LIBS})
+    # The core library only for the settings reader, to judge files the program wrote.
+    target_link_libraries(vorndel_e2e_tests PRIVATE vorndel_core gtest_main ${VORNDEL_WIN_LIBS})
     add_dependencies(vorndel_e2e_tests Vorndel language_modules)
     gtest_discover_tests(vorndel_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
       PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)

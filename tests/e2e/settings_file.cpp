@@ -71,6 +71,12 @@ std::wstring SettingsFile::String(std::uint32_t entry) const {
   return found == strings_.end() ? std::wstring() : found->second;
 }
 
+void AppendRun(std::string& file, std::uint32_t entry, const std::string& run) {
+  Put32(file, 4 + 8 * entry, static_cast<std::uint32_t>(file.size()));
+  Put32(file, 8 + 8 * entry, static_cast<std::uint32_t>(run.size()));
+  file += run;
+}
+
 std::string ReadWholeFile(const std::wstring& path) {
   std::ifstream in(path.c_str(), std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

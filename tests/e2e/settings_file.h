@@ -25,6 +25,9 @@ class SettingsFile {
   std::map<std::uint32_t, std::wstring> strings_;
 };
 
+// Appends `run` to a file made by Bytes() as the data run of `entry`.
+void AppendRun(std::string& file, std::uint32_t entry, const std::string& run);
+
 std::string ReadWholeFile(const std::wstring& path);
 
 }  // namespace e2e
