@@ -47,11 +47,11 @@ class Win32Replacement : public Target {
     CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
     if (!flushed) return false;
-    // ReplaceFileW keeps the old file's identity and attributes; it needs an
-    // existing file to replace, so a first save moves the new one in place.
-    committed_ = ReplaceFileW(target_.c_str(), temp_.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
-                              nullptr) ||
-                 MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    // One rename within the folder: at every moment the target is either the
+    // old file or the new one. ReplaceFileW is not used because some
+    // implementations move the old file aside first, leaving a moment with
+    // no file at all, which a kill at exit turned into lost settings.
+    committed_ = MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     return committed_;
   }
 

@@ -33,7 +33,7 @@ constexpr std::uint32_t kReopen = 296;
 // run planted there is one the program does not write.
 constexpr std::uint32_t kActiveTab = 353;
 constexpr std::size_t kPlantedBytes = 8 << 20;
-constexpr int kKillSteps = 12;
+constexpr int kKillSteps = 8;
 
 struct Slot {
   std::uint32_t where;
