@@ -8,6 +8,8 @@
 
 namespace {
 constexpr std::int32_t kCacheEntries = 65536;
+constexpr char16_t kFirstPrintable = u' ';
+constexpr char16_t kLastPrintable = u'~';
 }  // namespace
 
 TextMetrics::TextMetrics(std::unique_ptr<platform::TextMeasurer> measurer)
@@ -42,6 +44,10 @@ bool TextMetrics::RebuildFonts() {
 
   ClearCache();
   for (char16_t preset : {u'\t', u'\n', u'\u3000'}) Fill(preset, 0);
+  printable_ascii_width_ = Fill(kFirstPrintable, 0).width;
+  for (char16_t unit = kFirstPrintable + 1; unit <= kLastPrintable; ++unit) {
+    if (Fill(unit, 0).width != printable_ascii_width_) printable_ascii_width_ = 0;
+  }
 
   request.weight = editor_font::kBoldWeight;
   if (std::unique_ptr<platform::Font> bold = measurer_->MakeFont(request)) bold_font_ = std::move(bold);

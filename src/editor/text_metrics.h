@@ -53,6 +53,9 @@ class TextMetrics {
   std::int32_t LinePitch() const { return line_pitch_; }
   std::int32_t AverageWidth() const { return average_width_; }
   std::int32_t TabPixels() const { return tab_pixels_; }
+  // The width every printable ASCII unit (space to tilde) shares, as a
+  // fixed-pitch font gives; 0 when their widths differ.
+  std::int32_t PrintableAsciiWidth() const { return printable_ascii_width_; }
   std::u16string_view FaceName() const { return face_.View(); }
   std::int32_t FontSize() const { return font_size_; }
   std::int32_t LineSpacing() const { return line_spacing_; }
@@ -78,4 +81,5 @@ class TextMetrics {
   std::int32_t tab_width_ = 4;
   bool case_sensitive_search_ = false;
   std::int32_t tab_pixels_ = 4;
+  std::int32_t printable_ascii_width_ = 0;
 };

@@ -1,23 +1,14 @@
 // Bulk filling by the loader: runs go straight to the end of the last line,
 // into the load arena while the line is short, and the line is laid out once
 // when it ends rather than after every run.
-#include <algorithm>
 #include <cstring>
 
 #include "editor/text_store.h"
-
-namespace {
-
-bool HoldsLineBreak(const char16_t* units, std::int32_t count) {
-  const char16_t* units_end = units + count;
-  return std::find_if(units, units_end, [](char16_t unit) { return unit == u'\n' || unit == u'\r'; }) != units_end;
-}
-
-}  // namespace
+#include "editor/unit_scan.h"
 
 bool TextStore::AppendToLastLine(const char16_t* units, std::int32_t count) {
   if (count < 0 || (count > 0 && !units)) return false;
-  if (HoldsLineBreak(units, count)) return false;
+  if (unit_scan::HoldsLineBreak(units, count)) return false;
   return AppendRun(units, count);
 }
 
@@ -60,7 +51,7 @@ bool TextStore::AppendLineAndEnd(const char16_t* units, std::int32_t count) {
   // feed in one step; anything else takes the two steps.
   if (line.Length() > 0 || count < 0 || count >= LoadArena::kLongestLine)
     return AppendToLastLine(units, count) && EndLastLine();
-  if ((count > 0 && !units) || HoldsLineBreak(units, count)) return false;
+  if ((count > 0 && !units) || unit_scan::HoldsLineBreak(units, count)) return false;
   LineRecord* next = CreateLine();
   if (!next) return false;
   if (!line.SharedText()) line.ReleaseStorage();

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "platform/fixed_text_measurer.h"
 #include "support/fixed_metrics.h"
 
 namespace {
@@ -119,6 +121,62 @@ TEST(RowDivision, UnwrappedWidthIsThePenAfterAllUnits) {
   ASSERT_TRUE(m);
   std::u16string_view text = u"ab\tc\u3042\U0001F600\n";
   EXPECT_EQ(row_division::UnwrappedWidth(*m, text.data(), text.size()), 28 + 7 + 14 + 14);
+}
+
+// Printable ASCII of differing widths, as a proportional font has.
+class ProportionalMeasurer final : public platform::TextMeasurer {
+ public:
+  std::int32_t PixelsPerInchY() const override { return fixed_.PixelsPerInchY(); }
+  std::unique_ptr<platform::Font> MakeFont(const platform::FontRequest& request) override {
+    return fixed_.MakeFont(request);
+  }
+  void Select(const platform::Font* font) override { fixed_.Select(font); }
+  bool UnitWidth(char16_t unit, std::int32_t& width) override {
+    if (unit == u'i' || unit == u'm') {
+      width = unit == u'i' ? 3 : 11;
+      return true;
+    }
+    return fixed_.UnitWidth(unit, width);
+  }
+  bool TextWidth(const char16_t* units, std::int32_t count, std::int32_t& width) override {
+    return fixed_.TextWidth(units, count, width);
+  }
+  bool Measures(platform::FontMeasures& measures) override { return fixed_.Measures(measures); }
+
+ private:
+  platform::FixedTextMeasurer fixed_;
+};
+
+// The width summed by the block, for fixed and proportional fonts alike, is
+// where the unit-by-unit walk ends, at every length and mix of units.
+TEST(RowDivision, UnwrappedWidthMatchesTheWalk) {
+  std::unique_ptr<TextMetrics> fixed = MakeFixedMetrics();
+  ASSERT_TRUE(fixed);
+  EXPECT_EQ(fixed->PrintableAsciiWidth(), 7);
+  TextMetrics proportional(std::make_unique<ProportionalMeasurer>());
+  ASSERT_TRUE(proportional.RebuildFonts());
+  EXPECT_EQ(proportional.PrintableAsciiWidth(), 0);
+
+  const char16_t alphabet[] = {u'a', u'i', u'm', u' ', u'~', u'<', u'\t', 0x1F, 0x7F, 0x80, u'\u3042', 0xFF10, 0xD83D};
+  std::uint32_t state = 7;
+  for (int round = 0; round < 400; ++round) {
+    std::u16string line;
+    const int length = round % 41;
+    for (int i = 0; i < length; ++i) {
+      state = state * 1103515245u + 12345u;
+      // Mostly ASCII letters, as web pages are.
+      const std::uint32_t pick = (state >> 16) % 40;
+      const char16_t unit = pick < std::size(alphabet) ? alphabet[pick] : u'a' + pick % 26;
+      line += unit;
+      if (unit == 0xD83D) line += char16_t(0xDE00);
+    }
+    if (round % 3 == 0) line += u'\n';
+    for (TextMetrics* metrics : {fixed.get(), &proportional}) {
+      std::int32_t pen = 0;
+      for (std::int32_t i = 0; i < std::int32_t(line.size()); ++i) pen = metrics->Advance(line.data(), line.size(), i, pen);
+      EXPECT_EQ(row_division::UnwrappedWidth(*metrics, line.data(), line.size()), pen) << Narrow(line);
+    }
+  }
 }
 
 }  // namespace

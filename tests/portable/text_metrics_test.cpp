@@ -109,21 +109,26 @@ TEST(TextMetrics, FailedFontCreationKeepsTheOldFontsAndCache) {
 TEST(TextMetrics, EachUnitIsMeasuredOncePerFont) {
   Counted made = MakeCounted();
   TextMetrics& m = *made.metrics;
+  // Printable ASCII is measured with the font; anything else on first use.
   ASSERT_TRUE(m.RebuildFonts());
+  EXPECT_EQ(made.counter->UnitWidthCalls(u'l'), 1);
+  EXPECT_EQ(made.counter->UnitWidthCalls(u'~'), 1);
+  EXPECT_EQ(made.counter->UnitWidthCalls(u'\x7F'), 0);
   made.counter->ResetCounts();
   for (int round = 0; round < 3; ++round) {
-    for (char16_t unit : std::u16string_view(u"hello, world \u65E5\u672C")) m.Measure(unit, 0);
+    for (char16_t unit : std::u16string_view(u"hello, world \u65E5\u672C\x7F")) m.Measure(unit, 0);
   }
-  EXPECT_EQ(made.counter->UnitWidthCalls(u'l'), 1);
+  EXPECT_EQ(made.counter->UnitWidthCalls(u'l'), 0);
   EXPECT_EQ(made.counter->UnitWidthCalls(u'\u65E5'), 1);
-  EXPECT_EQ(made.counter->TotalUnitWidthCalls(), 11);  // distinct units
+  EXPECT_EQ(made.counter->TotalUnitWidthCalls(), 3);  // the units beyond printable ASCII
   EXPECT_EQ(made.counter->TextWidthCalls(), 0);
 
-  ASSERT_TRUE(m.RebuildFonts());  // a new font empties the cache
   made.counter->ResetCounts();
-  m.Measure(u'l', 0);
+  ASSERT_TRUE(m.RebuildFonts());  // a new font empties the cache
+  m.Measure(u'\u65E5', 0);
   m.Measure(u'l', 0);
   EXPECT_EQ(made.counter->UnitWidthCalls(u'l'), 1);
+  EXPECT_EQ(made.counter->UnitWidthCalls(u'\u65E5'), 1);
 }
 
 TEST(TextMetrics, PresetAndMeasuredClasses) {

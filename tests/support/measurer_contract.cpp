@@ -18,6 +18,7 @@ void CheckMeasurerContract(std::unique_ptr<platform::TextMeasurer> measurer, std
   metrics.SetFaceName(face);
   metrics.SetFontSize(10);
   metrics.SetLineSpacing(1);
+  counter.ResetCounts();
   ASSERT_TRUE(metrics.RebuildFonts());
 
   // The font asked for and what it measures.
@@ -33,14 +34,16 @@ void CheckMeasurerContract(std::unique_ptr<platform::TextMeasurer> measurer, std
   EXPECT_EQ(ideographic_space.char_class, CharClass::FullWidthSpace);
   EXPECT_GT(ideographic_space.width, 0);
 
-  // Every unit value is measured once, whatever the text.
-  counter.ResetCounts();
+  // Every unit value is measured once per font, whatever the text, be it
+  // when the font is made or on first use.
   const std::u16string_view text = u"<p class=\"x\">Hello, world \u65E5\u672C\u8A9E</p>";
   std::set<char16_t> distinct(text.begin(), text.end());
+  int first_round_calls = 0;
   for (int round = 0; round < 3; ++round) {
     for (std::size_t i = 0; i < text.size(); ++i) metrics.Measure(text[i], 0);
+    if (round == 0) first_round_calls = counter.TotalUnitWidthCalls();
   }
-  EXPECT_EQ(counter.TotalUnitWidthCalls(), int(distinct.size()));
+  EXPECT_EQ(counter.TotalUnitWidthCalls(), first_round_calls);
   for (char16_t unit : distinct) EXPECT_EQ(counter.UnitWidthCalls(unit), 1) << int(unit);
 
   // Cached widths are the measurer's, and a run of them adds up to the

@@ -1,0 +1,42 @@
+#pragma once
+// Scanning UTF-16 units eight at a time: the loader and the layout look at
+// every unit of a file, and most units of web pages are printable ASCII.
+#include <emmintrin.h>
+
+#include <cstdint>
+
+namespace unit_scan {
+
+constexpr std::int32_t kBlockUnits = 8;
+
+inline __m128i LoadBlock(const char16_t* units) {
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(units));
+}
+
+// Bit k set when unit k of the block at units is printable ASCII (space to
+// tilde); compared as signed, so that units from 0x8000 up fail the lower
+// bound.
+inline unsigned PrintableAsciiMask(const char16_t* units) {
+  const __m128i block = LoadBlock(units);
+  const __m128i printable =
+      _mm_and_si128(_mm_cmpgt_epi16(block, _mm_set1_epi16(u' ' - 1)), _mm_cmplt_epi16(block, _mm_set1_epi16(u'~' + 1)));
+  return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(printable, _mm_setzero_si128())));
+}
+
+// True when a CR or LF is among the count units.
+inline bool HoldsLineBreak(const char16_t* units, std::int32_t count) {
+  __m128i found = _mm_setzero_si128();
+  std::int32_t i = 0;
+  for (; count - i >= kBlockUnits; i += kBlockUnits) {
+    const __m128i block = LoadBlock(units + i);
+    found = _mm_or_si128(found, _mm_or_si128(_mm_cmpeq_epi16(block, _mm_set1_epi16(u'\n')),
+                                             _mm_cmpeq_epi16(block, _mm_set1_epi16(u'\r'))));
+  }
+  if (_mm_movemask_epi8(found) != 0) return true;
+  for (; i < count; ++i) {
+    if (units[i] == u'\n' || units[i] == u'\r') return true;
+  }
+  return false;
+}
+
+}  // namespace unit_scan

@@ -1,0 +1,33 @@
+#include "docs/ascii_scan.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The break found is the first CR or LF from any start, wherever it falls
+// within or across the blocks scanned, and end when there is none.
+TEST(AsciiScan, FindLineBreakIsTheFirstBreak) {
+  for (std::uint8_t brk : {std::uint8_t{0x0A}, std::uint8_t{0x0D}}) {
+    for (int size = 0; size <= 40; ++size) {
+      for (int place = 0; place <= size; ++place) {
+        // Bytes near the breaks' values and high bytes around the break.
+        std::vector<std::uint8_t> data(size);
+        for (int i = 0; i < size; ++i) data[i] = std::uint8_t(i % 3 == 0 ? 0x0B : i % 3 == 1 ? 0x8A : 'x');
+        if (place < size) data[place] = brk;
+        if (place + 3 < size) data[place + 3] = brk ^ 0x07;  // the other break, later
+        for (int start = 0; start <= std::min(size, 3); ++start) {
+          const std::uint8_t* begin = data.data() + start;
+          const std::uint8_t* end = data.data() + size;
+          const std::uint8_t* expected =
+              std::find_if(begin, end, [](std::uint8_t byte) { return byte == 0x0A || byte == 0x0D; });
+          EXPECT_EQ(ascii_scan::FindLineBreak(begin, end), expected) << size << ' ' << place << ' ' << start;
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
