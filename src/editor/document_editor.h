@@ -104,6 +104,10 @@ class DocumentEditor {
   // failure.
   bool RemoveRange(const TextPosition& start, const TextPosition& end);
   TextPosition NormalisedTarget(const TextPosition& target);
+  // Deletes the selection an insertion replaces; when recording, mode
+  // becomes Joined so that undo takes back both as one. False, nothing
+  // changed, on failure.
+  bool DeleteReplacedSelection(RecordMode& mode);
 
   static LineSpan AffectedLines(const TextPosition& start, const TextPosition& end);
   // Inserts a leading tab on every line of the span (only on flagged lines
