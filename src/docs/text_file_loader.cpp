@@ -36,17 +36,21 @@ bool StoreIsEmpty(TextStore& store) {
 
 // The path is copied before anything changes, so that a failed copy leaves
 // the text as it was; nothing to copy when it is the text's own path.
-bool CopyPath(const LoadedText& text, const char16_t* path, WideString& copy) {
+bool CopyPath(const LoadTarget& text, const char16_t* path, WideString& copy) {
   return path == text.path.Data() || copy.Assign(path);
 }
 
-void SetPath(LoadedText& text, const char16_t* path, WideString& copy) {
+void SetPath(const LoadTarget& text, const char16_t* path, WideString& copy) {
   if (path != text.path.Data()) text.path = std::move(copy);
 }
 
 }  // namespace
 
 LoadResult LoadIntoDocument(LoadedText& text, const char16_t* path, int choice) {
+  return LoadIntoStore({text.store, text.path, text.encoding, text.line_breaks, text.last_write_time}, path, choice);
+}
+
+LoadResult LoadIntoStore(const LoadTarget& text, const char16_t* path, int choice) {
   BusyCursor busy;
   if (!path || !StoreIsEmpty(text.store)) return kLoadFailed;
   WideString path_copy;

@@ -4,9 +4,7 @@
 // portable; only the *_win32.cpp files look inside them.
 #include <memory>
 
-#include "editor/metrics_line_layout.h"
-#include "editor/text_metrics.h"
-#include "frame/opened_files.h"
+#include "editor/document_set.h"
 #include "platform/wide_string.h"
 
 struct FrameState {
@@ -16,10 +14,8 @@ struct FrameState {
   void* main_window = nullptr;      // HWND
   void* accelerators = nullptr;     // HACCEL; built by the key bindings
   bool accelerators_suspended = false;  // a find-bar text field has the focus
-  // The editor font set and the line layout every loaded text shares.
-  std::unique_ptr<TextMetrics> metrics;
-  std::unique_ptr<MetricsLineLayout> line_layout;
-  OpenedFiles files;                  // what the command line and hand-overs opened
+  // The open documents with the editor settings and fonts they share.
+  std::unique_ptr<DocumentSet> documents;
   WideString last_folder;           // start folder of the open dialog
 };
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "frame/document_host.h"
+#include "frame/editor_commands.h"
 #include "frame/frame_state.h"
 #include "frame/language_module.h"
 #include "frame/shutdown.h"
@@ -52,43 +54,23 @@ window_placement::Rect Placement(bool settings_read) {
   return window_placement::Centred(work.right - work.left, work.bottom - work.top);
 }
 
-// "path  (n lines, encoding, line breaks)".
-bool FileListItem(const LoadedText& text, WideString& item) {
-  WideString encoding, line_breaks;
-  language_module::String(string_ids::kEncodingNames + text.encoding, encoding, language_module::kLongStringLimit);
-  language_module::String(string_ids::kLineBreakNames + text.line_breaks, line_breaks,
-                          language_module::kLongStringLimit);
-  wchar_t count[16];
-  wsprintfW(count, L"%d", static_cast<int>(text.store.LineCount()));
-  return item.Assign(text.path.View()) && item.Append(u"  (") &&
-         item.Append(reinterpret_cast<const char16_t*>(count)) && item.Append(u" lines, ") &&
-         item.Append(encoding.View()) && item.Append(u", ") && item.Append(line_breaks.View()) && item.Append(u")");
-}
-
-void CreateFileList(HWND window) {
-  HWND list = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT,
-                              0, 0, 0, 0, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFileListId)),
-                              static_cast<HINSTANCE>(Frame().program_module), nullptr);
-  if (list && ui_font) SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(ui_font), FALSE);
-}
-
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
-    case WM_CREATE:
-      CreateFileList(window);
-      return 0;
     case WM_SIZE:
-      if (wparam != SIZE_MINIMIZED)
-        MoveWindow(GetDlgItem(window, kFileListId), 0, 0, LOWORD(lparam), HIWORD(lparam), TRUE);
+      if (wparam != SIZE_MINIMIZED) document_host::Resize(LOWORD(lparam), HIWORD(lparam));
       return 0;
     case WM_SETFOCUS:
-      SetFocus(GetDlgItem(window, kFileListId));
+      document_host::FocusActive();
       return 0;
     case WM_COPYDATA:
       single_instance::Receive(window, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
       return TRUE;
     case WM_COMMAND:
-      if (LOWORD(wparam) == kExitCommand) SendMessageW(window, WM_CLOSE, 0, 0);
+      if (LOWORD(wparam) == kExitCommand) {
+        SendMessageW(window, WM_CLOSE, 0, 0);
+      } else if (Frame().documents) {
+        editor_commands::Run(*Frame().documents, LOWORD(wparam));
+      }
       return 0;
     case WM_CLOSE:
       if (!shutdown::Run(false)) return 0;
@@ -135,22 +117,6 @@ bool Create(bool settings_read, int show_command) {
   ShowWindow(window, maximise ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
   UpdateWindow(window);
   return true;
-}
-
-void ShowFiles() {
-  HWND list = GetDlgItem(Window(), kFileListId);
-  if (!list) return;
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(list, LB_RESETCONTENT, 0, 0);
-  const OpenedFiles& files = Frame().files;
-  for (std::size_t i = 0; i < files.Count(); ++i) {
-    WideString item;
-    if (!FileListItem(files.At(i), item)) continue;
-    SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item.Text())));
-  }
-  SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(files.Active()), 0);
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
 }
 
 void SavePlacement() {

@@ -8,7 +8,7 @@
 
 #include "frame/error_box.h"
 #include "frame/frame_state.h"
-#include "frame/main_window.h"
+#include "frame/document_host.h"
 #include "frame/recent_files.h"
 #include "frame/settings_location.h"
 #include "frame/string_ids.h"
@@ -58,38 +58,33 @@ void ResolveLink(WideString& name) {
 
 }  // namespace
 
-void OpenName(std::u16string_view given) {
+document_opening::Result OpenName(std::u16string_view given) {
   WideString name;
-  if (given.empty() || !name.Assign(given)) return;
+  if (given.empty() || !name.Assign(given)) return document_opening::kFailed;
   if (IsShellLink(name)) ResolveLink(name);
-  if (PathIsDirectoryW(Wide(name.Text())) || !Frame().line_layout) return;
-  OpenedFiles& files = Frame().files;
-  switch (files.Open(name.View(), *Frame().line_layout)) {
-    case OpenedFiles::kFailed:
-      error_box::Show(string_ids::kCannotOpen);
-      break;
-    case OpenedFiles::kOpened: {
-      // Plain ASCII detects as single-byte; it is saved as the default.
-      LoadedText& text = files.At(static_cast<std::size_t>(files.Active()));
-      if (text.encoding == kSingleByte) text.encoding = static_cast<EncodingId>(ProcessSettings().default_encoding);
-      recent_files::Add(ProcessSettings().recent_files, name.View());
-      main_window::ShowFiles();
-      break;
-    }
-    case OpenedFiles::kActivated:
-      main_window::ShowFiles();
-      break;
+  if (PathIsDirectoryW(Wide(name.Text())) || !Frame().documents) return document_opening::kFailed;
+  Settings& settings = ProcessSettings();
+  const std::int32_t line = recent_files::LineOf(settings.recent_files, name.View());
+  const document_opening::Result result = document_host::Open(name.View());
+  if (result == document_opening::kFailed) {
+    error_box::Show(string_ids::kCannotOpen);
+  } else if (result == document_opening::kOpened) {
+    // Plain ASCII detects as single-byte; it is saved as the default.
+    Document& document = *Frame().documents->Active();
+    if (document.encoding == kSingleByte) document.encoding = static_cast<EncodingId>(settings.default_encoding);
+    recent_files::Add(settings.recent_files, document.Path().View());
+    if (line != 0) document_host::GoToLine(line);
   }
+  return result;
 }
 
 void Finish() {
-  const OpenedFiles& files = Frame().files;
-  if (files.Active() < 0) {
+  Document* active = Frame().documents ? Frame().documents->Active() : nullptr;
+  if (!active || active->Path().Empty()) {
     Frame().last_folder.Assign(ProcessSettings().default_folder.View());
     return;
   }
-  const std::u16string_view active = files.At(static_cast<std::size_t>(files.Active())).path.View();
-  Frame().last_folder.Assign(settings_location::FolderOf(active));
+  Frame().last_folder.Assign(settings_location::FolderOf(active->Path().View()));
 }
 
 }  // namespace open_from_outside

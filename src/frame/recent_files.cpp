@@ -37,4 +37,14 @@ bool Add(std::vector<RecentFile>& list, std::u16string_view path) {
   return true;
 }
 
+std::int32_t LineOf(const std::vector<RecentFile>& list, std::u16string_view path) {
+  const std::size_t found = IndexOf(list, path);
+  return found < list.size() ? list[found].line : 0;
+}
+
+void KeepLine(std::vector<RecentFile>& list, std::u16string_view path, std::int32_t line) {
+  const std::size_t found = IndexOf(list, path);
+  if (found < list.size()) list[found].line = line;
+}
+
 }  // namespace recent_files

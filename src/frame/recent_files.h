@@ -14,5 +14,9 @@ inline constexpr std::size_t kCapacity = 20;
 
 // Puts path (compared as paths are) at the front; false (list unchanged) when memory runs out.
 bool Add(std::vector<RecentFile>& list, std::u16string_view path);
+// The stored line of path, 0 when it is not in the list.
+std::int32_t LineOf(const std::vector<RecentFile>& list, std::u16string_view path);
+// A closing document's caret line, kept in its entry when it has one.
+void KeepLine(std::vector<RecentFile>& list, std::u16string_view path, std::int32_t line);
 
 }  // namespace recent_files

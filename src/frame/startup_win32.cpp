@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include "frame/document_host.h"
 #include "frame/error_box.h"
 #include "frame/frame_state.h"
 #include "frame/html_help.h"
@@ -15,7 +16,6 @@
 #include "frame/string_ids.h"
 #include "platform/heap.h"
 #include "platform/shell_folders.h"
-#include "platform/text_measurer.h"
 #include "settings/load_settings.h"
 #include "settings/open_documents.h"
 #include "settings/settings.h"
@@ -65,57 +65,35 @@ class Arguments {
 };
 
 // The previous run's documents, when reopening is on: up to the first empty
-// slot, files that are gone skipped; then the tab that was active.
+// slot, files that are gone skipped, each at its line; then the tab that was
+// active.
 void ReopenPreviousDocuments() {
   const OpenDocumentsSnapshot& previous = ProcessSettings().open_documents;
   const ShellFolders& shell = HostShellFolders();
   for (const RecentFile& slot : previous.documents) {
     if (slot.path.Empty()) break;
-    if (shell.FileExists(slot.path.View())) open_from_outside::OpenName(slot.path.View());
+    if (!shell.FileExists(slot.path.View())) continue;
+    if (open_from_outside::OpenName(slot.path.View()) == document_opening::kOpened && slot.line != 0)
+      document_host::GoToLine(slot.line);
   }
-  OpenedFiles& files = Frame().files;
-  if (files.Count() == 0) return;
-  files.Select(ActiveTabToSelect(previous, static_cast<int>(files.Count())));
-  main_window::ShowFiles();
-}
-
-// The editor font set from the settings, and the layout over it that every
-// loaded text shares.
-bool CreateTextMetrics() {
-  const Settings& settings = ProcessSettings();
-  auto measurer = platform::CreateScreenTextMeasurer();
-  if (!measurer) return false;
-  auto metrics = std::make_unique<TextMetrics>(std::move(measurer));
-  metrics->SetFaceName(settings.font_face.View());
-  metrics->SetFontSize(settings.font_size);
-  metrics->SetLineSpacing(settings.line_spacing);
-  metrics->SetTabWidth(settings.tab_width);
-  if (!metrics->RebuildFonts()) return false;
-  FrameState& frame = Frame();
-  frame.line_layout = std::make_unique<MetricsLineLayout>(*metrics);
-  frame.metrics = std::move(metrics);
-  return true;
+  document_host::ActivateTab(ActiveTabToSelect(previous, document_host::Count()));
 }
 
 // What the frame still holds goes before the private heap it lives in.
-void ReleaseFrame() {
-  FrameState& frame = Frame();
-  frame.files.Clear();
-  frame.line_layout.reset();
-  frame.metrics.reset();
-}
+void ReleaseFrame() { Frame().documents.reset(); }
 
 // Reads the settings, makes the main window, reopens the previous run's
 // documents and opens the command-line files.
 bool CreateFrame(const SettingsReader& reader, const Arguments& arguments, int show_command) {
   LoadSettings(reader, ProcessSettings(), HostShellFolders(),
                [](std::uint32_t id) { return language_module::StringView(id); });
-  if (!CreateTextMetrics()) {
+  if (!document_host::CreateSet()) {
     error_box::Show(string_ids::kOutOfMemory);
     return false;
   }
   if (!main_window::Create(reader.Valid(), show_command)) return false;
-  ReopenPreviousDocuments();
+  document_host::NewDocument();
+  if (ProcessSettings().reopen_documents) ReopenPreviousDocuments();
   for (int i = 1; i < arguments.Count(); ++i) open_from_outside::OpenName(arguments.Values()[i]);
   if (arguments.Count() > 1) open_from_outside::Finish();
   return true;

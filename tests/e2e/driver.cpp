@@ -6,6 +6,10 @@
 #include <shlobj.h>
 #include <wincodec.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <cwchar>
 #include <fstream>
 
 namespace e2e {
@@ -229,40 +233,182 @@ bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen) {
 
 void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
 
+BOOL CALLBACK CollectEditor(HWND window, LPARAM lparam) {
+  if (ClassOf(window) == L"edit_window_class") reinterpret_cast<std::vector<HWND>*>(lparam)->push_back(window);
+  return TRUE;
+}
+
+std::vector<EditorWindow> Editors(HWND main_window) {
+  std::vector<HWND> windows;
+  EnumChildWindows(main_window, CollectEditor, reinterpret_cast<LPARAM>(&windows));
+  // Control identifiers count up as documents are made.
+  std::sort(windows.begin(), windows.end(), [](HWND a, HWND b) { return GetDlgCtrlID(a) < GetDlgCtrlID(b); });
+  std::vector<EditorWindow> editors;
+  for (HWND window : windows) editors.push_back({window, TextOf(window), IsWindowVisible(window) != FALSE});
+  return editors;
+}
+
+HWND ActiveEditor(HWND main_window) {
+  for (const EditorWindow& editor : Editors(main_window))
+    if (editor.visible) return editor.window;
+  return nullptr;
+}
+
+std::wstring UntitledTitle() {
+  HMODULE module = LoadLibraryExW((BinFolder() + L"\\English.dll").c_str(), nullptr,
+                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  wchar_t text[128] = {};
+  if (module) {
+    LoadStringW(module, 20220, text, 128);
+    FreeLibrary(module);
+  }
+  return text;
+}
+
 std::vector<std::wstring> OpenedFiles(HWND main_window) {
+  const std::wstring untitled = UntitledTitle();
   std::vector<std::wstring> paths;
-  for (const auto& item : OpenedFileItems(main_window)) paths.push_back(item.substr(0, item.find(L"  (")));
+  for (const EditorWindow& editor : Editors(main_window))
+    if (editor.title != untitled) paths.push_back(editor.title);
   return paths;
 }
 
-std::vector<std::wstring> OpenedFileItems(HWND main_window) {
-  std::vector<std::wstring> files;
-  HWND list = GetDlgItem(main_window, 420);
-  DWORD_PTR count = 0;
-  if (!list || !SendMessageTimeoutW(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &count))
-    return files;
-  for (DWORD_PTR i = 0; i < count; ++i) {
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(list, LB_GETTEXTLEN, i, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &length);
-    std::wstring text(length + 1, L'\0');
-    DWORD_PTR copied = 0;
-    SendMessageTimeoutW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                        kMessageTimeoutMs, &copied);
-    text.resize(copied <= length ? copied : 0);
-    files.push_back(text);
-  }
-  return files;
-}
-
 int ActiveFile(HWND main_window) {
-  DWORD_PTR selected = static_cast<DWORD_PTR>(-1);
-  SendMessageTimeoutW(GetDlgItem(main_window, 420), LB_GETCURSEL, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                      &selected);
-  return static_cast<int>(static_cast<LRESULT>(selected));
+  const std::wstring untitled = UntitledTitle();
+  int index = 0;
+  for (const EditorWindow& editor : Editors(main_window)) {
+    if (editor.title == untitled) continue;
+    if (editor.visible) return index;
+    ++index;
+  }
+  return -1;
 }
 
 bool WaitForFiles(HWND main_window, std::size_t count, DWORD timeout_ms) {
   return WaitUntil(timeout_ms, [&] { return OpenedFiles(main_window).size() == count; });
+}
+
+bool ClipboardText(std::wstring& text) {
+  if (!WaitUntil(kMessageTimeoutMs, [] { return OpenClipboard(nullptr) != FALSE; })) return false;
+  bool found = false;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* units = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
+      found = true;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return found;
+}
+
+bool SetClipboardText(const std::wstring& text) {
+  if (!WaitUntil(kMessageTimeoutMs, [] { return OpenClipboard(nullptr) != FALSE; })) return false;
+  EmptyClipboard();
+  bool set = false;
+  if (HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
+    memcpy(GlobalLock(data), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(data);
+    set = SetClipboardData(CF_UNICODETEXT, data) != nullptr;
+    if (!set) GlobalFree(data);
+  }
+  CloseClipboard();
+  return set;
+}
+
+std::wstring DocumentText(HWND main_window) {
+  std::wstring text;
+  // Something the program cannot have copied, so that a failed copy shows.
+  SetClipboardText(L"\x1F(nothing copied)");
+  SendCommand(main_window, 5124);
+  SendCommand(main_window, 5121);
+  ClipboardText(text);
+  return text;
+}
+
+void SendKey(HWND window, UINT virtual_key) {
+  const UINT scan = MapVirtualKeyW(virtual_key, MAPVK_VK_TO_VSC);
+  const LPARAM down = 1 | (static_cast<LPARAM>(scan) << 16);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(window, WM_KEYDOWN, virtual_key, down, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result);
+  SendMessageTimeoutW(window, WM_KEYUP, virtual_key, down | (1u << 30) | (1u << 31), SMTO_ABORTIFHUNG,
+                      kMessageTimeoutMs, &result);
+}
+
+void SendCharacters(HWND window, const std::wstring& text) {
+  DWORD_PTR result = 0;
+  for (wchar_t unit : text)
+    SendMessageTimeoutW(window, WM_CHAR, unit, 1, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result);
+}
+
+bool PressWithShift(HWND main_window, UINT virtual_key, int times) {
+  SetForegroundWindow(main_window);
+  if (!WaitUntil(kMessageTimeoutMs, [&] { return GetForegroundWindow() == main_window; })) return false;
+  // The display server learns of the new focus after the window system.
+  Sleep(kSettleMs);
+  std::vector<INPUT> inputs;
+  auto key = [&](UINT vk, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = static_cast<WORD>(vk);
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) |
+                       (vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN || vk == VK_HOME ||
+                                vk == VK_END
+                            ? KEYEVENTF_EXTENDEDKEY
+                            : 0);
+    inputs.push_back(input);
+  };
+  key(VK_SHIFT, false);
+  for (int i = 0; i < times; ++i) {
+    key(virtual_key, false);
+    key(virtual_key, true);
+  }
+  key(VK_SHIFT, true);
+  const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  // The input queue is read after sent messages; a posted round trip
+  // follows the keys.
+  Sleep(kSettleMs);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(main_window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result);
+  return sent == inputs.size();
+}
+
+ClientPicture::ClientPicture(HWND window) {
+  DWORD_PTR result = 0;
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs, &result);
+  Sleep(kSettleMs);
+  RECT client = {};
+  GetClientRect(window, &client);
+  POINT origin = {0, 0};
+  ClientToScreen(window, &origin);
+  width_ = client.right;
+  height_ = client.bottom;
+  if (width_ <= 0 || height_ <= 0) return;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width_;
+  info.bmiHeader.biHeight = -height_;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ previous = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width_, height_, screen, origin.x, origin.y, SRCCOPY);
+  GdiFlush();
+  pixels_.resize(static_cast<std::size_t>(width_) * height_);
+  const auto* source = static_cast<const std::uint32_t*>(bits);
+  for (std::size_t i = 0; i < pixels_.size(); ++i) {
+    const std::uint32_t pixel = source[i];
+    pixels_[i] = RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+  }
+  SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
 }
 
 bool SendCopyData(HWND window, ULONG_PTR dw_data, const void* bytes, DWORD count) {

@@ -82,14 +82,55 @@ struct MessageBoxSeen {
 bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen);
 void PressOk(HWND box);
 
-// The file list the main window shows: per item the full path followed by
-// "  (" and what loading found (lines, encoding, line breaks) and ")".
-std::vector<std::wstring> OpenedFileItems(HWND main_window);
-// The paths alone, and the index of the selected, active file.
+// The editor controls of a main window, one per document, in the order they
+// were made; each one's window text names its document (full path, or the
+// language module's untitled title), and only the active one is visible.
+struct EditorWindow {
+  HWND window = nullptr;
+  std::wstring title;
+  bool visible = false;
+};
+std::vector<EditorWindow> Editors(HWND main_window);
+// The visible editor; null when none is.
+HWND ActiveEditor(HWND main_window);
+// The paths of the documents that have one, and the index among them of the
+// active one (-1 when the active document is untitled or there is none).
 std::vector<std::wstring> OpenedFiles(HWND main_window);
 int ActiveFile(HWND main_window);
-// Waits until the list holds count files.
+// Waits until count documents have paths.
 bool WaitForFiles(HWND main_window, std::size_t count, DWORD timeout_ms = kStartTimeoutMs);
+// The title of an untitled document (string 20220 of English.dll).
+std::wstring UntitledTitle();
+
+// The clipboard's Unicode text; false when it holds none or cannot be opened.
+bool ClipboardText(std::wstring& text);
+bool SetClipboardText(const std::wstring& text);
+// The active document's whole text as the program copies it (select all,
+// then copy), line ends as CR LF.
+std::wstring DocumentText(HWND main_window);
+
+// Key and character messages sent to a window one by one, so that each is
+// handled before the next message of the driver arrives.
+void SendKey(HWND window, UINT virtual_key);
+void SendCharacters(HWND window, const std::wstring& text);
+// Real key presses through the system's input queue with Shift held, so that
+// the program sees the modifier: the window's main window comes to the front
+// and keeps the focus.
+bool PressWithShift(HWND main_window, UINT virtual_key, int times);
+
+// The client area of a window as shown on the screen, after it repainted.
+class ClientPicture {
+ public:
+  explicit ClientPicture(HWND window);
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  COLORREF At(int x, int y) const { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
+
+ private:
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<COLORREF> pixels_;
+};
 
 // Sends WM_COPYDATA as a second instance would, with a bounded wait.
 bool SendCopyData(HWND window, ULONG_PTR dw_data, const void* bytes, DWORD count);

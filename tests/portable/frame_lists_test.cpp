@@ -3,9 +3,6 @@
 
 #include <string>
 
-#include "frame/opened_files.h"
-#include "support/fixed_width_layout.h"
-#include "support/scratch_file.h"
 #include "frame/recent_files.h"
 #include "frame/window_placement.h"
 
@@ -36,45 +33,18 @@ TEST(RecentFiles, AKnownPathMovesToTheFrontWithItsLineInAnyLetterCase) {
   EXPECT_EQ(list[2].path.View(), Path(1));
 }
 
-TEST(OpenedFiles, AFileIsLoadedOnceAndAskingAgainActivatesIt) {
-  test_support::ScratchFile a("vorndel_opened_a.html", "<p>\r\n</p>\r\n");
-  test_support::ScratchFile b("vorndel_opened_b.css", "\xEF\xBB\xBFp {}\n");
-  FixedWidthLayout layout;
-  OpenedFiles files;
-  EXPECT_EQ(files.Active(), -1);
-  EXPECT_EQ(files.Open(a.Path(), layout), OpenedFiles::kOpened);
-  EXPECT_EQ(files.Open(b.Path(), layout), OpenedFiles::kOpened);
-  EXPECT_EQ(files.Active(), 1);
-  EXPECT_EQ(files.At(0).store.LineCount(), 3);
-  EXPECT_EQ(files.At(0).line_breaks, kCrLf);
-  EXPECT_EQ(files.At(1).line_breaks, kLf);
-  EXPECT_EQ(files.At(1).encoding, kUtf8);
-
-  std::u16string a_upper = a.Path();
-  for (char16_t& unit : a_upper)
-    if (unit >= u'a' && unit <= u'z') unit = static_cast<char16_t>(unit - u'a' + u'A');
-  EXPECT_EQ(files.Open(a_upper, layout), OpenedFiles::kActivated);
-  EXPECT_EQ(files.Active(), 0);
-  EXPECT_EQ(files.Count(), 2u);
-  EXPECT_EQ(files.Find(b.Path()), 1);
-  EXPECT_TRUE(files.Select(1));
-  EXPECT_FALSE(files.Select(2));
-  EXPECT_FALSE(files.Select(-1));
-  EXPECT_EQ(files.Active(), 1);
-  files.Clear();
-  EXPECT_EQ(files.Count(), 0u);
-  EXPECT_EQ(files.Active(), -1);
-}
-
-TEST(OpenedFiles, MissingFilesAndEmptyPathsFailWithoutChangingTheList) {
-  test_support::ScratchFile empty("vorndel_opened_empty.txt", "");
-  FixedWidthLayout layout;
-  OpenedFiles files;
-  EXPECT_EQ(files.Open(empty.Path(), layout), OpenedFiles::kOpened);  // there, just empty
-  EXPECT_EQ(files.Open(empty.Path() + u"-gone", layout), OpenedFiles::kFailed);
-  EXPECT_EQ(files.Open(u"", layout), OpenedFiles::kFailed);
-  EXPECT_EQ(files.Count(), 1u);
-  EXPECT_EQ(files.Active(), 0);
+TEST(RecentFiles, TheLineOfAPathIsFoundAndKeptInAnyLetterCase) {
+  std::vector<RecentFile> list;
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(recent_files::Add(list, Path(i)));
+  std::u16string upper = Path(1);
+  upper[0] = u'c';
+  recent_files::KeepLine(list, upper, 17);
+  EXPECT_EQ(recent_files::LineOf(list, Path(1)), 17);
+  EXPECT_EQ(recent_files::LineOf(list, Path(0)), 0);
+  // A path not in the list has line 0 and is not added by keeping a line.
+  recent_files::KeepLine(list, Path(5), 9);
+  EXPECT_EQ(recent_files::LineOf(list, Path(5)), 0);
+  EXPECT_EQ(list.size(), 3u);
 }
 
 TEST(WindowPlacement, SavedRectanglesAreFittedIntoTheWorkArea) {
