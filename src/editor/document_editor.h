@@ -104,6 +104,10 @@ class DocumentEditor {
   // failure.
   bool RemoveRange(const TextPosition& start, const TextPosition& end);
   TextPosition NormalisedTarget(const TextPosition& target);
+  // Deletes the selection an insertion replaces; when recording, mode
+  // becomes Joined so that undo takes back both as one. False, nothing
+  // changed, on failure.
+  bool DeleteReplacedSelection(RecordMode& mode);
 
   static LineSpan AffectedLines(const TextPosition& start, const TextPosition& end);
   // Inserts a leading tab on every line of the span (only on flagged lines
@@ -118,6 +122,9 @@ class DocumentEditor {
   // Moves anchor and caret by delta columns when their line changed (never
   // from column 0) and renormalises the selection.
   void ShiftSelection(bool anchor_line_changed, bool caret_line_changed, std::int32_t delta);
+  // Records a line shift (when undo is given) with the selection it started
+  // from, which undoing it restores.
+  void RecordWithSelection(UndoRecord* undo, const SelectionState& before);
 
   // One undo or redo step: 0 when nothing was applied, else joined + 1.
   std::int32_t Step(bool redo, std::int32_t& lowest_changed_line);

@@ -47,6 +47,13 @@ void DocumentEditor::ShiftSelection(bool anchor_line_changed, bool caret_line_ch
   remembered_x_ = caret.x;
 }
 
+void DocumentEditor::RecordWithSelection(UndoRecord* undo, const SelectionState& before) {
+  if (!undo) return;
+  undo->from = before.anchor;
+  undo->to = before.caret;
+  Record(undo);
+}
+
 std::int32_t DocumentEditor::IndentLines(const std::uint8_t* line_flags, bool record) {
   ClearTagPairHighlight();
   const SelectionState state = store_.Selection();
@@ -67,11 +74,7 @@ std::int32_t DocumentEditor::IndentLines(const std::uint8_t* line_flags, bool re
     UndoRecord::Destroy(undo);
     return -1;
   }
-  if (undo) {
-    undo->from = state.anchor;
-    undo->to = state.caret;
-    Record(undo);
-  }
+  RecordWithSelection(undo, state);
   const auto indented = [&](std::int32_t line) {
     return line >= span.first && line <= span.last && (!line_flags || line_flags[line - span.first]);
   };
@@ -102,11 +105,7 @@ std::int32_t DocumentEditor::UnindentLines(bool record) {
     UndoRecord::Destroy(undo);
     return -1;
   }
-  if (undo) {
-    undo->from = state.anchor;
-    undo->to = state.caret;
-    Record(undo);
-  }
+  RecordWithSelection(undo, state);
   ShiftSelection(anchor_line_changed, caret_line_changed, -1);
   if (record) Refresh(state.start.line, 0);
   return state.start.line;

@@ -5,19 +5,22 @@
 #include "editor/selection.h"
 #include "platform/wide_string.h"
 
+bool DocumentEditor::DeleteReplacedSelection(RecordMode& mode) {
+  const bool recording = mode != RecordMode::None;
+  if (DeleteSelection(recording ? RecordMode::Joined : RecordMode::None, false) < 0) return false;
+  if (recording) mode = RecordMode::Joined;
+  return true;
+}
+
 std::int32_t DocumentEditor::InsertUnit(char16_t unit, RecordMode mode) {
   ClearTagPairHighlight();
   if (unit == u'\r') return -1;  // line breaks are stored as line feeds only
   UndoRecord* undo = nullptr;
   if (mode != RecordMode::None && !(undo = UndoRecord::Create(UndoKind::UnitInserted))) return -1;
-  bool replaced = false;
-  if (store_.Selection().exists) {
-    if (DeleteSelection(mode == RecordMode::None ? RecordMode::None : RecordMode::Joined, false) < 0) {
-      UndoRecord::Destroy(undo);
-      return -1;
-    }
-    if (mode != RecordMode::None) mode = RecordMode::Joined;
-    replaced = true;
+  const bool replaced = store_.Selection().exists;
+  if (replaced && !DeleteReplacedSelection(mode)) {
+    UndoRecord::Destroy(undo);
+    return -1;
   }
   const TextPosition caret = store_.Selection().caret;
   TextPosition after;
@@ -97,14 +100,10 @@ std::int32_t DocumentEditor::InsertText(const char16_t* text, std::int32_t lengt
       return -1;
     }
   }
-  bool replaced = false;
-  if (store_.Selection().exists) {
-    if (DeleteSelection(mode == RecordMode::None ? RecordMode::None : RecordMode::Joined, false) < 0) {
-      UndoRecord::Destroy(undo);
-      return -1;
-    }
-    if (mode != RecordMode::None) mode = RecordMode::Joined;
-    replaced = true;
+  const bool replaced = store_.Selection().exists;
+  if (replaced && !DeleteReplacedSelection(mode)) {
+    UndoRecord::Destroy(undo);
+    return -1;
   }
   const TextPosition start = store_.Selection().caret;
   TextPosition end;

@@ -1,9 +1,10 @@
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "platform/file_replace.h"
+#include "platform/overlapped_io.h"
 
 namespace byte_file {
 namespace {
@@ -27,18 +28,7 @@ class Win32Replacement : public Target {
 
   std::size_t WriteAt(std::uint64_t offset, const void* bytes, std::size_t count) override {
     if (file_ == INVALID_HANDLE_VALUE) return 0;
-    std::size_t done = 0;
-    while (done < count) {
-      OVERLAPPED at = {};
-      const std::uint64_t position = offset + done;
-      at.Offset = static_cast<DWORD>(position);
-      at.OffsetHigh = static_cast<DWORD>(position >> 32);
-      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
-      DWORD put = 0;
-      if (!WriteFile(file_, static_cast<const char*>(bytes) + done, chunk, &put, &at) || put == 0) break;
-      done += put;
-    }
-    return done;
+    return overlapped_io::WriteAt(file_, offset, bytes, count);
   }
 
   bool Commit() override {

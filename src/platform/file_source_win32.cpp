@@ -1,9 +1,9 @@
 #include <windows.h>
 
-#include <algorithm>
 #include <string>
 
 #include "platform/file_source.h"
+#include "platform/overlapped_io.h"
 
 namespace byte_file {
 namespace {
@@ -16,18 +16,7 @@ class Win32Source : public Source {
   ~Win32Source() override { CloseHandle(file_); }
 
   std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count) override {
-    std::size_t done = 0;
-    while (done < count) {
-      OVERLAPPED at = {};
-      const std::uint64_t position = offset + done;
-      at.Offset = static_cast<DWORD>(position);
-      at.OffsetHigh = static_cast<DWORD>(position >> 32);
-      const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
-      DWORD got = 0;
-      if (!ReadFile(file_, static_cast<char*>(buffer) + done, chunk, &got, &at) || got == 0) break;
-      done += got;
-    }
-    return done;
+    return overlapped_io::ReadAt(file_, offset, buffer, count);
   }
 
   bool Size(std::uint64_t* size) override {

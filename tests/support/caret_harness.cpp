@@ -68,14 +68,7 @@ void CaretHarness::Load(std::string_view written) {
   bool ok = true;
   const MarkedText marked = ParseMarked(written, ok);
   ASSERT_TRUE(ok) << written;
-  FillStore(store, marked.text);
-  editor.ClearHistory();
-  const TextPosition caret = editor.At(marked.caret_line, marked.caret_column);
-  if (marked.has_anchor) {
-    editor.Select(editor.At(marked.anchor_line, marked.anchor_column), caret);
-  } else {
-    editor.CaretTo(caret);
-  }
+  PlaceMarked(store, editor, marked);
   layout.ScrollTo(0, 0);
   log.Take();
   view.Forget();

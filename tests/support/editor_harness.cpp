@@ -185,7 +185,7 @@ void EditorHarness::SetWrapWidth(std::int32_t wrap_width) {
   if (wrap_width > 0) layout.Resize(wrap_width + layout.MarginWidth(), 400);
 }
 
-void EditorHarness::Load(const MarkedText& marked) {
+void PlaceMarked(TextStore& store, DocumentEditor& editor, const MarkedText& marked) {
   FillStore(store, marked.text);
   editor.ClearHistory();
   const TextPosition caret = editor.At(marked.caret_line, marked.caret_column);
@@ -194,6 +194,10 @@ void EditorHarness::Load(const MarkedText& marked) {
   } else {
     editor.CaretTo(caret);
   }
+}
+
+void EditorHarness::Load(const MarkedText& marked) {
+  PlaceMarked(store, editor, marked);
   log.Take();
 }
 

@@ -49,6 +49,9 @@ struct MarkedText {
 MarkedText ParseMarked(std::string_view written, bool& ok);
 // The inverse, escaping everything outside printable ASCII.
 std::string WriteMarked(const MarkedText& marked);
+// Replaces the store's text by the marked one, with an empty history, and
+// puts caret and selection where they are marked.
+void PlaceMarked(TextStore& store, DocumentEditor& editor, const MarkedText& marked);
 
 // Text, caret, anchor and selection bounds with their x.
 struct EditorSnapshot {
