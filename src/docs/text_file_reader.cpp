@@ -135,7 +135,7 @@ std::int32_t TextFileReader::DecodeUtf16(char16_t* chunk, bool big_endian) {
 // and converts it with the system's code page in one call.
 std::int32_t TextFileReader::DecodeMultiByteRuns(char16_t* chunk) {
   const bool utf8 = encoding_ == kUtf8;
-  const std::uint8_t* window_end = at_ + std::min<std::ptrdiff_t>(end_ - at_, kInputWindow);
+  const std::uint8_t* window_end = InputWindowEnd();
   const std::uint8_t* run = at_;
   // Characters never take a line break as a trail byte, so stepping over
   // them ends exactly at a break inside the window: only a line that goes
@@ -170,7 +170,7 @@ std::int32_t TextFileReader::DecodeMultiByteRuns(char16_t* chunk) {
 
 std::int32_t TextFileReader::DecodeEucJp(char16_t* chunk) {
   const char16_t replacement = code_page::DefaultCharacter(code_page::kShiftJis);
-  const std::uint8_t* window_end = at_ + std::min<std::ptrdiff_t>(end_ - at_, kInputWindow);
+  const std::uint8_t* window_end = InputWindowEnd();
   std::int32_t count = 0;
   while (at_ < window_end) {
     std::uint8_t byte = *at_;
@@ -215,7 +215,7 @@ std::int32_t TextFileReader::DecodeEucJp(char16_t* chunk) {
 
 std::int32_t TextFileReader::DecodeIso2022Jp(char16_t* chunk) {
   const char16_t replacement = code_page::DefaultCharacter(code_page::kShiftJis);
-  const std::uint8_t* window_end = at_ + std::min<std::ptrdiff_t>(end_ - at_, kInputWindow);
+  const std::uint8_t* window_end = InputWindowEnd();
   std::int32_t count = 0;
   while (at_ < window_end) {
     std::uint8_t byte = *at_;

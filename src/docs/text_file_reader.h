@@ -2,6 +2,7 @@
 // Decodes a file's bytes, chunk by chunk, into lines of UTF-16 units.  Each
 // call fills at most one chunk and stops at a line break, which it consumes
 // and counts but does not write.
+#include <algorithm>
 #include <cstdint>
 
 #include "docs/encoding.h"
@@ -46,6 +47,8 @@ class TextFileReader {
   std::int32_t DecodeMultiByteRuns(char16_t* chunk);
   std::int32_t DecodeEucJp(char16_t* chunk);
   std::int32_t DecodeIso2022Jp(char16_t* chunk);
+  // The end of the bytes one chunk of a byte encoding may look at.
+  const std::uint8_t* InputWindowEnd() const { return at_ + std::min<std::ptrdiff_t>(end_ - at_, kInputWindow); }
   void FinishByteChunk(const std::uint8_t* window_end);
 
   const std::uint8_t* at_;
