@@ -1,6 +1,10 @@
 #include "docs/encoding_detection.h"
 
+#include <emmintrin.h>
+
 #include <algorithm>
+#include <cstring>
+#include <optional>
 
 #include "docs/ascii_scan.h"
 #include "platform/code_page.h"
@@ -8,23 +12,76 @@
 namespace encoding_detection {
 namespace {
 
-bool InRange(std::uint8_t byte, std::uint8_t low, std::uint8_t high) { return byte >= low && byte <= high; }
+constexpr bool InRange(std::uint8_t byte, std::uint8_t low, std::uint8_t high) { return byte >= low && byte <= high; }
 
 // The index of the first byte from i on that is 0x80 or above, or size.
 std::uint32_t SkipAscii(const std::uint8_t* data, std::uint32_t i, std::uint32_t size) {
   return static_cast<std::uint32_t>(ascii_scan::SkipAscii(data + i, data + size) - data);
 }
 
-// Continuation bytes a lead byte (0x80 or above) announces, up to the old
-// five-byte limit; -1 for a byte that cannot start a sequence.
-int Utf8TrailCount(std::uint8_t lead) {
-  if (lead <= 0xC1) return -1;
-  if (lead <= 0xDF) return 1;
-  if (lead <= 0xEF) return 2;
-  if (lead <= 0xF7) return 3;
-  if (lead <= 0xFB) return 4;
-  if (lead <= 0xFD) return 5;
-  return -1;
+// The bytes of a 64-byte block, bit k for byte k, by what they can be in
+// UTF-8: at_least_xx holds the bytes from 0xXX up.
+struct Utf8Classes {
+  std::uint64_t high = 0;
+  std::uint64_t at_least_c0 = 0, at_least_c2 = 0, at_least_e0 = 0, at_least_f0 = 0;
+  std::uint64_t at_least_f8 = 0, at_least_fc = 0, at_least_fe = 0;
+};
+
+std::uint64_t HighBytes(const std::uint8_t* block) {
+  std::uint64_t high = 0;
+  for (int part = 0; part < 4; ++part) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
+    high |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(bytes))} << (16 * part);
+  }
+  return high;
+}
+
+Utf8Classes Classify(const std::uint8_t* block, std::uint64_t high) {
+  // Compared as signed bytes, so ASCII passes too and is masked off.
+  auto from = [&](std::uint8_t low) {
+    std::uint64_t mask = 0;
+    for (int part = 0; part < 4; ++part) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
+      const __m128i above = _mm_cmpgt_epi8(bytes, _mm_set1_epi8(static_cast<char>(low - 1)));
+      mask |= std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(above))} << (16 * part);
+    }
+    return mask & high;
+  };
+  Utf8Classes classes;
+  classes.high = high;
+  classes.at_least_c0 = from(0xC0);
+  classes.at_least_c2 = from(0xC2);
+  classes.at_least_e0 = from(0xE0);
+  classes.at_least_f0 = from(0xF0);
+  // Four-byte and longer leads are rare: the rest only when there are any.
+  if (classes.at_least_f0 != 0) {
+    classes.at_least_f8 = from(0xF8);
+    classes.at_least_fc = from(0xFC);
+    classes.at_least_fe = from(0xFE);
+  }
+  return classes;
+}
+
+// Checks a block against the continuation bytes the leads before it still
+// await (`awaited`, bit k for byte k) and returns what its own leads await
+// of the next block, or nothing when the block is invalid.  Valid means that
+// continuation bytes stand exactly where leads await them, up to the old
+// six-byte limit, and no byte is one that cannot occur (C0, C1, FE, FF).
+// `size` cuts the block: awaited bytes past the data count as present.
+std::optional<std::uint64_t> CheckBlock(const std::uint8_t* block, std::uint64_t awaited, std::uint32_t size) {
+  const std::uint64_t high = HighBytes(block);
+  if ((high | awaited) == 0) return 0;
+  const Utf8Classes c = Classify(block, high);
+  const std::uint64_t impossible = (c.at_least_c0 & ~c.at_least_c2) | c.at_least_fe;
+  const std::uint64_t continuation = c.high & ~c.at_least_c0;
+  // A lead from 0xC2 awaits one byte, from 0xE0 two, and so on: each class
+  // adds the byte one further on.
+  std::uint64_t expected = awaited | (c.at_least_c2 << 1) | (c.at_least_e0 << 2) | (c.at_least_f0 << 3) |
+                           (c.at_least_f8 << 4) | (c.at_least_fc << 5);
+  if (size < 64) expected &= (std::uint64_t{1} << size) - 1;
+  if (impossible != 0 || expected != continuation) return std::nullopt;
+  return (c.at_least_c2 >> 63) | (c.at_least_e0 >> 62) | (c.at_least_f0 >> 61) | (c.at_least_f8 >> 60) |
+         (c.at_least_fc >> 59);
 }
 
 bool HasUtf8Mark(const std::uint8_t* data, std::uint32_t size) {
@@ -41,32 +98,58 @@ int DetectByScores(const std::uint8_t* data, std::uint32_t size, bool shift_jis_
   return -1;
 }
 
+// Byte kinds in Shift_JIS: a run of characters is walked without going back
+// to the ASCII skip after each one.
+enum ShiftJisKind : std::uint8_t { kSjisAscii, kSjisKana, kSjisLead, kSjisNever };
+
+struct ShiftJisTables {
+  ShiftJisKind kind[256] = {};
+  bool trail[256] = {};
+  constexpr ShiftJisTables() {
+    for (int byte = 0x80; byte < 256; ++byte) {
+      if (InRange(static_cast<std::uint8_t>(byte), 0xA1, 0xDF)) {
+        kind[byte] = kSjisKana;
+      } else if (byte == 0x80 || byte == 0xA0 || byte >= 0xFD) {
+        kind[byte] = kSjisNever;
+      } else {
+        kind[byte] = kSjisLead;
+      }
+    }
+    for (int byte = 0x40; byte <= 0xFC; ++byte) trail[byte] = byte != 0x7F;
+  }
+};
+constexpr ShiftJisTables kShiftJis;
+
 }  // namespace
 
+// Sixty-four bytes at a time: Japanese pages hold many short runs of ASCII
+// between characters, which a byte-by-byte walk mispredicts.
 bool IsValidUtf8(const std::uint8_t* data, std::uint32_t size) {
   std::uint32_t i = HasUtf8Mark(data, size) ? 3 : 0;
-  while ((i = SkipAscii(data, i, size)) < size) {
-    int trail_count = Utf8TrailCount(data[i]);
-    if (trail_count < 0) return false;
-    const auto end = static_cast<std::uint32_t>(std::min<std::uint64_t>(size, std::uint64_t{i} + 1 + trail_count));
-    for (++i; i < end; ++i) {
-      if (!InRange(data[i], 0x80, 0xBF)) return false;
-    }
+  std::optional<std::uint64_t> awaited = 0;
+  for (; size - i >= 64; i += 64) {
+    awaited = CheckBlock(data + i, *awaited, 64);
+    if (!awaited) return false;
   }
-  return true;
+  if (i == size) return true;
+  std::uint8_t last[64] = {};
+  std::memcpy(last, data + i, size - i);
+  return CheckBlock(last, *awaited, size - i).has_value();
 }
 
 std::int64_t ShiftJisScore(const std::uint8_t* data, std::uint32_t size) {
   std::int64_t score = 0;
-  for (std::uint32_t i = 0; i < size; ++i) {
-    i = SkipAscii(data, i, size);
-    if (i >= size) break;
-    std::uint8_t byte = data[i];
-    if (InRange(byte, 0xA1, 0xDF)) continue;
-    if (byte == 0x80 || byte == 0xA0 || byte >= 0xFD) return 0;
-    if (size - i < 2 || !InRange(data[i + 1], 0x40, 0xFC) || data[i + 1] == 0x7F) return 0;
-    score += 2;
-    ++i;
+  std::uint32_t i = 0;
+  while ((i = SkipAscii(data, i, size)) < size) {
+    for (ShiftJisKind kind; i < size && (kind = kShiftJis.kind[data[i]]) != kSjisAscii;) {
+      if (kind == kSjisKana) {
+        ++i;
+        continue;
+      }
+      if (kind == kSjisNever || size - i < 2 || !kShiftJis.trail[data[i + 1]]) return 0;
+      score += 2;
+      i += 2;
+    }
   }
   return score;
 }

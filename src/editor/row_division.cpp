@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <type_traits>
 
 #include "editor/unit_scan.h"
 
@@ -56,22 +57,35 @@ std::int32_t UnwrappedWidth(TextMetrics& metrics, const char16_t* units, std::in
     sum += entry.width;
     all_ordinary &= entry.char_class == CharClass::Ordinary;
   };
-  if (ascii_width > 0 && text_count >= unit_scan::kBlockUnits) {
-    for (std::int32_t i = 0; i < text_count; i += unit_scan::kBlockUnits) {
-      // The last block ends flush with the text; its units summed before
-      // are left out.
-      const std::int32_t start = std::min(i, text_count - unit_scan::kBlockUnits);
-      const unsigned fresh = (0xFFu << (i - start)) & 0xFFu;
-      std::int32_t printable = unit_scan::kBlockUnits - (i - start);
-      for (unsigned others = fresh & ~unit_scan::PrintableAsciiMask(units + start); others != 0; others &= others - 1) {
+  // Blocks of width units; the last ends flush with the text, its units
+  // summed before left out.
+  std::int32_t i = 0;
+  auto sum_blocks = [&](auto width, auto mask_of) {
+    // Counted down rather than by population count, which the baseline
+    // instruction set lacks.
+    auto add = [&](std::int32_t start, unsigned fresh, std::int32_t fresh_count) {
+      std::int32_t printable = fresh_count;
+      for (unsigned others = fresh & ~mask_of(units + start); others != 0; others &= others - 1) {
         look_up(units[start + std::countr_zero(others)]);
         --printable;
       }
       sum += printable * ascii_width;
+    };
+    const unsigned all = (1u << width) - 1;
+    for (; text_count - i >= width; i += width) add(i, all, width);
+    if (i > 0 && i < text_count) {
+      add(text_count - width, (all << (width - (text_count - i))) & all, text_count - i);
+      i = text_count;
     }
-  } else {
-    for (std::int32_t i = 0; i < text_count; ++i) look_up(units[i]);
+  };
+  if (ascii_width > 0) {
+    if (text_count >= 2 * unit_scan::kBlockUnits) {
+      sum_blocks(std::integral_constant<int, 2 * unit_scan::kBlockUnits>{}, unit_scan::PrintableAsciiMask16);
+    } else if (text_count >= unit_scan::kBlockUnits) {
+      sum_blocks(std::integral_constant<int, unit_scan::kBlockUnits>{}, unit_scan::PrintableAsciiMask);
+    }
   }
+  for (; i < text_count; ++i) look_up(units[i]);
   if (all_ordinary) return sum;
   std::int32_t pen = 0;
   for (std::int32_t i = 0; i < count; ++i) pen = metrics.Advance(units, count, i, pen);

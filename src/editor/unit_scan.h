@@ -13,14 +13,22 @@ inline __m128i LoadBlock(const char16_t* units) {
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(units));
 }
 
+inline __m128i PrintableAscii(const char16_t* units) {
+  const __m128i block = LoadBlock(units);
+  return _mm_and_si128(_mm_cmpgt_epi16(block, _mm_set1_epi16(u' ' - 1)), _mm_cmplt_epi16(block, _mm_set1_epi16(u'~' + 1)));
+}
+
 // Bit k set when unit k of the block at units is printable ASCII (space to
 // tilde); compared as signed, so that units from 0x8000 up fail the lower
 // bound.
 inline unsigned PrintableAsciiMask(const char16_t* units) {
-  const __m128i block = LoadBlock(units);
-  const __m128i printable =
-      _mm_and_si128(_mm_cmpgt_epi16(block, _mm_set1_epi16(u' ' - 1)), _mm_cmplt_epi16(block, _mm_set1_epi16(u'~' + 1)));
-  return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(printable, _mm_setzero_si128())));
+  return static_cast<unsigned>(_mm_movemask_epi8(_mm_packs_epi16(PrintableAscii(units), _mm_setzero_si128())));
+}
+
+// The same for the sixteen units of two blocks.
+inline unsigned PrintableAsciiMask16(const char16_t* units) {
+  return static_cast<unsigned>(
+      _mm_movemask_epi8(_mm_packs_epi16(PrintableAscii(units), PrintableAscii(units + kBlockUnits))));
 }
 
 // True when a CR or LF is among the count units.

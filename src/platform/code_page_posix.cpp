@@ -6,10 +6,12 @@
 // unmapped pairs from the Windows table.
 #include "platform/code_page.h"
 
+#include <emmintrin.h>
 #include <iconv.h>
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <memory>
 
 namespace code_page {
@@ -138,11 +140,27 @@ char32_t DecodeUtf8Sequence(unsigned char lead, const unsigned char*& at, const 
 }
 
 // Copies the ASCII bytes from at on while they fit; returns where they end.
+// Sixteen at a time while sixteen remain, the run's end read off the sign
+// bits: runs between characters are short and end unpredictably.
 const unsigned char* CopyAscii(const unsigned char* at, const unsigned char* end, Output& out) {
   const unsigned char* limit = at + std::min<std::ptrdiff_t>(out.Room(), end - at);
   const unsigned char* from = at;
   char16_t* to = out.Cursor();
-  while (from < limit && *from < 0x80) *to++ = *from++;
+  while (limit - from >= 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm_unpacklo_epi8(bytes, _mm_setzero_si128()));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 8), _mm_unpackhi_epi8(bytes, _mm_setzero_si128()));
+    // Units stored past the run stay within the room, beyond the count or
+    // overwritten by what follows.
+    const auto high = static_cast<unsigned>(_mm_movemask_epi8(bytes));
+    const int ascii = high ? std::countr_zero(high) : 16;
+    from += ascii;
+    to += ascii;
+    if (ascii < 16) break;
+  }
+  if (limit - from < 16) {
+    while (from < limit && *from < 0x80) *to++ = *from++;
+  }
   out.Advance(static_cast<std::int32_t>(from - at));
   return from;
 }

@@ -30,4 +30,25 @@ TEST(AsciiScan, FindLineBreakIsTheFirstBreak) {
   }
 }
 
+// The first high byte from any start, on either side of a block boundary,
+// whatever byte values surround it.
+TEST(AsciiScan, SkipAsciiStopsAtTheFirstHighByte) {
+  for (std::uint8_t high : {std::uint8_t{0x80}, std::uint8_t{0xE3}, std::uint8_t{0xFF}}) {
+    for (int size = 0; size <= 40; ++size) {
+      for (int place = 0; place <= size; ++place) {
+        std::vector<std::uint8_t> data(size);
+        for (int i = 0; i < size; ++i) data[i] = std::uint8_t(i % 2 ? 0x7F : 0x00);
+        if (place < size) data[place] = high;
+        if (place + 5 < size) data[place + 5] = 0x81;
+        for (int start = 0; start <= std::min(size, 3); ++start) {
+          const std::uint8_t* begin = data.data() + start;
+          const std::uint8_t* end = data.data() + size;
+          const std::uint8_t* expected = std::find_if(begin, end, [](std::uint8_t byte) { return byte >= 0x80; });
+          EXPECT_EQ(ascii_scan::SkipAscii(begin, end), expected) << size << ' ' << place << ' ' << start;
+        }
+      }
+    }
+  }
+}
+
 }  // namespace

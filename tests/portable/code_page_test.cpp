@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -61,6 +62,32 @@ TEST(CodePage, ResultThatDoesNotFitIsRefused) {
   char16_t out[2];
   EXPECT_EQ(code_page::ToUtf16(65001, "abc", 3, out, 2), 0);
   EXPECT_EQ(code_page::ToUtf16(65001, "ab", 2, out, 2), 2);
+}
+
+// ASCII runs of every length around characters, converted into a buffer
+// exactly as long as the result: nothing is written past it, and one unit
+// less refuses the conversion.
+TEST(CodePage, AsciiRunsFillExactlySizedBuffers) {
+  for (unsigned code_page : {code_page::kUtf8, code_page::kShiftJis}) {
+    const std::string character = code_page == code_page::kUtf8 ? "\xE6\x97\xA5" : "\x93\xFA";  // U+65E5
+    for (int before = 0; before <= 40; ++before) {
+      for (int after = 0; after <= 40; after += 7) {
+        std::string bytes;
+        std::u16string expected;
+        for (int i = 0; i < before; ++i) bytes += static_cast<char>('a' + i % 26), expected += static_cast<char16_t>('a' + i % 26);
+        bytes += character;
+        expected += u'\u65E5';
+        for (int i = 0; i < after; ++i) bytes += static_cast<char>('0' + i % 10), expected += static_cast<char16_t>('0' + i % 10);
+        std::vector<char16_t> out(expected.size());
+        const auto size = static_cast<std::int32_t>(bytes.size());
+        const auto capacity = static_cast<std::int32_t>(out.size());
+        ASSERT_EQ(code_page::ToUtf16(code_page, bytes.data(), size, out.data(), capacity), capacity) << before;
+        EXPECT_EQ(std::u16string(out.begin(), out.end()), expected) << before << ' ' << after;
+        std::vector<char16_t> short_out(expected.size() - 1);
+        EXPECT_EQ(code_page::ToUtf16(code_page, bytes.data(), size, short_out.data(), capacity - 1), 0);
+      }
+    }
+  }
 }
 
 TEST(CodePage, NextCharacterStaysInsideTheData) {

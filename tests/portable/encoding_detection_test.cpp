@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -25,6 +28,39 @@ std::int64_t EucJp(std::string_view bytes) {
 bool Utf8(std::string_view bytes) {
   return encoding_detection::IsValidUtf8(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                          static_cast<std::uint32_t>(bytes.size()));
+}
+
+// Validity walked one character at a time, as the rule reads: each lead
+// byte announces its continuation bytes (up to the old six-byte limit), and a
+// sequence cut off by the end is valid.
+bool Utf8ByCharacters(std::string_view bytes) {
+  std::size_t i = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  while (i < bytes.size()) {
+    const auto lead = static_cast<std::uint8_t>(bytes[i++]);
+    int trail = lead < 0x80 ? 0 : lead <= 0xC1 ? -1 : lead <= 0xDF ? 1 : lead <= 0xEF ? 2 : lead <= 0xF7 ? 3
+              : lead <= 0xFB ? 4 : lead <= 0xFD ? 5 : -1;
+    if (trail < 0) return false;
+    for (; trail > 0 && i < bytes.size(); --trail, ++i) {
+      if ((static_cast<std::uint8_t>(bytes[i]) & 0xC0) != 0x80) return false;
+    }
+  }
+  return true;
+}
+
+// The Shift_JIS score walked one character at a time: kana alone, a lead
+// byte with a trail from 0x40 to 0xFC other than 0x7F, nothing else above
+// 0x7F.
+std::int64_t ShiftJisByCharacters(std::string_view bytes) {
+  std::int64_t score = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto byte = static_cast<std::uint8_t>(bytes[i]);
+    if (byte < 0x80 || (byte >= 0xA1 && byte <= 0xDF)) continue;
+    if (byte == 0x80 || byte == 0xA0 || byte >= 0xFD || i + 1 == bytes.size()) return 0;
+    const auto trail = static_cast<std::uint8_t>(bytes[++i]);
+    if (trail < 0x40 || trail > 0xFC || trail == 0x7F) return 0;
+    score += 2;
+  }
+  return score;
 }
 
 }  // namespace
@@ -64,6 +100,53 @@ TEST(EncodingDetection, Utf8Validity) {
   EXPECT_FALSE(Utf8("\x80"));
   EXPECT_TRUE(Utf8("\xEF\xBB\xBF"));
   EXPECT_FALSE(Utf8("\xEF\xBB\xBF\xBF"));  // the mark is skipped once only
+}
+
+// The block-wise check agrees with the character walk on texts built from
+// valid characters of every length with faults planted anywhere, so that
+// sequences straddle block boundaries and the end of the data.
+TEST(EncodingDetection, Utf8ValidityAgreesWithTheCharacterWalk) {
+  const std::string_view pieces[] = {"a",  "text ", "\xC3\xA9", "\xE3\x81\x82", "\xF0\x9F\x98\x80",
+                                     "\xF8\x88\x80\x80\x80", "\xFC\x84\x80\x80\x80\x80", "\r\n"};
+  const char faults[] = {'\x80', '\xBF', '\xC0', '\xC1', '\xC2', '\xE3', '\xF4', '\xFD', '\xFE', '\xFF', 'A'};
+  std::mt19937 random(7);
+  int valid = 0, invalid = 0;
+  for (int round = 0; round < 20000; ++round) {
+    std::string text = round % 3 == 0 ? "\xEF\xBB\xBF" : "";
+    const int length = static_cast<int>(random() % 200);
+    while (static_cast<int>(text.size()) < length) text += pieces[random() % std::size(pieces)];
+    if (round % 4 != 0 && !text.empty()) {
+      text[random() % text.size()] = faults[random() % std::size(faults)];
+    }
+    if (round % 5 == 0) text.resize(random() % (text.size() + 1));  // cut anywhere, mid-character too
+    const bool expected = Utf8ByCharacters(text);
+    ASSERT_EQ(Utf8(text), expected) << round;
+    (expected ? valid : invalid)++;
+  }
+  // Both answers must have been met often enough to mean something.
+  EXPECT_GT(valid, 4000);
+  EXPECT_GT(invalid, 4000);
+}
+
+// The run-wise Shift_JIS walk agrees with the character walk, faults and
+// cuts placed anywhere, trail bytes in the ASCII range included.
+TEST(EncodingDetection, ShiftJisScoreAgreesWithTheCharacterWalk) {
+  const std::string_view pieces[] = {"ab", "<p>", "\x93\xFA", "\x96\x7B", "\xB1", "\x81\x40", "\xFC\xFC", "\r\n"};
+  const char faults[] = {'\x80', '\xA0', '\xFD', '\xFF', '\x7F', '\x3F', '\x81', '\xDF'};
+  std::mt19937 random(11);
+  int scored = 0, refused = 0;
+  for (int round = 0; round < 20000; ++round) {
+    std::string text;
+    const int length = static_cast<int>(random() % 120);
+    while (static_cast<int>(text.size()) < length) text += pieces[random() % std::size(pieces)];
+    if (round % 3 != 0 && !text.empty()) text[random() % text.size()] = faults[random() % std::size(faults)];
+    if (round % 5 == 0) text.resize(random() % (text.size() + 1));
+    const std::int64_t expected = ShiftJisByCharacters(text);
+    ASSERT_EQ(ShiftJis(text), expected) << round;
+    (expected > 0 ? scored : refused)++;
+  }
+  EXPECT_GT(scored, 4000);
+  EXPECT_GT(refused, 4000);
 }
 
 TEST(EncodingDetection, ShiftJisAndEucJpScores) {
