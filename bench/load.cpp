@@ -42,7 +42,7 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 constexpr std::uint64_t kTargetBytes = 100'000'000;
-constexpr int kRepeats = 3;
+constexpr int kRepeats = 5;
 
 // ---- Test data ----------------------------------------------------------
 

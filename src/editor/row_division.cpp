@@ -80,9 +80,11 @@ std::int32_t UnwrappedWidth(TextMetrics& metrics, const char16_t* units, std::in
   };
   if (ascii_width > 0) {
     if (text_count >= 2 * unit_scan::kBlockUnits) {
-      sum_blocks(std::integral_constant<int, 2 * unit_scan::kBlockUnits>{}, unit_scan::PrintableAsciiMask16);
+      sum_blocks(std::integral_constant<int, 2 * unit_scan::kBlockUnits>{},
+                 [](const char16_t* block) { return unit_scan::PrintableAsciiMask16(block); });
     } else if (text_count >= unit_scan::kBlockUnits) {
-      sum_blocks(std::integral_constant<int, unit_scan::kBlockUnits>{}, unit_scan::PrintableAsciiMask);
+      sum_blocks(std::integral_constant<int, unit_scan::kBlockUnits>{},
+                 [](const char16_t* block) { return unit_scan::PrintableAsciiMask(block); });
     }
   }
   for (; i < text_count; ++i) look_up(units[i]);
