@@ -1,6 +1,6 @@
 #pragma once
 // JIS X 0208 characters and half-width katakana, as EUC-JP and ISO-2022-JP
-// carry them, converted to UTF-16 through Shift_JIS (code page 932).
+// carry them, converted to and from Shift_JIS (code page 932).
 #include <cstdint>
 
 namespace jis {
@@ -8,6 +8,12 @@ namespace jis {
 // The two Shift_JIS bytes of the JIS X 0208 character at row/cell bytes j1
 // and j2 (top bits already cleared).
 void ToShiftJis(std::uint8_t j1, std::uint8_t j2, std::uint8_t shift_jis[2]);
+
+// The JIS X 0208 bytes (7-bit) of a Shift_JIS pair.  IBM's extensions
+// (0xFA40..0xFC4F) have no place in JIS X 0208 proper: they go to the rows
+// their NEC counterparts use, and what has none to the full-width question
+// mark (0x2129).
+void FromShiftJis(std::uint8_t s1, std::uint8_t s2, std::uint8_t jis[2]);
 
 // These write the UTF-16 units of one character into out (room for 2) and
 // return how many.

@@ -104,6 +104,13 @@ const char16_t* LineRecord::MakeContiguous() {
   return storage->units;
 }
 
+LineRuns LineRecord::Runs() const {
+  LineStorage* storage = Storage();
+  if (!storage) return {reinterpret_cast<const char16_t*>(storage_), length_, nullptr, 0};
+  const std::int32_t before = std::min(storage->gap_start, length_);
+  return {storage->units, before, storage->units + storage->capacity - (length_ - before), length_ - before};
+}
+
 bool LineRecord::CopyUnits(std::int32_t column, std::int32_t count, char16_t* destination) const {
   if (count <= 0 || column < 0 || column > length_ - count || !destination) return false;
   LineStorage* storage = Storage();

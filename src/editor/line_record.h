@@ -8,6 +8,15 @@
 
 struct LineStorage;
 
+// A line's text as its buffer holds it: the units before the gap, then the
+// units after it (none when the gap is at the end).
+struct LineRuns {
+  const char16_t* first;
+  std::int32_t first_count;
+  const char16_t* second;
+  std::int32_t second_count;
+};
+
 class LineRecord {
  public:
   LineRecord(const LineRecord&) = delete;
@@ -27,6 +36,8 @@ class LineRecord {
   // Closes the gap at the end and returns the text (Length() units, not
   // terminated). Valid until the line is next changed.
   const char16_t* MakeContiguous();
+  // The text without moving the gap.
+  LineRuns Runs() const;
   // Copies count units from column on; false when count <= 0 or the range
   // leaves the line.
   bool CopyUnits(std::int32_t column, std::int32_t count, char16_t* destination) const;

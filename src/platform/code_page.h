@@ -1,6 +1,7 @@
 #pragma once
-// Conversion of multi-byte text to UTF-16 through the system's code pages:
-// UTF-8 (65001) and Shift_JIS (932), the two the loader decodes with.
+// Conversion between multi-byte text and UTF-16 through the system's code
+// pages: UTF-8 (65001) and Shift_JIS (932), the two files are read and
+// written with.
 #include <cstdint>
 
 namespace code_page {
@@ -17,6 +18,13 @@ bool IsAvailable(unsigned code_page);
 // result does not fit or the code page is unavailable.
 std::int32_t ToUtf16(unsigned code_page, const char* bytes, std::int32_t count, char16_t* destination,
                      std::int32_t capacity);
+
+// Converts count UTF-16 units to the code page into destination, which has
+// room for capacity bytes.  Characters the code page lacks come out as its
+// replacement.  Returns the bytes written; with capacity 0, the bytes the
+// result needs; -1 when it does not fit; 0 on any other failure.
+std::int32_t FromUtf16(unsigned code_page, const char16_t* units, std::int32_t count, char* destination,
+                       std::int32_t capacity);
 
 // The character a conversion puts in place of what it cannot convert
 // (U+30FB for 932, U+FFFD for UTF-8).

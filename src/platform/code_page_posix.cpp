@@ -2,72 +2,20 @@
 // same replacement rules as the Windows conversion (one U+FFFD per rejected
 // lead byte or maximal invalid prefix; a sequence cut off by the end of the
 // input becomes one U+FFFD).  Code page 932 takes its double-byte characters
-// from glibc's iconv "CP932" and its single bytes, lone lead bytes and
-// unmapped pairs from the Windows table.
+// and single bytes from the tables of code_page_tables_posix.h.
 #include "platform/code_page.h"
 
 #include <emmintrin.h>
-#include <iconv.h>
 
 #include <algorithm>
-#include <array>
 #include <bit>
-#include <memory>
+
+#include "platform/code_page_tables_posix.h"
 
 namespace code_page {
 namespace {
 
 constexpr char16_t kReplacement = u'\uFFFD';
-constexpr char16_t kShiftJisDefault = u'\u30FB';
-
-bool IsShiftJisLead(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
-
-char16_t ShiftJisSingle(unsigned char byte) {
-  if (byte < 0x80) return byte;
-  if (byte == 0x80) return 0x0080;
-  if (byte == 0xA0) return 0xF8F0;
-  if (byte >= 0xA1 && byte <= 0xDF) return static_cast<char16_t>(0xFF61 + (byte - 0xA1));
-  if (byte >= 0xFD) return static_cast<char16_t>(0xF8F1 + (byte - 0xFD));
-  return kShiftJisDefault;
-}
-
-// Double-byte characters by lead byte (0x81..0xFC) and trail byte.
-class ShiftJisPairs {
- public:
-  ShiftJisPairs() {
-    iconv_t converter = iconv_open("UTF-16LE", "CP932");
-    if (converter == reinterpret_cast<iconv_t>(-1)) return;
-    table_ = std::make_unique<std::array<char16_t, kRows * 256>>();
-    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
-      for (unsigned trail = 0; trail < 256; ++trail) {
-        char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        unsigned char out[8];
-        char* in_at = in;
-        char* out_at = reinterpret_cast<char*>(out);
-        std::size_t in_left = 2, out_left = sizeof out;
-        iconv(converter, nullptr, nullptr, nullptr, nullptr);
-        std::size_t done = iconv(converter, &in_at, &in_left, &out_at, &out_left);
-        char16_t unit = kShiftJisDefault;
-        if (done != static_cast<std::size_t>(-1) && in_left == 0 && out_left == sizeof out - 2)
-          unit = static_cast<char16_t>(out[0] | (out[1] << 8));
-        (*table_)[(lead - 0x81) * 256 + trail] = unit;
-      }
-    }
-    iconv_close(converter);
-  }
-  bool Ready() const { return table_ != nullptr; }
-  char16_t Pair(unsigned char lead, unsigned char trail) const { return (*table_)[(lead - 0x81) * 256 + trail]; }
-
- private:
-  static constexpr unsigned kRows = 0xFC - 0x81 + 1;
-  std::unique_ptr<std::array<char16_t, kRows * 256>> table_;
-};
-
-const ShiftJisPairs& Pairs() {
-  static const ShiftJisPairs pairs;
-  return pairs;
-}
-
 // Collects units and notices when they no longer fit.
 class Output {
  public:
@@ -176,7 +124,7 @@ std::int32_t Utf8ToUtf16(const unsigned char* at, const unsigned char* end, Outp
 }
 
 std::int32_t ShiftJisToUtf16(const unsigned char* at, const unsigned char* end, Output& out) {
-  const ShiftJisPairs& pairs = Pairs();
+  const ShiftJisTables& pairs = ShiftJis();
   while (at < end) {
     at = CopyAscii(at, end, out);
     if (at == end) break;
@@ -196,7 +144,7 @@ std::int32_t ShiftJisToUtf16(const unsigned char* at, const unsigned char* end, 
 
 bool IsAvailable(unsigned code_page) {
   if (code_page == kUtf8) return true;
-  if (code_page == kShiftJis) return Pairs().Ready();
+  if (code_page == kShiftJis) return ShiftJis().Ready();
   return false;
 }
 

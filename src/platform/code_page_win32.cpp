@@ -14,6 +14,15 @@ std::int32_t ToUtf16(unsigned code_page, const char* bytes, std::int32_t count, 
   return MultiByteToWideChar(code_page, 0, bytes, count, reinterpret_cast<wchar_t*>(destination), capacity);
 }
 
+std::int32_t FromUtf16(unsigned code_page, const char16_t* units, std::int32_t count, char* destination,
+                       std::int32_t capacity) {
+  if (count <= 0 || capacity < 0) return 0;
+  const int written = WideCharToMultiByte(code_page, 0, reinterpret_cast<const wchar_t*>(units), count, destination,
+                                          capacity, nullptr, nullptr);
+  if (written == 0 && capacity > 0 && GetLastError() == ERROR_INSUFFICIENT_BUFFER) return -1;
+  return written;
+}
+
 char16_t DefaultCharacter(unsigned code_page) {
   CPINFOEXW info = {};
   if (!GetCPInfoExW(code_page, 0, &info)) return u'\uFFFD';

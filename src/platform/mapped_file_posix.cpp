@@ -7,34 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+#include "platform/utf8_path.h"
 
-// Paths are UTF-16 in the program; the native file system takes UTF-8.
-std::string Utf8Path(const char16_t* path) {
-  std::string result;
-  for (const char16_t* at = path; *at; ++at) {
-    char32_t code = *at;
-    if (code >= 0xD800 && code <= 0xDBFF && at[1] >= 0xDC00 && at[1] <= 0xDFFF) {
-      code = 0x10000 + ((code - 0xD800) << 10) + (*++at - 0xDC00);
-    }
-    if (code < 0x80) {
-      result += static_cast<char>(code);
-    } else if (code < 0x800) {
-      result += static_cast<char>(0xC0 | (code >> 6));
-      result += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-      result += static_cast<char>(0xE0 | (code >> 12));
-      result += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      result += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-      result += static_cast<char>(0xF0 | (code >> 18));
-      result += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-      result += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-      result += static_cast<char>(0x80 | (code & 0x3F));
-    }
-  }
-  return result;
-}
+namespace {
 
 constexpr std::uint64_t kSecondsFrom1601To1970 = 11644473600ull;
 
@@ -54,7 +29,7 @@ void MappedFile::Close() {
 
 MappedFile::OpenResult MappedFile::Open(const char16_t* path) {
   Close();
-  int file = open(Utf8Path(path).c_str(), O_RDONLY | O_CLOEXEC);
+  int file = open(utf8_path::FromUtf16(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (file < 0) return errno == ENOENT || errno == ENOTDIR ? OpenResult::kMissing : OpenResult::kFailed;
   struct stat status;
   if (fstat(file, &status) != 0 || !S_ISREG(status.st_mode)) {

@@ -90,6 +90,51 @@ TEST(CodePage, AsciiRunsFillExactlySizedBuffers) {
   }
 }
 
+std::string Encode(unsigned code_page, std::u16string_view units) {
+  char out[64];
+  const std::int32_t count =
+      code_page::FromUtf16(code_page, units.data(), static_cast<std::int32_t>(units.size()), out, sizeof out);
+  return count > 0 ? std::string(out, static_cast<std::size_t>(count)) : std::string();
+}
+
+TEST(CodePage, ConversionFromUtf16) {
+  EXPECT_EQ(Encode(65001, u"a\u00E9\U0001F600"), "a\xC3\xA9\xF0\x9F\x98\x80");
+  EXPECT_EQ(Encode(65001, std::u16string{u'x', char16_t{0xDC00}, u'y'}), "x\xEF\xBF\xBDy");
+  EXPECT_EQ(Encode(932, u"a\u65E5\uFF71\u3000\u30FB"), "a\x93\xFA\xB1\x81\x40\x81\x45");
+  // IBM's own rows rather than NEC's selection of them, and the lower of
+  // two codes for one character.
+  EXPECT_EQ(Encode(932, u"\u2170\u7E8A\u2252\uFFE2"), "\xFA\x40\xFA\x5C\x81\xE0\x81\xCA");
+  // The size asked for, and a buffer one byte short.
+  EXPECT_EQ(code_page::FromUtf16(65001, u"\u65E5\u672C", 2, nullptr, 0), 6);
+  char out[5];
+  EXPECT_EQ(code_page::FromUtf16(65001, u"\u65E5\u672C", 2, out, 5), -1);
+  EXPECT_EQ(code_page::FromUtf16(932, u"\u65E5\u672C", 2, out, 3), -1);
+  EXPECT_EQ(code_page::FromUtf16(932, u"\u65E5\u672C", 2, out, 4), 4);
+}
+
+// Every character code page 932 holds (those that come back from their own
+// bytes) converted one at a time and folded into one FNV-1a hash; the value
+// is that of the Windows conversion, so the stand-in agrees with it on the
+// whole repertoire.
+TEST(CodePage, ShiftJisEncodingAgreesWithTheSystem) {
+  std::uint32_t hash = 2166136261u;
+  auto fold = [&hash](std::uint32_t value) { hash = (hash ^ value) * 16777619u; };
+  int characters = 0;
+  for (std::uint32_t code = 1; code < 0x10000; ++code) {
+    if (code >= 0xD800 && code <= 0xDFFF) continue;
+    const char16_t unit = static_cast<char16_t>(code);
+    char bytes[8];
+    const std::int32_t count = code_page::FromUtf16(932, &unit, 1, bytes, sizeof bytes);
+    char16_t back[4];
+    if (count <= 0 || code_page::ToUtf16(932, bytes, count, back, 4) != 1 || back[0] != unit) continue;
+    ++characters;
+    fold(code);
+    for (std::int32_t i = 0; i < count; ++i) fold(static_cast<std::uint8_t>(bytes[i]));
+  }
+  EXPECT_GT(characters, 7000);
+  EXPECT_EQ(hash, 2681177485u) << characters;
+}
+
 TEST(CodePage, NextCharacterStaysInsideTheData) {
   const char text[] = "\x81\x41\x82\x0A\x83";
   const char* end = text + 5;
