@@ -63,6 +63,9 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   // After the store was filled directly (the file loader): the same reset
   // of caret, history and view.
   void TextReplaced();
+  // Tells the parent window that the modified state may have changed (after
+  // a save, which the history does not see).
+  void NotifyModifiedChanged() { Notify(EDN_MODIFIEDCHANGED, 0, 0); }
 
   // Highlights.
   MarkedLines& Marked() { return marked_lines_; }
