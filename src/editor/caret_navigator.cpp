@@ -101,8 +101,7 @@ void CaretNavigator::InvalidateSelection(const SelectionState& state) {
   if (state.exists) view_.InvalidateRows(ShownRow(state.start), ShownRow(state.end));
 }
 
-void CaretNavigator::MoveAndShow(const TextPosition& target, SelectionMode mode, bool remember_x,
-                                 std::int32_t margin_columns) {
+void CaretNavigator::ShowMove(const TextPosition& target, SelectionMode mode, bool remember_x) {
   const SelectionState before = Selection();
   SetCaret(target, mode);
   if (remember_x) editor_.SetRememberedX(target.x);
@@ -110,5 +109,10 @@ void CaretNavigator::MoveAndShow(const TextPosition& target, SelectionMode mode,
   InvalidateSelection(Selection());
   PlaceCaret();
   view_.RepaintMargin();
+}
+
+void CaretNavigator::MoveAndShow(const TextPosition& target, SelectionMode mode, bool remember_x,
+                                 std::int32_t margin_columns) {
+  ShowMove(target, mode, remember_x);
   MakeCaretVisible(margin_columns);
 }

@@ -67,6 +67,9 @@ class CaretNavigator {
 
   // Sets the caret by the mode; nothing else.
   void SetCaret(const TextPosition& position, SelectionMode mode);
+  // Sets the caret by the mode and shows the result without scrolling:
+  // selection rows repainted, caret placed, margin repainted.
+  void ShowMove(const TextPosition& target, SelectionMode mode, bool remember_x);
 
  private:
   // The row of the line holding a position, as ShownRow decides.
@@ -86,8 +89,7 @@ class CaretNavigator {
   bool RightTarget(TextPosition& target);
   bool VerticalTarget(std::int32_t delta, TextPosition& target);
 
-  // Moves the caret by the mode and shows the result: selection rows
-  // repainted, caret placed, margin repainted, caret made visible.
+  // ShowMove, then the caret made visible.
   void MoveAndShow(const TextPosition& target, SelectionMode mode, bool remember_x, std::int32_t margin_columns);
   void InvalidateSelection(const SelectionState& state);
   void MoveToDocumentBoundary(bool end);

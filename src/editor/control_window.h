@@ -1,10 +1,12 @@
 #pragma once
 // The window services an editor document needs from its control window:
 // parent notifications, scroll bars, invalidation and scrolling of pixels,
-// the system caret, the input method and the clipboard. Windows implements
-// it over the control's window; tests record the calls.
+// the system caret, the input method, the clipboard and the pointer.
+// Windows implements it over the control's window; tests record the calls.
 #include <cstdint>
 
+#include "editor/editor_settings.h"
+#include "editor/mouse_input.h"
 #include "editor/scroll_arithmetic.h"
 #include "platform/canvas.h"
 
@@ -39,4 +41,20 @@ class ControlWindow {
   virtual platform::SystemCaret& Caret() = 0;
   virtual platform::InputMethod& InputMethod() = 0;
   virtual platform::Clipboard& Clipboard() = 0;
+
+  // The pointer: every mouse message goes to this window from a press to
+  // its release, wherever the pointer is.
+  virtual void CapturePointer() = 0;
+  virtual void ReleasePointer() = 0;
+  virtual void TakeFocus() = 0;
+  // One leave notification when the pointer next leaves the window.
+  virtual void TrackPointerLeave() = 0;
+  virtual void ShowCursor(EditorCursor cursor) = 0;
+  // The left button as it is now, not as it was when the message was sent.
+  virtual bool LeftButtonHeld() const = 0;
+  // EDN_AUTOSCROLL to the control itself, and taking back those pending.
+  virtual void PostAutoScroll() = 0;
+  virtual void RemoveAutoScroll() = 0;
+  // Where the pointer is now, in client pixels.
+  virtual PointerPoint PointerPosition() const = 0;
 };

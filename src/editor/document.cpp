@@ -15,7 +15,12 @@ Document::Document(TextMetrics& metrics, EditorSettings& settings)
       editor_(store_, layout_, *this, this),
       navigator_(store_, layout_, metrics, editor_, *this) {}
 
-Document::~Document() = default;
+Document::~Document() {
+  // Closed by a mouse command while holding the mouse (its window took the
+  // capture along): no other control may wait for a release that never
+  // comes.
+  if (holds_mouse_) settings_.mouse_state = MouseState::Idle;
+}
 
 void Document::AttachWindow(std::unique_ptr<ControlWindow> window) {
   presenter_.reset();
@@ -123,9 +128,12 @@ void Document::PlaceCaret(const CaretPlacement& placement) {
 }
 
 void Document::KeyDown(std::uint32_t key, KeyModifiers modifiers, bool auto_repeat) {
-  // Text dragging belongs to the mouse; without it the copy and move
-  // cursors never show.
-  keyboard::Perform(navigator_, keyboard::ActionForKeyDown(key, modifiers, auto_repeat, false));
+  const KeyAction action = keyboard::ActionForKeyDown(key, modifiers, auto_repeat, TextDragging());
+  if (action.kind == KeyActionKind::ShowCopyCursor) {
+    if (window_) window_->ShowCursor(kCursorCopy);
+    return;
+  }
+  keyboard::Perform(navigator_, action);
 }
 
 void Document::Character(char16_t unit, KeyModifiers modifiers) {

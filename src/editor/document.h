@@ -20,6 +20,7 @@
 #include "editor/key_action.h"
 #include "editor/marked_lines.h"
 #include "editor/metrics_line_layout.h"
+#include "editor/mouse_input.h"
 #include "editor/paint_highlights.h"
 #include "editor/syntax_mode.h"
 #include "platform/canvas.h"
@@ -94,6 +95,35 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   // The reconversion answer's size, filling buffer when given.
   std::uint32_t Reconversion(std::uint8_t* buffer, std::uint32_t capacity);
 
+  // Pointer input as the window procedure forwards it: client pixels and
+  // the mouse_flag bits of the message. The parent's answer to a mouse
+  // command may close this document, so the handlers send it last.
+  void LeftButtonDown(const PointerPoint& point, std::uint32_t flags);
+  void LeftButtonUp(const PointerPoint& point, std::uint32_t flags);
+  void LeftDoubleClick(std::uint32_t flags);
+  void RightButtonDown(const PointerPoint& point, std::uint32_t flags);
+  // True for a plain right click: the default handling then asks the
+  // parent for the context menu.
+  bool RightButtonUp();
+  void MiddleButtonDown(std::uint32_t flags);
+  // button is 1 or 2.
+  void ExtraButtonDown(std::int32_t button, std::uint32_t flags);
+  void PointerMoved(const PointerPoint& point, std::uint32_t flags);
+  void PointerLeft() { hover_zone_ = HoverZone::Unclassified; }
+  // The mouse was taken away before its button came up: whatever the press
+  // started ends, a dragged selection staying where it was.
+  void PointerCaptureLost();
+  // A posted auto-scroll step: the drag step again where the pointer is.
+  void AutoScrollStep();
+  // The cursor the hover zone calls for; false when the class cursor
+  // applies.
+  bool HoverCursor(EditorCursor& cursor) const;
+  HoverZone Zone() const { return hover_zone_; }
+  // Other panes dropping into the editor: a point inside the client area
+  // takes the focus and the caret (answer 2); outside, the answer is 1.
+  std::int32_t DropPoint(const PointerPoint& point);
+  void KeyUp(std::uint32_t key);
+
   // Scrolling. Amounts count rows (columns) towards the start; both report
   // whether the view moved.
   bool Scroll(ScrollBarKind bar, ScrollRequest request, std::int32_t track);
@@ -144,6 +174,30 @@ class Document final : private EditorParent, private EditorView, private CaretVi
 
   void Invalidate(const CanvasRect& area);
   void UpdateBar(ScrollBarKind bar);
+
+  // Pointer work.
+  bool TextDragging() const;
+  void NotifyMouse(EditorNotify message, std::int32_t code);
+  // A press from idle: the state, the mouse captured, the focus taken.
+  void HoldMouse(MouseState state, const PointerPoint& point);
+  void LetGoOfMouse();
+  void ClassifyZone(const PointerPoint& point);
+  // The line (wrapped: of the display row) under a client y, clamped.
+  std::int32_t LineAtY(std::int32_t y);
+  // The text position under a point, clamped to the text.
+  TextPosition PositionAt(const PointerPoint& point);
+  void ClickAt(const PointerPoint& point, SelectionMode mode);
+  void MarginPress(const PointerPoint& point, std::uint32_t flags);
+  // Whole lines from the drag's origin line to this one, line feeds
+  // included.
+  void LineDragTo(std::int32_t line, const PointerPoint& point);
+  void CaretFollow(const PointerPoint& point, bool scroll_follow);
+  // One step of a left drag by the zone it started in.
+  void DragStep(const PointerPoint& point);
+  // After a drag step scrolled: more steps follow while the button is held
+  // outside the text area.
+  void ContinueAutoScroll(const PointerPoint& point);
+  void DropSelection(bool copy);
   void InvalidateRange(const LineRange& range);
 
   TextMetrics& metrics_;
@@ -159,6 +213,15 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   TagPairHighlight tag_pair_;
   WideString path_;
   SyntaxMode mode_ = kSyntaxUntitled;
+  // Mouse: the zone under the pointer, the last press point (moved along
+  // during gestures), whether a dragged selection left its place, the caret
+  // before that drag, and the line a margin drag started from.
+  HoverZone hover_zone_ = HoverZone::Unclassified;
+  PointerPoint press_point_;
+  bool dragged_ = false;
+  bool holds_mouse_ = false;
+  TextPosition saved_caret_;
+  std::int32_t line_drag_origin_ = 0;
   // Last, so that they go first: the presenter uses the window's caret.
   std::unique_ptr<ControlWindow> window_;
   std::unique_ptr<CaretPresenter> presenter_;

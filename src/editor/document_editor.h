@@ -81,6 +81,9 @@ class DocumentEditor {
   // The current state is the saved one (after loading or saving).
   void SetSavedPosition() { history_.MarkSaved(); }
   const UndoHistory& History() const { return history_; }
+  // The first half of a joined pair whose second half could not be made
+  // stands alone from now on.
+  void EndJoinedPair();
 
  private:
   struct LineSpan {

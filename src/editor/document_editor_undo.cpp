@@ -85,3 +85,7 @@ bool DocumentEditor::UndoOrRedo(bool redo) {
 
 bool DocumentEditor::Undo() { return UndoOrRedo(false); }
 bool DocumentEditor::Redo() { return UndoOrRedo(true); }
+
+void DocumentEditor::EndJoinedPair() {
+  if (UndoRecord* last = history_.Current()) last->joined = false;
+}

@@ -35,6 +35,17 @@ HWND WindowOf(const Document& document);
 // The document of a control window; null for other windows.
 Document* DocumentOf(HWND window);
 
+// The editor cursors of the settings: the system's arrow and "no" cursors
+// and the program module's cursors 110 to 116 (the arrow where one is
+// missing). Create loads them when they were not loaded yet.
+void LoadCursors(EditorSettings& settings, HINSTANCE program);
+
+// Another window dropping something at point (in its own client
+// coordinates) into the control: inside the control's client area the
+// control takes the focus and the caret goes there (2); outside, the focus
+// goes to the other window (1).
+std::int32_t DropPoint(Document& document, HWND from, POINT point);
+
 // The frame's layout: every control to (0, y, width, height), order kept.
 // (A new editor font for every control: DocumentSet::RebuildFonts.)
 void MoveAll(DocumentSet& set, std::int32_t y, std::int32_t width, std::int32_t height);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "editor/control_window.h"
+#include "editor/edit_control_mouse.h"
 #include "platform/clipboard.h"
 #include "platform/gdi_canvas.h"
 #include "platform/input_method.h"
@@ -77,6 +78,48 @@ class EditWindow final : public ControlWindow {
   platform::SystemCaret& Caret() override { return *caret_; }
   platform::InputMethod& InputMethod() override { return *input_method_; }
   platform::Clipboard& Clipboard() override { return *clipboard_; }
+
+  void CapturePointer() override {
+    if (window_) SetCapture(window_);
+  }
+  void ReleasePointer() override {
+    if (window_ && GetCapture() == window_) ReleaseCapture();
+  }
+  void TakeFocus() override {
+    if (window_) SetFocus(window_);
+  }
+  void TrackPointerLeave() override {
+    if (!window_) return;
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof track;
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = window_;
+    TrackMouseEvent(&track);
+  }
+  void ShowCursor(EditorCursor cursor) override {
+    // Cursors not loaded yet fall back to the system's.
+    auto handle = static_cast<HCURSOR>(document_.Settings().cursors[cursor]);
+    SetCursor(handle ? handle : LoadCursorW(nullptr, cursor == kCursorNo ? IDC_NO : IDC_ARROW));
+  }
+  bool LeftButtonHeld() const override {
+    // The asynchronous state is the physical button's.
+    return GetAsyncKeyState(GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON) < 0;
+  }
+  void PostAutoScroll() override {
+    if (window_) PostMessageW(window_, EDN_AUTOSCROLL, 0, 0);
+  }
+  void RemoveAutoScroll() override {
+    if (!window_) return;
+    MSG message;
+    while (PeekMessageW(&message, window_, EDN_AUTOSCROLL, EDN_AUTOSCROLL, PM_REMOVE)) {
+    }
+  }
+  PointerPoint PointerPosition() const override {
+    POINT point{};
+    if (!window_ || !GetCursorPos(&point)) return {};
+    ScreenToClient(window_, &point);
+    return {point.x, point.y};
+  }
 
  private:
   Document& document_;
@@ -204,18 +247,17 @@ LRESULT CALLBACK EditWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_VSCROLL:
       ScrollMessage(window, document, ScrollBarKind::kVertical, wparam);
       return 0;
+    case WM_KEYUP:
+      document.KeyUp(static_cast<std::uint32_t>(wparam));
+      return 0;
     case WM_MOUSEWHEEL:
       WheelMessage(window, GetParent(window), document, wparam, lparam);
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      data->NotifyParent(EDN_MOUSEDOWN, 0, 0);
-      SetFocus(window);
       return 0;
     default:
       break;
   }
+  LRESULT result = 0;
+  if (HandleMouseMessage(window, document, message, wparam, lparam, result)) return result;
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
@@ -243,6 +285,7 @@ bool RegisterWindowClass(HINSTANCE instance) {
 
 Document* Create(DocumentSet& set, HWND parent, std::int32_t y, std::int32_t width, std::int32_t height) {
   if (!set.EnsureFonts()) return nullptr;
+  if (!set.Settings().cursors[kCursorArrow]) LoadCursors(set.Settings(), GetModuleHandleW(nullptr));
   auto document = std::make_unique<Document>(set.Metrics(), set.Settings());
   if (!document->Valid()) return nullptr;
   auto edit_window = std::make_unique<EditWindow>(*document, parent);

@@ -1,8 +1,10 @@
 #pragma once
 // A control window for headless document tests: keeps the last state of
 // each scroll bar, the parent notifications, the invalidated and scrolled
-// areas, and the caret and input-method calls, with a memory clipboard.
+// areas, the caret and input-method calls, and the pointer services (capture,
+// focus, cursors, pending auto-scroll steps), with a memory clipboard.
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "editor/control_window.h"
@@ -26,6 +28,7 @@ class RecordingControlWindow final : public ControlWindow {
  public:
   void NotifyParent(std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam) override {
     messages.push_back({message, wparam, lparam});
+    if (on_notify) on_notify(messages.back());
   }
   void SetScrollBar(ScrollBarKind bar, const ScrollBarState& state) override {
     (bar == ScrollBarKind::kVertical ? vertical : horizontal) = state;
@@ -42,6 +45,15 @@ class RecordingControlWindow final : public ControlWindow {
   platform::SystemCaret& Caret() override { return caret; }
   platform::InputMethod& InputMethod() override { return input_method; }
   platform::Clipboard& Clipboard() override { return clipboard; }
+  void CapturePointer() override { captured = true; }
+  void ReleasePointer() override { captured = false; }
+  void TakeFocus() override { focused = true; }
+  void TrackPointerLeave() override { ++leave_requests; }
+  void ShowCursor(EditorCursor cursor) override { cursors.push_back(cursor); }
+  bool LeftButtonHeld() const override { return left_held; }
+  void PostAutoScroll() override { ++auto_scrolls_pending; }
+  void RemoveAutoScroll() override { auto_scrolls_pending = 0; }
+  PointerPoint PointerPosition() const override { return pointer; }
 
   // Forgets the calls recorded so far.
   void Reset() {
@@ -51,7 +63,10 @@ class RecordingControlWindow final : public ControlWindow {
     caret.calls.clear();
     input_method.calls.clear();
     paints_now = 0;
+    cursors.clear();
   }
+  // The parent messages of one kind, in order.
+  std::vector<ParentMessage> MessagesOf(std::uint32_t message) const;
   // The topmost invalidated y, or -1 when nothing was invalidated.
   std::int32_t TopmostInvalidated() const;
 
@@ -66,4 +81,12 @@ class RecordingControlWindow final : public ControlWindow {
   RecordingSystemCaret caret;
   RecordingInputMethod input_method;
   platform::MemoryClipboard clipboard;
+  // Called after each parent message is recorded.
+  std::function<void(const ParentMessage&)> on_notify;
+  bool captured = false;
+  int leave_requests = 0;
+  std::vector<EditorCursor> cursors;
+  bool left_held = false;
+  int auto_scrolls_pending = 0;
+  PointerPoint pointer;
 };
