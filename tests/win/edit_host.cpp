@@ -9,7 +9,7 @@ constexpr wchar_t kHostClass[] = L"edit_test_host_class";
 std::vector<HostMessage> g_messages;
 
 LRESULT CALLBACK HostProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if ((message >= WM_APP && message <= WM_APP + 6) || message == WM_MOUSEWHEEL) {
+  if ((message >= WM_APP && message <= WM_APP + 6) || message == WM_MOUSEWHEEL || message == WM_CONTEXTMENU) {
     g_messages.push_back({message, wparam, lparam});
     return 0;
   }

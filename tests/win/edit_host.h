@@ -30,7 +30,8 @@ class WinEditHost {
 
   HWND Parent() const { return parent_; }
   DocumentSet& Set() { return *set_; }
-  // Messages the parent received from WM_APP on, and wheel messages.
+  // Messages the parent received from WM_APP on, wheel messages and
+  // context-menu requests.
   std::vector<HostMessage>& Messages();
 
  private:
