@@ -1,5 +1,6 @@
 // The editor in the main window as a user meets it: files from the command
-// line painted in their colours, typing, the clipboard, and wrapped text.
+// line painted in their colours, typing, the mouse, the clipboard, and
+// wrapped text.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -223,6 +224,37 @@ TEST_F(Editor, ACssFileIsShownInItsColours) {
   SendKey(editor_, VK_DOWN);
   EXPECT_EQ(SelectedByShift(VK_RIGHT, 2, L"h1"), L"h1");
   Screenshot(ScenarioName());
+}
+
+TEST_F(Editor, AMarginClickSelectsALineThatTheMouseDragsToTheEnd) {
+  Start(L"mouse.txt", "abcdef\nghijkl");
+  const auto send = [&](UINT message, WPARAM keys, int x, int y) {
+    SendMessageW(editor_, message, keys, MAKELPARAM(x, y));
+  };
+  const int row_y = kFirstRowTop + 4;
+  // In the line-number margin, beside the first line.
+  send(WM_MOUSEMOVE, 0, 3, row_y);
+  send(WM_LBUTTONDOWN, MK_LBUTTON, 3, row_y);
+  send(WM_LBUTTONUP, 0, 3, row_y);
+  EXPECT_EQ(Copied(), L"abcdef\r\n");
+
+  // Pressed on the shown selection and released below the end of the text.
+  const ClientPicture picture(editor_);
+  const Span selected = FirstRow(picture, kSelection);
+  ASSERT_GT(selected.count, 0);
+  const int x = selected.first + 3;
+  RECT client;
+  GetClientRect(editor_, &client);
+  send(WM_MOUSEMOVE, 0, x, row_y);
+  send(WM_LBUTTONDOWN, MK_LBUTTON, x, row_y);
+  send(WM_MOUSEMOVE, MK_LBUTTON, x + 4, row_y);
+  send(WM_MOUSEMOVE, MK_LBUTTON, client.right - 20, client.bottom - 10);
+  send(WM_LBUTTONUP, 0, client.right - 20, client.bottom - 10);
+  Screenshot(ScenarioName());
+  EXPECT_EQ(DocumentText(window_), L"ghijklabcdef\r\n");
+  // One undo puts it back.
+  SendCommand(window_, kUndo);
+  EXPECT_EQ(DocumentText(window_), L"abcdef\r\nghijkl");
 }
 
 TEST_F(Editor, JapaneseTextIsWrappedWhenTheSettingsSaySo) {
