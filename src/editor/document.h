@@ -198,6 +198,8 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   // outside the text area.
   void ContinueAutoScroll(const PointerPoint& point);
   void DropSelection(bool copy);
+  // The caret back where it was before a press on the selection.
+  void RestoreSavedCaret();
   void InvalidateRange(const LineRange& range);
 
   TextMetrics& metrics_;

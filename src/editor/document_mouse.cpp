@@ -221,7 +221,7 @@ void Document::PointerCaptureLost() {
   if (window_) window_->RemoveAutoScroll();
   // The caret followed the pointer into the selection; it goes back to the
   // selection's end.
-  if (on_selection) navigator_.ShowMove(saved_caret_, SelectionMode::CaretOnly, false);
+  if (on_selection) RestoreSavedCaret();
 }
 
 void Document::KeyUp(std::uint32_t key) {

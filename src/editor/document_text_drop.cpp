@@ -3,7 +3,16 @@
 #include <algorithm>
 
 #include "editor/document.h"
+#include "editor/line_record.h"
 #include "editor/selection.h"
+
+void Document::RestoreSavedCaret() {
+  // A key command may have changed the text while the mouse was held.
+  const std::int32_t line = std::clamp(saved_caret_.line, 0, store_.LineCount() - 1);
+  const std::int32_t column = std::clamp(saved_caret_.column, 0, store_.Line(line)->TextLength());
+  const bool inside = line == saved_caret_.line && column == saved_caret_.column;
+  navigator_.ShowMove(inside ? saved_caret_ : editor_.At(line, column), SelectionMode::CaretOnly, false);
+}
 
 void Document::DropSelection(bool copy) {
   const SelectionState dragged = store_.Selection();
@@ -11,7 +20,7 @@ void Document::DropSelection(bool copy) {
   WideString text;
   const bool onto_itself = !Precedes(drop, dragged.start) && !Precedes(dragged.end, drop);
   if (onto_itself || !store_.SelectionText(text, false)) {
-    navigator_.ShowMove(saved_caret_, SelectionMode::CaretOnly, false);
+    RestoreSavedCaret();
     return;
   }
   RecordMode mode = RecordMode::Record;
@@ -28,7 +37,7 @@ void Document::DropSelection(bool copy) {
         selection::SamePlace(dragged.anchor, dragged.start) ? dragged.end : dragged.start;
     if (editor_.DeleteSelection(RecordMode::Joined, false) < 0) {
       store_.Selection().caret = dragged.caret;
-      navigator_.ShowMove(saved_caret_, SelectionMode::CaretOnly, false);
+      RestoreSavedCaret();
       return;
     }
     from_line = std::min(dragged.start.line, drop.line);

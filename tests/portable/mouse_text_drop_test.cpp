@@ -158,6 +158,20 @@ TEST(MouseTextDrop, LosingTheMouseMidDragDropsNothing) {
   EXPECT_EQ(f.document.Selection().caret, Pos(0, 5));
 }
 
+TEST(MouseTextDrop, TextReplacedDuringTheDragLeavesTheCaretInsideIt) {
+  DocumentFixture f;
+  f.document.LoadText(u"abcdef\nghijkl");
+  Select(f.document, Pos(1, 1), Pos(1, 5));
+  f.document.PointerMoved(TextPoint(f, 1, 2), 0);
+  f.document.LeftButtonDown(TextPoint(f, 1, 2), mouse_flag::kLeft);
+  f.document.PointerMoved(TextPoint(f, 1, 4), mouse_flag::kLeft);
+  f.document.PointerMoved(TextPoint(f, 0, 1), mouse_flag::kLeft);
+  f.document.LoadText(u"xy");
+  f.document.LeftButtonUp(TextPoint(f, 0, 1), 0);
+  EXPECT_EQ(f.Text(), u"xy");
+  EXPECT_EQ(f.document.Selection().caret, Pos(0, 2));
+}
+
 TEST(MouseTextDrop, OtherPanesDropPointTakesFocusAndCaretOnlyInside) {
   DocumentFixture f;
   f.document.LoadText(u"abcdef\nghi");
