@@ -176,13 +176,5 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) PrintFileFigures(argv[i], Load(fs::absolute(argv[i])));
     return 0;
   }
-  const fs::path utf8 = bench::DataFolder() / "page_utf8.html";
-  const fs::path shift_jis = bench::DataFolder() / "page_shift_jis.html";
-  if (!bench::GenerateOnce(utf8, shift_jis)) {
-    std::fprintf(stderr, "could not generate the test files\n");
-    return 1;
-  }
-  int failures = BenchmarkFile("utf8", utf8, code_page::kUtf8);
-  failures += BenchmarkFile("shift_jis", shift_jis, code_page::kShiftJis);
-  return failures == 0 ? 0 : 1;
+  return bench::RunOnPages(BenchmarkFile) == 0 ? 0 : 1;
 }

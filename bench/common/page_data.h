@@ -11,6 +11,8 @@
 #include <iterator>
 #include <string>
 
+#include "platform/code_page.h"
+
 namespace bench {
 
 namespace fs = std::filesystem;
@@ -116,5 +118,19 @@ inline bool GenerateOnce(const fs::path& utf8_path, const fs::path& shift_jis_pa
 }
 
 inline fs::path DataFolder() { return fs::canonical("/proc/self/exe").parent_path().parent_path() / "data"; }
+
+// Generates the pages when missing and runs benchmark(name, path, code page)
+// on each; the number of failures (1 when the pages cannot be made).
+template <typename Benchmark>
+int RunOnPages(Benchmark benchmark) {
+  const fs::path utf8 = DataFolder() / "page_utf8.html";
+  const fs::path shift_jis = DataFolder() / "page_shift_jis.html";
+  if (!GenerateOnce(utf8, shift_jis)) {
+    std::fprintf(stderr, "could not generate the test files\n");
+    return 1;
+  }
+  return benchmark("utf8", utf8, code_page::kUtf8) + benchmark("shift_jis", shift_jis, code_page::kShiftJis);
+}
+
 
 }  // namespace bench
