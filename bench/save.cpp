@@ -1,0 +1,108 @@
+// Save benchmark.  Loads the generated pages (see common/page_data.h) into
+// documents and saves each back in its own encoding, as the editor does:
+// through a temporary file copied over the target.  The reference, measured
+// in the same run, converts the whole text in one call into one buffer and
+// writes that buffer to a file in one write.  Prints key=value figures: the
+// save time, the reference time, their ratio, throughput, and whether the
+// saved file is byte for byte the file that was loaded.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/page_data.h"
+#include "docs/document_opening.h"
+#include "docs/document_saving.h"
+#include "editor/document_set.h"
+#include "platform/code_page.h"
+#include "platform/fixed_text_measurer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kRepeats = 5;
+
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+std::string FileBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The document's text with CR LF line breaks, as one buffer.
+std::u16string WholeText(Document& document) {
+  std::u16string text;
+  TextStore& store = document.Store();
+  LineRecord* line = store.Line(0);
+  for (std::int32_t i = 0; i < store.LineCount(); ++i, line = line->Next()) {
+    const std::int32_t length = line->TextLength();
+    const std::size_t at = text.size();
+    text.resize(at + static_cast<std::size_t>(length));
+    if (length > 0) line->CopyUnits(0, length, text.data() + at);
+    if (line->EndsWithLineFeed()) text += u"\r\n";
+  }
+  return text;
+}
+
+double ReferenceSeconds(const std::u16string& text, unsigned code_page, const fs::path& target) {
+  Clock::time_point start = Clock::now();
+  const auto units = static_cast<std::int32_t>(text.size());
+  const std::int32_t needed = code_page::FromUtf16(code_page, text.data(), units, nullptr, 0);
+  std::unique_ptr<char[]> bytes(new char[static_cast<std::size_t>(needed)]);
+  const std::int32_t written = code_page::FromUtf16(code_page, text.data(), units, bytes.get(), needed);
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  out.write(bytes.get(), written);
+  out.close();
+  const double seconds = SecondsSince(start);
+  return written == needed && out ? seconds : -1;
+}
+
+int BenchmarkFile(const char* name, const fs::path& path, unsigned code_page) {
+  DocumentSet set(std::make_unique<platform::FixedTextMeasurer>());
+  if (!set.EnsureFonts()) return 1;
+  Document document(set.Metrics(), set.Settings());
+  if (document_opening::LoadFile(document, path.u16string().c_str(), kAutoDetect) != kLoadedText) {
+    std::printf("%s.load=fail\n", name);
+    return 1;
+  }
+  const fs::path target = bench::DataFolder() / (std::string("saved_") + name + ".html");
+  const fs::path reference_target = bench::DataFolder() / (std::string("reference_") + name + ".html");
+  const std::u16string text = WholeText(document);
+  double reference = 1e9, save = 1e9;
+  for (int i = 0; i < kRepeats; ++i) {
+    reference = std::min(reference, ReferenceSeconds(text, code_page, reference_target));
+    Clock::time_point start = Clock::now();
+    const bool saved =
+        document_saving::Save(document, target.u16string().c_str(), document.encoding, document.line_break_style);
+    const double seconds = SecondsSince(start);
+    if (!saved || reference <= 0) {
+      std::printf("%s.save=fail\n", name);
+      return 1;
+    }
+    save = std::min(save, seconds);
+  }
+  const double megabytes = static_cast<double>(fs::file_size(path)) / 1e6;
+  std::printf("%s.file_mb=%.1f\n", name, megabytes);
+  std::printf("%s.save_ms=%.0f\n", name, save * 1e3);
+  std::printf("%s.reference_ms=%.0f\n", name, reference * 1e3);
+  std::printf("%s.save_mb_per_s=%.0f\n", name, megabytes / save);
+  std::printf("%s.save_to_reference=%.2f\n", name, save / reference);
+  std::printf("%s.identical=%d\n", name, FileBytes(target) == FileBytes(path) ? 1 : 0);
+  std::error_code ignored;
+  fs::remove(target, ignored);
+  fs::remove(reference_target, ignored);
+  return 0;
+}
+
+}  // namespace
+
+int main() {
+  return bench::RunOnPages(BenchmarkFile) == 0 ? 0 : 1;
+}
