@@ -162,6 +162,19 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   bool SelectionText(WideString& destination) { return store_.SelectionText(destination, false); }
   bool CurrentLineText(WideString& destination) { return store_.CurrentLineText(destination); }
 
+  // Search and replace of a literal pattern (length units, NULs included);
+  // the case-sensitive flag of the metrics decides about ASCII letters.
+  // Find selects the match: scrolled into view, or with direct_select only
+  // set as the selection.
+  bool Find(const char16_t* pattern, std::int32_t length, bool forward, bool direct_select);
+  // Replaces the selected match and finds the next (non-zero when something
+  // was replaced or found), or with all every occurrence (the count).
+  std::int32_t Replace(const char16_t* pattern, std::int32_t length, const char16_t* replacement,
+                       std::int32_t replacement_length, bool all);
+  // Whether a selection exists whose text equals the NUL-terminated
+  // pattern.
+  bool SelectionEqualsPattern(const char16_t* pattern);
+
  private:
   // EditorParent and EditorView: the editing operations' side.
   void Notify(EditorNotify message, std::int32_t line, std::int32_t count) override;
@@ -201,6 +214,14 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   // The caret back where it was before a press on the selection.
   void RestoreSavedCaret();
   void InvalidateRange(const LineRange& range);
+
+  // Search work.
+  bool SelectionEquals(const char16_t* pattern, std::int32_t length);
+  // The selection replaced by the replacement (deleted when it is empty),
+  // recorded as one undo step; false when the edit failed.
+  bool ReplaceSelection(const char16_t* replacement, std::int32_t length, bool redraw);
+  std::int32_t ReplaceAll(const char16_t* pattern, std::int32_t length, const char16_t* replacement,
+                          std::int32_t replacement_length);
 
   TextMetrics& metrics_;
   EditorSettings& settings_;
