@@ -97,6 +97,29 @@ TEST(DocumentReplace, ReplaceAllTakingLineFeedsKeepsTheCaretInsideTheText) {
   ExpectCaret(f.document, 0, 1);
 }
 
+TEST(DocumentReplace, ReplaceAllWithLineBreaksOrOnlyCarriageReturnsEnds) {
+  DocumentFixture f;
+  f.document.LoadText(u"a-a-a");
+  EXPECT_EQ(Replace(f, u"a", u"a\na", true), 3);
+  EXPECT_EQ(f.Text(), u"a\na-a\na-a\na");
+  // Carriage returns are dropped on insertion, leaving a deletion.
+  EXPECT_EQ(Replace(f, u"-", u"\r", true), 2);
+  EXPECT_EQ(f.Text(), u"a\naa\naa\na");
+}
+
+TEST(DocumentReplace, ReplaceAllInWrappedLinesShowsTheCaret) {
+  DocumentFixture f(true);
+  std::u16string long_line;
+  for (int i = 0; i < 60; ++i) long_line += u"word ";
+  f.document.LoadText(long_line + u"\n" + long_line);
+  f.document.Editor().CaretTo(f.document.Editor().At(1, 290));
+  EXPECT_EQ(Replace(f, u"word ", u"w", true), 120);
+  EXPECT_EQ(f.Text(), std::u16string(60, u'w') + u"\n" + std::u16string(60, u'w'));
+  EXPECT_EQ(f.document.Selection().caret.line, 1);
+  EXPECT_EQ(f.document.Selection().caret.column, 60);
+  EXPECT_EQ(f.document.Layout().FirstVisibleRow(), 0);
+}
+
 TEST(DocumentReplace, ReplaceAllOfAPatternWithNulsEnds) {
   DocumentFixture f;
   f.document.LoadText(std::u16string(u"a\0b-a\0b", 7));
