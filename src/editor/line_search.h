@@ -5,15 +5,12 @@
 #include <cstdint>
 
 #include "editor/line_record.h"
+#include "editor/unit_match.h"
 
 namespace line_search {
 
 inline bool UnitMatches(char16_t text, char16_t pattern, bool case_sensitive) {
-  if (text == pattern) return true;
-  if (case_sensitive) return false;
-  if (text >= u'A' && text <= u'Z') return text + 32 == pattern;
-  if (text >= u'a' && text <= u'z') return text - 32 == pattern;
-  return false;
+  return text == pattern || (!case_sensitive && unit_match::FoldAscii(text) == unit_match::FoldAscii(pattern));
 }
 
 // The first column k >= start with the pattern at k .. k + length; false
