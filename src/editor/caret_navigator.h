@@ -71,6 +71,11 @@ class CaretNavigator {
   // selection rows repainted, caret placed, margin repainted.
   void ShowMove(const TextPosition& target, SelectionMode mode, bool remember_x);
 
+  // The unit under the pointer at the last hit test (a click, a drag or a
+  // vertical move): where the HTML token and the tag pair are looked for.
+  std::int32_t HitUnit() const { return hit_unit_; }
+  void SetHitUnit(std::int32_t unit) { hit_unit_ = unit; }
+
  private:
   // The row of the line holding a position, as ShownRow decides.
   line_geometry::RowSpan RowAround(LineRecord& line, const TextPosition& position);
@@ -99,4 +104,5 @@ class CaretNavigator {
   TextMetrics& metrics_;
   DocumentEditor& editor_;
   CaretView& view_;
+  std::int32_t hit_unit_ = 0;
 };

@@ -11,6 +11,7 @@ bool CaretNavigator::VerticalTarget(std::int32_t delta, TextPosition& target) {
     const std::int32_t line = std::clamp(caret.line + delta, 0, store_.LineCount() - 1);
     if (line == caret.line) return false;
     const line_geometry::Hit hit = layout_.HitTest(line, 0, remembered_x);
+    hit_unit_ = hit.unit_index;
     target = {line, hit.column, hit.x};
     return true;
   }
@@ -20,6 +21,7 @@ bool CaretNavigator::VerticalTarget(std::int32_t delta, TextPosition& target) {
   if (row == current) return false;
   const RowLocation location = layout_.LocateDisplayRow(row);
   const line_geometry::Hit hit = layout_.HitTest(location.line, location.row, remembered_x);
+  hit_unit_ = hit.unit_index;
   target = {location.line, hit.column, hit.x};
   // The same column with another x is another row: that is a move.
   return !(target == caret);

@@ -72,6 +72,9 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   MarkedLines& Marked() { return marked_lines_; }
   const WideString& HighlightWordText() const { return highlight_word_; }
   // Toggles the highlighted word with text; repaints when it changed.
+  // The HTML construct around the unit last hit on the caret line becomes
+  // the selection; false when there is none.
+  bool SelectToken();
   void ToggleHighlightWord(std::u16string_view text);
   TagPairHighlight& TagPair() { return tag_pair_; }
   void SetTagPair(const TagPairHighlight& pair);
@@ -215,6 +218,32 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   void RestoreSavedCaret();
   void InvalidateRange(const LineRange& range);
 
+  // HTML-aware selection. A token range: line, columns and their x.
+  struct TokenRange {
+    std::int32_t line = 0;
+    std::int32_t start = 0;
+    std::int32_t start_x = 0;
+    std::int32_t end = 0;
+    std::int32_t end_x = 0;
+    bool operator==(const TokenRange&) const = default;
+    bool Holds(const TextPosition& position) const {
+      return position.line == line && start <= position.column && position.column <= end;
+    }
+  };
+  // The token at the hit unit of line; false when there is none.
+  bool TokenAt(std::int32_t line, TokenRange& range);
+  // Records the token at the hit unit of line as the current one and, the
+  // mode being off, selects it and turns the mode on.
+  bool TokenSelection(std::int32_t line);
+  // A Ctrl+click: the token at the caret, kept as where the drag began.
+  bool StartTokenSelection();
+  // While Ctrl-dragging: the selection grows by whole tokens.
+  void TokenDragStep(const TextPosition& hit, const PointerPoint& point);
+  // Selects anchor..caret, the caret made visible; true when that scrolled.
+  bool SelectTokenSpan(const TextPosition& anchor, const TextPosition& caret);
+  // After a click or drag leaves no selection: the tag pair at the caret.
+  void FindTagPair();
+
   // Search work.
   bool SelectionEquals(const char16_t* pattern, std::int32_t length);
   // The selection replaced by the replacement (deleted when it is empty),
@@ -245,6 +274,10 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   bool holds_mouse_ = false;
   TextPosition saved_caret_;
   std::int32_t line_drag_origin_ = 0;
+  // On from a token selection until the left button comes up.
+  bool token_mode_ = false;
+  TokenRange token_current_;
+  TokenRange token_saved_;
   // Last, so that they go first: the presenter uses the window's caret.
   std::unique_ptr<ControlWindow> window_;
   std::unique_ptr<CaretPresenter> presenter_;

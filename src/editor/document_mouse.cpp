@@ -75,6 +75,7 @@ void Document::LeftButtonDown(const PointerPoint& point, std::uint32_t flags) {
       const bool extend = Exactly(flags, mouse_flag::kLeft | mouse_flag::kShift);
       ClickAt({std::max(point.x, layout_.MarginWidth()), point.y},
               extend ? SelectionMode::Extend : SelectionMode::Collapse);
+      if (Exactly(flags, mouse_flag::kLeft | mouse_flag::kControl)) StartTokenSelection();
     }
     return;
   }
@@ -86,12 +87,19 @@ void Document::LeftButtonDown(const PointerPoint& point, std::uint32_t flags) {
 }
 
 void Document::LeftButtonUp(const PointerPoint& point, std::uint32_t flags) {
+  token_mode_ = false;
   const MouseState state = settings_.mouse_state;
   if (!holds_mouse_ || (state != MouseState::LeftPressed && state != MouseState::LeftDragging)) return;
+  const bool tag_pair_wanted =
+      hover_zone_ == HoverZone::Text && !store_.Selection().exists && settings_.tag_pair_highlighting;
+  if (state == MouseState::LeftPressed && tag_pair_wanted) FindTagPair();
   LetGoOfMouse();
+  if (state == MouseState::LeftDragging && tag_pair_wanted) FindTagPair();
   if (hover_zone_ == HoverZone::Selection) {
     if (dragged_) {
       DropSelection((flags & mouse_flag::kControl) != 0);
+    } else if ((flags & mouse_flag::kControl) != 0) {
+      SelectToken();
     } else {
       // A click on the selection: it collapses where the caret followed
       // the pointer.
@@ -209,6 +217,8 @@ void Document::PointerMoved(const PointerPoint& point, std::uint32_t flags) {
 }
 
 void Document::PointerCaptureLost() {
+  // The button-up that would end a token selection will not come here.
+  token_mode_ = false;
   if (!holds_mouse_) return;
   const MouseState state = settings_.mouse_state;
   const bool on_selection = hover_zone_ == HoverZone::Selection &&

@@ -14,6 +14,7 @@ TextPosition Document::PositionAt(const PointerPoint& point) {
   const RowLocation location = layout_.LocateDisplayRow(layout_.RowAtY(point.y));
   const std::int32_t x = point.x + layout_.HorizontalScrollPixels() - layout_.MarginWidth();
   const line_geometry::Hit hit = layout_.HitTest(location.line, location.row, x);
+  navigator_.SetHitUnit(hit.unit_index);
   // The hit's x counts from its row, which tells a row boundary's two
   // places apart.
   return {location.line, hit.column, hit.x};
@@ -21,6 +22,10 @@ TextPosition Document::PositionAt(const PointerPoint& point) {
 
 void Document::ClickAt(const PointerPoint& point, SelectionMode mode) {
   const TextPosition target = PositionAt(point);
+  if (token_mode_) {
+    TokenDragStep(target, point);
+    return;
+  }
   if (target == store_.Selection().caret && mode != SelectionMode::Collapse) return;
   navigator_.ShowMove(target, mode, true);
   if (navigator_.MakeCaretVisible(0)) ContinueAutoScroll(point);
