@@ -3,6 +3,11 @@
 // tag, comments, and when the highlight stays, goes or never comes.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
+#include "editor/line_record.h"
+#include "editor/tag_pair_matcher.h"
 #include "support/document_fixture.h"
 #include "support/mouse_driver.h"
 
@@ -103,6 +108,36 @@ TEST_F(TagPairHighlighting, OnlyWithTheSettingOnAndNoSelection) {
   mouse_driver::LeftDrag(f.document, OnUnit(f, 0, 7), OnUnit(f, 0, 7));
   EXPECT_FALSE(f.document.Selection().exists);
   EXPECT_TRUE(f.document.TagPair().active);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TagPairMatcher, RandomDocumentsGiveRangesInsideTheirLines) {
+  std::mt19937 random(7122026);
+  const std::u16string alphabet = u"<</>!?dDiv br\t\"x";
+  DocumentFixture f;
+  for (int round = 0; round < 300; ++round) {
+    std::u16string text;
+    const int length = static_cast<int>(random() % 80);
+    for (int k = 0; k < length; ++k) text.push_back(random() % 12 == 0 ? u'\n' : alphabet[random() % alphabet.size()]);
+    f.document.LoadText(text);
+    TextStore& store = f.document.Store();
+    for (std::int32_t line = 0; line < store.LineCount(); ++line) {
+      for (std::int32_t hit = -1; hit <= store.Line(line)->Length(); ++hit) {
+        TagPairHighlight pair;
+        if (!tag_pair::Find(store, line, hit, pair)) continue;
+        for (const LineRange& range : {pair.start_tag, pair.end_tag}) {
+          ASSERT_GE(range.line, 0);
+          ASSERT_LT(range.line, store.LineCount());
+          ASSERT_GE(range.first, 0);
+          ASSERT_LT(range.first, range.end);
+          ASSERT_LE(range.end, store.Line(range.line)->TextLength());
+        }
+      }
+    }
+  }
 }
 
 }  // namespace
