@@ -30,9 +30,9 @@
 
 #include "common/page_data.h"
 #include "docs/text_file_loader.h"
-#include "editor/line_record.h"
-#include "editor/metrics_line_layout.h"
-#include "editor/text_metrics.h"
+#include "editor/store/line_record.h"
+#include "editor/layout/metrics_line_layout.h"
+#include "editor/layout/text_metrics.h"
 #include "platform/code_page.h"
 #include "platform/fixed_text_measurer.h"
 #include "platform/mapped_file.h"

@@ -14,11 +14,11 @@
 #include <memory>
 #include <string>
 
-#include "editor/colour_checkpoints.h"
-#include "editor/document_layout.h"
-#include "editor/marked_lines.h"
-#include "editor/metrics_line_layout.h"
-#include "editor/text_painter.h"
+#include "editor/paint/colour_checkpoints.h"
+#include "editor/layout/document_layout.h"
+#include "editor/paint/marked_lines.h"
+#include "editor/layout/metrics_line_layout.h"
+#include "editor/paint/text_painter.h"
 #include "platform/fixed_text_measurer.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "common/page_data.h"
 #include "docs/document_opening.h"
 #include "docs/document_saving.h"
-#include "editor/document_set.h"
+#include "editor/control/document_set.h"
 #include "platform/code_page.h"
 #include "platform/fixed_text_measurer.h"
 

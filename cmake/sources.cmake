@@ -18,7 +18,7 @@ endif()
 
 # Tests in tests/portable run in both builds; tests/native only natively;
 # tests/win and tests/e2e only in the Windows build, under Wine.
-file(GLOB VORNDEL_PORTABLE_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/portable/*.cpp)
+file(GLOB_RECURSE VORNDEL_PORTABLE_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/portable/*.cpp)
 file(GLOB VORNDEL_NATIVE_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/native/*.cpp)
 file(GLOB VORNDEL_WIN_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp)
 file(GLOB VORNDEL_E2E_TESTS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp)

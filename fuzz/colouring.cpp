@@ -7,11 +7,11 @@
 #include <cstring>
 #include <memory>
 
-#include "editor/colour_checkpoints.h"
-#include "editor/marked_lines.h"
-#include "editor/metrics_line_layout.h"
-#include "editor/text_painter.h"
-#include "editor/text_store.h"
+#include "editor/paint/colour_checkpoints.h"
+#include "editor/paint/marked_lines.h"
+#include "editor/layout/metrics_line_layout.h"
+#include "editor/paint/text_painter.h"
+#include "editor/store/text_store.h"
 #include "platform/fixed_text_measurer.h"
 #include "platform/recording_canvas.h"
 

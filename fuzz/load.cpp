@@ -7,9 +7,9 @@
 
 #include "docs/encoding_detection.h"
 #include "docs/line_decoding.h"
-#include "editor/line_layout.h"
-#include "editor/line_record.h"
-#include "editor/text_store.h"
+#include "editor/store/line_layout.h"
+#include "editor/store/line_record.h"
+#include "editor/store/text_store.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "editor/document_editor.h"
-#include "editor/metrics_line_layout.h"
+#include "editor/editing/document_editor.h"
+#include "editor/layout/metrics_line_layout.h"
 #include "platform/fixed_text_measurer.h"
 
 namespace bench {

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "bench_document.h"
-#include "editor/row_division.h"
+#include "editor/layout/row_division.h"
 
 namespace bench {
 

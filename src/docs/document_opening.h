@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "docs/text_file_loader.h"
-#include "editor/document_set.h"
+#include "editor/control/document_set.h"
 
 namespace document_opening {
 

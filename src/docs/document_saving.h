@@ -2,7 +2,7 @@
 // Saving a document: its text is written to a fresh temporary file, which is
 // copied over the target only once every byte was written, so that a failed
 // save leaves the target as it was.
-#include "editor/document.h"
+#include "editor/control/document.h"
 
 namespace document_saving {
 

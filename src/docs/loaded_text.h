@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "docs/encoding.h"
-#include "editor/text_store.h"
+#include "editor/store/text_store.h"
 #include "platform/wide_string.h"
 
 struct LoadedText {

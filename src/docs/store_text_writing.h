@@ -1,7 +1,7 @@
 #pragma once
 // Writing a text store out line by line through a file writer.
 #include "docs/text_file_writer.h"
-#include "editor/text_store.h"
+#include "editor/store/text_store.h"
 
 // Each line's text goes as one run, then the line break when the line ends
 // with a line feed (every line but the last).  A line whose text lies on

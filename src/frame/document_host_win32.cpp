@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "editor/edit_control.h"
+#include "editor/control/edit_control.h"
 #include "frame/error_box.h"
 #include "frame/frame_state.h"
 #include "frame/language_module.h"

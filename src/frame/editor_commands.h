@@ -4,7 +4,7 @@
 // conversion, indentation, the view switches and the document boundaries.
 #include <cstdint>
 
-#include "editor/document_set.h"
+#include "editor/control/document_set.h"
 
 namespace editor_commands {
 

@@ -4,7 +4,7 @@
 // portable; only the *_win32.cpp files look inside them.
 #include <memory>
 
-#include "editor/document_set.h"
+#include "editor/control/document_set.h"
 #include "platform/wide_string.h"
 
 struct FrameState {

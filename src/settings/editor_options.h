@@ -4,8 +4,8 @@
 // into the document set's EditorSettings and TextMetrics at start-up, and
 // come back into the Settings record before it is written at exit (the
 // view commands change them in between).
-#include "editor/editor_settings.h"
-#include "editor/text_metrics.h"
+#include "editor/control/editor_settings.h"
+#include "editor/layout/text_metrics.h"
 #include "settings/settings.h"
 
 namespace editor_options {

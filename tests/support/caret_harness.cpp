@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "editor/key_action.h"
+#include "editor/input/key_action.h"
 #include "support/fixed_metrics.h"
 #include "support/store_text.h"
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/caret_navigator.h"
-#include "editor/metrics_line_layout.h"
+#include "editor/input/caret_navigator.h"
+#include "editor/layout/metrics_line_layout.h"
 #include "support/editor_harness.h"
 #include "support/store_text.h"
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "editor/document.h"
-#include "editor/document_set.h"
+#include "editor/control/document.h"
+#include "editor/control/document_set.h"
 #include "support/recording_control_window.h"
 
 class DocumentFixture {

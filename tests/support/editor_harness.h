@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "editor/document_editor.h"
-#include "editor/metrics_line_layout.h"
+#include "editor/editing/document_editor.h"
+#include "editor/layout/metrics_line_layout.h"
 
 struct Notification {
   EditorNotify message;

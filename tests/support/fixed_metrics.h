@@ -4,7 +4,7 @@
 // (28 pixels) unless told otherwise.
 #include <memory>
 
-#include "editor/text_metrics.h"
+#include "editor/layout/text_metrics.h"
 #include "platform/fixed_text_measurer.h"
 
 std::unique_ptr<TextMetrics> MakeFixedMetrics(platform::FixedMetrics fixed = {}, int tab_width = 4);

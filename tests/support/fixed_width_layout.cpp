@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "editor/line_record.h"
+#include "editor/store/line_record.h"
 
 std::int32_t FixedWidthLayout::WidthOf(const char16_t* units, std::int32_t count) const {
   std::int32_t width = 0;

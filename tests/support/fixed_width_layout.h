@@ -4,7 +4,7 @@
 // (at least one), so that multi-row lines can be tested; otherwise one row.
 #include <cstdint>
 
-#include "editor/line_layout.h"
+#include "editor/store/line_layout.h"
 
 class FixedWidthLayout : public LineLayout {
  public:

@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "editor/row_division.h"
-#include "editor/text_metrics.h"
+#include "editor/layout/row_division.h"
+#include "editor/layout/text_metrics.h"
 #include "support/counting_text_measurer.h"
 
 void CheckMeasurerContract(std::unique_ptr<platform::TextMeasurer> measurer, std::u16string_view face) {

@@ -4,7 +4,7 @@
 // window procedure would forward them.
 #include <cstdint>
 
-#include "editor/mouse_input.h"
+#include "editor/input/mouse_input.h"
 #include "support/document_fixture.h"
 
 namespace mouse_driver {

@@ -7,12 +7,12 @@
 #include <memory>
 #include <string>
 
-#include "editor/marked_lines.h"
-#include "editor/paint_highlights.h"
-#include "editor/metrics_line_layout.h"
-#include "editor/text_metrics.h"
-#include "editor/text_painter.h"
-#include "editor/text_store.h"
+#include "editor/paint/marked_lines.h"
+#include "editor/paint/paint_highlights.h"
+#include "editor/layout/metrics_line_layout.h"
+#include "editor/layout/text_metrics.h"
+#include "editor/paint/text_painter.h"
+#include "editor/store/text_store.h"
 #include "platform/recording_canvas.h"
 
 EditorColours SlotColours();

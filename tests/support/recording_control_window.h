@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "editor/control_window.h"
+#include "editor/control/control_window.h"
 #include "platform/memory_clipboard.h"
 #include "support/recording_input_method.h"
 

@@ -4,8 +4,8 @@
 // paths against: both must give the same rows for every text.
 #include <cstdint>
 
-#include "editor/text_metrics.h"
-#include "editor/text_position.h"
+#include "editor/layout/text_metrics.h"
+#include "editor/store/text_position.h"
 
 namespace reference_row_division {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "editor/text_store.h"
+#include "editor/store/text_store.h"
 
 bool StoreIsConsistent(TextStore& store) {
   bool ok = true;

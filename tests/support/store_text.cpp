@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/line_record.h"
-#include "editor/text_store.h"
+#include "editor/store/line_record.h"
+#include "editor/store/text_store.h"
 
 std::u16string LineText(const LineRecord& line) {
   std::u16string text(static_cast<std::size_t>(line.Length()), u'\0');

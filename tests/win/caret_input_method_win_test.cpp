@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/key_action.h"
-#include "editor/reconvert_string.h"
+#include "editor/input/key_action.h"
+#include "editor/editing/reconvert_string.h"
 #include "platform/input_method.h"
 #include "platform/system_caret.h"
 

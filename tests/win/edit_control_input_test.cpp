@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editor/edit_control.h"
+#include "editor/control/edit_control.h"
 #include "platform/wide_string.h"
 #include "win/edit_host.h"
 

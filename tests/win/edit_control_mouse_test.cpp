@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/edit_control.h"
-#include "editor/editor_notify.h"
+#include "editor/control/edit_control.h"
+#include "editor/editing/editor_notify.h"
 #include "win/edit_host.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "editor/edit_control.h"
-#include "editor/editor_notify.h"
+#include "editor/control/edit_control.h"
+#include "editor/editing/editor_notify.h"
 #include "win/edit_host.h"
 
 namespace {

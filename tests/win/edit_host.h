@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "editor/document_set.h"
+#include "editor/control/document_set.h"
 
 struct HostMessage {
   UINT message;

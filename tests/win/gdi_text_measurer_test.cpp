@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "editor/text_metrics.h"
+#include "editor/layout/text_metrics.h"
 #include "platform/text_measurer.h"
 #include "support/measurer_contract.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // Backspace, Delete and deleting the selection. Format: see
-// tests/portable/editing_cases_test.cpp.
+// tests/portable/editor/editing/editing_cases_test.cpp.
 inline constexpr const char* kDeletionCases = R"cases(
 case: Backspace at column 0 of line 3 joins it onto line 2; undo restores the break
 text: l0\nl1\nl2\n|l3

@@ -1,0 +1,89 @@
+#pragma once
+// One line of a text store: its UTF-16 units in a gap buffer, its pixel width
+// and its display rows. Lines are linked into a ring owned by a TextStore;
+// only the store changes their text, so that its totals stay right.
+#include <cstdint>
+
+#include "editor/store/text_position.h"
+
+struct LineStorage;
+
+// A line's text as its buffer holds it: the units before the gap, then the
+// units after it (none when the gap is at the end).
+struct LineRuns {
+  const char16_t* first;
+  std::int32_t first_count;
+  const char16_t* second;
+  std::int32_t second_count;
+};
+
+class LineRecord {
+ public:
+  LineRecord(const LineRecord&) = delete;
+  LineRecord& operator=(const LineRecord&) = delete;
+
+  // Units in the line, its line feed included.
+  std::int32_t Length() const { return length_; }
+  // Units before the line feed, if there is one.
+  std::int32_t TextLength() const;
+  bool EndsWithLineFeed() const { return length_ > 0 && UnitAt(length_ - 1) == u'\n'; }
+  std::int32_t Width() const { return width_; }
+  std::int32_t RowCount() const;
+  // Row i; a line of one row is one row covering all its units.
+  RowInfo Row(std::int32_t i) const;
+  // 0 when index is outside the line.
+  char16_t UnitAt(std::int32_t index) const;
+  // Closes the gap at the end and returns the text (Length() units, not
+  // terminated). Valid until the line is next changed.
+  const char16_t* MakeContiguous();
+  // The text without moving the gap.
+  LineRuns Runs() const;
+  // Copies count units from column on; false when count <= 0 or the range
+  // leaves the line.
+  bool CopyUnits(std::int32_t column, std::int32_t count, char16_t* destination) const;
+  LineRecord* Next() const { return next_; }
+  LineRecord* Previous() const { return previous_; }
+  // Units the buffer holds before it has to grow.
+  std::int32_t Capacity() const;
+
+  // For the layout engine: stores the width and the rows (row_count >= 1).
+  // False on memory failure or bad arguments, the line then unchanged.
+  bool SetLayout(std::int32_t width, const RowInfo* rows, std::int32_t row_count);
+
+ private:
+  friend class TextStore;
+  friend class LinePool;
+
+  LineRecord() = default;
+  ~LineRecord();
+
+  // Gives an empty line its own buffer of 32 + announced units.
+  bool AllocateBuffer(std::int32_t announced);
+  bool InsertUnits(const char16_t* text, std::int32_t count, std::int32_t column);
+  // Makes sure an own buffer holds at least units units, so that edits up to
+  // that length cannot fail; the text is unchanged.
+  bool Reserve(std::int32_t units);
+  // The range must lie inside the line.
+  void DeleteUnits(std::int32_t column, std::int32_t count);
+  // Points the line at text it does not own (a load arena); gap at the end.
+  void AdoptSharedText(char16_t* units, std::int32_t length);
+  const char16_t* SharedText() const;
+  // Appends during a load, growing geometrically; FitBuffer trims after.
+  bool AppendForLoad(const char16_t* text, std::int32_t count);
+  void FitBuffer();
+  // Back to an empty line; keeps an owned buffer, drops shared text.
+  void Empty();
+  void ReleaseStorage();
+  LineStorage* Storage() const;
+  LineStorage* EnsureStorage();
+  void DropStorageIfPlain();
+  bool Grow(std::int64_t capacity);
+  void MoveGap(std::int32_t column);
+
+  LineRecord* previous_ = nullptr;
+  LineRecord* next_ = nullptr;
+  // 0, shared text (char16_t*), or a LineStorage* tagged with bit 0.
+  std::uintptr_t storage_ = 0;
+  std::int32_t length_ = 0;
+  std::int32_t width_ = 0;
+};
