@@ -12,6 +12,7 @@ struct FrameState {
   int os_version_class = 0;         // os_version::Classify
   WideString settings_file_path;    // resolved at start-up
   void* main_window = nullptr;      // HWND
+  void* ui_font = nullptr;          // HFONT of the tab strip, status bar and panes
   void* accelerators = nullptr;     // HACCEL; built by the key bindings
   bool accelerators_suspended = false;  // a find-bar text field has the focus
   // The open documents with the editor settings and fonts they share.

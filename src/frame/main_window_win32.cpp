@@ -1,8 +1,10 @@
 #include "frame/main_window.h"
 
 #include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
 
-#include "frame/document_host.h"
+#include "frame/documents/document_tabs.h"
 #include "frame/editor_commands.h"
 #include "frame/frame_state.h"
 #include "frame/language_module.h"
@@ -20,7 +22,7 @@ namespace {
 constexpr std::size_t kFaceLimit = 31;
 constexpr WORD kExitCommand = 5090;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-constexpr DWORD kExtendedStyle = WS_EX_APPWINDOW;
+constexpr DWORD kExtendedStyle = WS_EX_APPWINDOW | WS_EX_ACCEPTFILES;
 
 HFONT ui_font = nullptr;
 
@@ -57,10 +59,16 @@ window_placement::Rect Placement(bool settings_read) {
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_SIZE:
-      if (wparam != SIZE_MINIMIZED) document_host::Resize(LOWORD(lparam), HIWORD(lparam));
+      if (wparam != SIZE_MINIMIZED) document_tabs::PlaceArea(0, 0, LOWORD(lparam), HIWORD(lparam));
       return 0;
     case WM_SETFOCUS:
-      document_host::FocusActive();
+      document_tabs::FocusActive();
+      return 0;
+    case WM_ACTIVATEAPP:
+      if (wparam) document_tabs::ApplicationActivated();
+      break;
+    case WM_DROPFILES:
+      document_tabs::Drop(reinterpret_cast<HDROP>(wparam));
       return 0;
     case WM_COPYDATA:
       single_instance::Receive(window, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
@@ -68,7 +76,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_COMMAND:
       if (LOWORD(wparam) == kExitCommand) {
         SendMessageW(window, WM_CLOSE, 0, 0);
-      } else if (Frame().documents) {
+      } else if (Frame().documents && !document_tabs::RunCommand(LOWORD(wparam))) {
         editor_commands::Run(*Frame().documents, LOWORD(wparam));
       }
       return 0;
@@ -104,12 +112,20 @@ bool Create(bool settings_read, int show_command) {
   window_class.lpszClassName = Wide(kClassName);
   if (!RegisterClassExW(&window_class)) return false;
 
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES |
+                                                       ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_COOL_CLASSES};
+  InitCommonControlsEx(&controls);
   ui_font = CreateUiFont();
+  Frame().ui_font = ui_font;
   const window_placement::Rect placement = Placement(settings_read);
   HWND window = CreateWindowExW(kExtendedStyle, Wide(kClassName), L"Vorndel", kStyle, placement.left, placement.top,
                                 placement.width, placement.height, nullptr, nullptr, instance, nullptr);
   if (!window) return false;
   Frame().main_window = window;
+  if (!document_tabs::CreateArea(window)) return false;
+  RECT client = {};
+  GetClientRect(window, &client);
+  document_tabs::PlaceArea(0, 0, client.right, client.bottom);
   // Only the saved state maximises; a maximise request from whoever started
   // the program does not.
   const bool maximise = ProcessSettings().window.maximised && show_command != SW_SHOWMAXIMIZED &&
@@ -135,6 +151,7 @@ void SavePlacement() {
 void DeleteUiFont() {
   if (ui_font) DeleteObject(ui_font);
   ui_font = nullptr;
+  Frame().ui_font = nullptr;
 }
 
 }  // namespace main_window

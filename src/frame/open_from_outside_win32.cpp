@@ -6,13 +6,8 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include "frame/error_box.h"
 #include "frame/frame_state.h"
-#include "frame/document_host.h"
-#include "frame/recent_files.h"
-#include "frame/settings_location.h"
-#include "frame/string_ids.h"
-#include "settings/settings.h"
+#include "frame/documents/document_tabs.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -63,28 +58,9 @@ document_opening::Result OpenName(std::u16string_view given) {
   if (given.empty() || !name.Assign(given)) return document_opening::kFailed;
   if (IsShellLink(name)) ResolveLink(name);
   if (PathIsDirectoryW(Wide(name.Text())) || !Frame().documents) return document_opening::kFailed;
-  Settings& settings = ProcessSettings();
-  const std::int32_t line = recent_files::LineOf(settings.recent_files, name.View());
-  const document_opening::Result result = document_host::Open(name.View());
-  if (result == document_opening::kFailed) {
-    error_box::Show(string_ids::kCannotOpen);
-  } else if (result == document_opening::kOpened) {
-    // Plain ASCII detects as single-byte; it is saved as the default.
-    Document& document = *Frame().documents->Active();
-    if (document.encoding == kSingleByte) document.encoding = static_cast<EncodingId>(settings.default_encoding);
-    recent_files::Add(settings.recent_files, document.Path().View());
-    if (line != 0) document_host::GoToLine(line);
-  }
-  return result;
+  return document_tabs::OpenAndFollow(name.View(), kAutoDetect);
 }
 
-void Finish() {
-  Document* active = Frame().documents ? Frame().documents->Active() : nullptr;
-  if (!active || active->Path().Empty()) {
-    Frame().last_folder.Assign(ProcessSettings().default_folder.View());
-    return;
-  }
-  Frame().last_folder.Assign(settings_location::FolderOf(active->Path().View()));
-}
+void Finish() { document_tabs::RememberFolder(); }
 
 }  // namespace open_from_outside

@@ -3,7 +3,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include "frame/document_host.h"
+#include "frame/documents/document_tabs.h"
 #include "frame/error_box.h"
 #include "frame/frame_state.h"
 #include "frame/html_help.h"
@@ -74,9 +74,9 @@ void ReopenPreviousDocuments() {
     if (slot.path.Empty()) break;
     if (!shell.FileExists(slot.path.View())) continue;
     if (open_from_outside::OpenName(slot.path.View()) == document_opening::kOpened && slot.line != 0)
-      document_host::GoToLine(slot.line);
+      document_tabs::GoToLine(slot.line);
   }
-  document_host::ActivateTab(ActiveTabToSelect(previous, document_host::Count()));
+  document_tabs::ActivateTab(ActiveTabToSelect(previous, document_tabs::Count()));
 }
 
 // What the frame still holds goes before the private heap it lives in.
@@ -87,12 +87,12 @@ void ReleaseFrame() { Frame().documents.reset(); }
 bool CreateFrame(const SettingsReader& reader, const Arguments& arguments, int show_command) {
   LoadSettings(reader, ProcessSettings(), HostShellFolders(),
                [](std::uint32_t id) { return language_module::StringView(id); });
-  if (!document_host::CreateSet()) {
+  if (!document_tabs::CreateSet()) {
     error_box::Show(string_ids::kOutOfMemory);
     return false;
   }
   if (!main_window::Create(reader.Valid(), show_command)) return false;
-  document_host::NewDocument();
+  document_tabs::NewDocument();
   if (ProcessSettings().reopen_documents) ReopenPreviousDocuments();
   for (int i = 1; i < arguments.Count(); ++i) open_from_outside::OpenName(arguments.Values()[i]);
   if (arguments.Count() > 1) open_from_outside::Finish();

@@ -5,10 +5,18 @@
 namespace string_ids {
 
 inline constexpr unsigned kUiFontFace = 20000;
+inline constexpr unsigned kEncodingNames = 20100;    // + EncodingId
+inline constexpr unsigned kAutomaticEncoding = 20107;
+inline constexpr unsigned kLineBreakNames = 20110;   // + LineBreakStyle
 inline constexpr unsigned kUntitled = 20220;
+inline constexpr unsigned kClosePrompt = 21100;
+inline constexpr unsigned kReloadPrompt = 21110;
 inline constexpr unsigned kErrorCaption = 30000;
 inline constexpr unsigned kOutOfMemory = 30001;
 inline constexpr unsigned kCannotMakeDocument = 30002;
+inline constexpr unsigned kCannotSave = 30002;
 inline constexpr unsigned kCannotOpen = 30003;
+inline constexpr unsigned kBookmarksFull = 30006;
+inline constexpr unsigned kBookmarkNeedsFile = 30007;
 
 }  // namespace string_ids

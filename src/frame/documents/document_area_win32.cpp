@@ -1,0 +1,251 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "docs/tabs/bookmark_list.h"
+#include "editor/control/edit_control.h"
+#include "editor/editing/editor_notify.h"
+#include "frame/documents/document_tabs.h"
+#include "frame/documents/tab_area.h"
+#include "frame/frame_state.h"
+#include "frame/language_module.h"
+#include "frame/string_ids.h"
+#include "settings/settings.h"
+
+static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
+
+namespace tab_area {
+namespace {
+
+constexpr wchar_t kClassName[] = L"Vorndel_mbase_class";
+constexpr int kStatusEncodingFromRight = 250;
+constexpr int kStatusLineBreaksFromRight = 110;
+constexpr int kTooltipDelayMs = 300;
+
+const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+
+// The tooltip's text must outlive the notification.
+WideString tooltip_text;
+
+void SetStatusParts(int width) {
+  const int ends[3] = {std::max(0, width - kStatusEncodingFromRight), std::max(0, width - kStatusLineBreaksFromRight),
+                       width};
+  SendMessageW(Area().status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(ends));
+}
+
+void ShowTooltip(NMTTDISPINFOW& info) {
+  Document* document = DocumentAt(static_cast<std::int32_t>(info.hdr.idFrom));
+  tooltip_text.Clear();
+  if (document) tooltip_text.Assign(document->Path().View());
+  info.lpszText = const_cast<wchar_t*>(tooltip_text.Empty() ? L"" : Wide(tooltip_text.Text()));
+}
+
+// Bookmarks follow the lines of the document being edited, which is the
+// active one: only it has the keyboard and the mouse.
+void FollowLines(UINT message, WPARAM wparam, LPARAM lparam) {
+  Document* active = Set().Active();
+  if (!active || active->Path().Empty()) return;
+  const std::int64_t line = static_cast<std::int64_t>(wparam);
+  const std::int64_t count = static_cast<std::int64_t>(lparam);
+  if (line < 0 || line > INT32_MAX || count < 1 || count > INT32_MAX) return;
+  auto& bookmarks = ProcessSettings().bookmarks;
+  if (message == EDN_LINESINSERTED) {
+    bookmark_list::LinesInserted(bookmarks, active->Path().View(), static_cast<std::int32_t>(line),
+                                 static_cast<std::int32_t>(count));
+  } else {
+    bookmark_list::LinesRemoved(bookmarks, active->Path().View(), static_cast<std::int32_t>(line),
+                                static_cast<std::int32_t>(count));
+  }
+}
+
+LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_SIZE:
+      LayOut();
+      return 0;
+    case WM_PAINT: {
+      PAINTSTRUCT paint;
+      HDC dc = BeginPaint(window, &paint);
+      FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+      EndPaint(window, &paint);
+      return 0;
+    }
+    case WM_NOTIFY: {
+      const NMHDR& header = *reinterpret_cast<const NMHDR*>(lparam);
+      if (header.hwndFrom == Area().tabs && header.code == TCN_SELCHANGE) {
+        Activate(Selected(), false);
+      } else if (header.code == TTN_GETDISPINFOW &&
+                 header.hwndFrom == reinterpret_cast<HWND>(SendMessageW(Area().tabs, TCM_GETTOOLTIPS, 0, 0))) {
+        ShowTooltip(*reinterpret_cast<NMTTDISPINFOW*>(lparam));
+      }
+      return 0;
+    }
+    case WM_LBUTTONDOWN:
+      document_tabs::FocusActive();
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      document_tabs::NewDocument();
+      return 0;
+    case EDN_MODIFIEDCHANGED: {
+      // Any process can send this number; only a document of ours counts.
+      const std::int32_t index = IndexOf(reinterpret_cast<const Document*>(wparam));
+      if (index >= 0) Retitle(index);
+      return 0;
+    }
+    case EDN_LINESINSERTED:
+    case EDN_LINESREMOVED:
+      FollowLines(message, wparam, lparam);
+      return 0;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+HWND CreateTabStrip(HWND area, HINSTANCE instance, HFONT font) {
+  HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_TOOLTIPS | TCS_FOCUSNEVER,
+                              0, 1, 100, 20, area, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTabStripId)), instance,
+                              nullptr);
+  if (!tabs) return nullptr;
+  SendMessageW(tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  if (HWND tips = reinterpret_cast<HWND>(SendMessageW(tabs, TCM_GETTOOLTIPS, 0, 0))) {
+    SendMessageW(tips, TTM_SETDELAYTIME, TTDT_INITIAL, kTooltipDelayMs);
+    SendMessageW(tips, TTM_SETTIPBKCOLOR, RGB(255, 255, 255), 0);
+  }
+  TCITEMW item = {};
+  item.mask = TCIF_TEXT | TCIF_PARAM;
+  item.pszText = const_cast<wchar_t*>(L"");
+  SendMessageW(tabs, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  // One row of tabs: what lies above the display area.
+  RECT probe = {0, 0, 400, 400};
+  SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&probe));
+  Area().row_height = std::max<LONG>(probe.top - 2, 1);
+  SubclassTabStrip(tabs);
+  return tabs;
+}
+
+}  // namespace
+
+State& Area() {
+  static State state;
+  return state;
+}
+
+DocumentSet& Set() { return *Frame().documents; }
+HWND MainWindow() { return static_cast<HWND>(Frame().main_window); }
+
+RECT EditorPlace() {
+  RECT client = {}, status = {};
+  GetClientRect(Area().area, &client);
+  GetWindowRect(Area().status, &status);
+  const LONG status_height = status.bottom - status.top;
+  const LONG top = Area().row_height + 1;
+  return {0, top, client.right, std::max(top, client.bottom - status_height)};
+}
+
+void LayOut() {
+  State& state = Area();
+  RECT client = {};
+  GetClientRect(state.area, &client);
+  SendMessageW(state.status, WM_SIZE, 0, 0);
+  SetStatusParts(client.right);
+  MoveWindow(state.tabs, 0, 1, client.right, state.row_height, TRUE);
+  const RECT place = EditorPlace();
+  if (Frame().documents) edit_control::MoveAll(Set(), place.top, place.right, place.bottom - place.top);
+}
+
+Document* DocumentAt(std::int32_t index) {
+  TCITEMW item = {};
+  item.mask = TCIF_PARAM;
+  if (index < 0 || !SendMessageW(Area().tabs, TCM_GETITEMW, index, reinterpret_cast<LPARAM>(&item))) return nullptr;
+  return reinterpret_cast<Document*>(item.lParam);
+}
+
+std::int32_t IndexOf(const Document* document) {
+  if (!document) return -1;
+  const auto count = static_cast<std::int32_t>(SendMessageW(Area().tabs, TCM_GETITEMCOUNT, 0, 0));
+  for (std::int32_t i = 0; i < count; ++i)
+    if (DocumentAt(i) == document) return i;
+  return -1;
+}
+
+std::int32_t Selected() { return static_cast<std::int32_t>(SendMessageW(Area().tabs, TCM_GETCURSEL, 0, 0)); }
+
+void DisplayName(Document& document, WideString& name) {
+  const std::u16string_view path = document.Path().View();
+  if (path.empty()) {
+    language_module::String(string_ids::kUntitled, name);
+    return;
+  }
+  const std::size_t slash = path.rfind(u'\\');
+  name.Assign(slash == std::u16string_view::npos ? path : path.substr(slash + 1));
+}
+
+void Retitle(std::int32_t index) {
+  Document* document = DocumentAt(index);
+  if (!document) return;
+  WideString text;
+  DisplayName(*document, text);
+  if (document->Editor().Modified()) text.Append(u'*');
+  text.Append(u"    ");
+  TCITEMW item = {};
+  item.mask = TCIF_TEXT;
+  item.pszText = const_cast<wchar_t*>(Wide(text.Text()));
+  SendMessageW(Area().tabs, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
+  // The editor's window text names its document for whoever looks on.
+  WideString title;
+  if (document->Path().Empty()) {
+    language_module::String(string_ids::kUntitled, title);
+  } else {
+    title.Assign(document->Path().View());
+  }
+  SetWindowTextW(edit_control::WindowOf(*document), title.Empty() ? L"" : Wide(title.Text()));
+  ResetCloseBoxHover();
+}
+
+void RefreshStatus() {
+  Document* active = Frame().documents ? Set().Active() : nullptr;
+  const unsigned encoding = active ? static_cast<unsigned>(active->encoding) : 0;
+  const unsigned line_breaks = active ? static_cast<unsigned>(active->line_break_style) : 0;
+  WideString text;
+  language_module::String(string_ids::kEncodingNames + encoding, text, language_module::kLongStringLimit);
+  SendMessageW(Area().status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(text.Empty() ? L"" : Wide(text.Text())));
+  language_module::String(string_ids::kLineBreakNames + line_breaks, text, language_module::kLongStringLimit);
+  SendMessageW(Area().status, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(text.Empty() ? L"" : Wide(text.Text())));
+}
+
+}  // namespace tab_area
+
+namespace document_tabs {
+
+bool CreateArea(void* main_window) {
+  using namespace tab_area;
+  HINSTANCE instance = static_cast<HINSTANCE>(Frame().program_module);
+  WNDCLASSEXW window_class = {};
+  window_class.cbSize = sizeof window_class;
+  window_class.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  window_class.lpfnWndProc = Procedure;
+  window_class.hInstance = instance;
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.lpszClassName = kClassName;
+  if (!RegisterClassExW(&window_class)) return false;
+  State& state = Area();
+  state.area = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 100,
+                               100, static_cast<HWND>(main_window),
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAreaId)), instance, nullptr);
+  if (!state.area) return false;
+  HFONT font = static_cast<HFONT>(Frame().ui_font);
+  state.tabs = CreateTabStrip(state.area, instance, font);
+  state.status = CreateStatusWindowW(WS_CHILD | WS_VISIBLE | SBT_TOOLTIPS, L"", state.area, kStatusBarId);
+  if (!state.tabs || !state.status) return false;
+  SendMessageW(state.status, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  LayOut();
+  return true;
+}
+
+void PlaceArea(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
+  if (tab_area::Area().area) MoveWindow(tab_area::Area().area, x, y, width, height, TRUE);
+}
+
+std::int32_t TabRowHeight() { return tab_area::Area().row_height; }
+
+}  // namespace document_tabs

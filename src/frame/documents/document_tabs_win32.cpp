@@ -1,0 +1,295 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "docs/document_opening.h"
+#include "docs/loaded_text.h"
+#include "docs/text_file_loader.h"
+#include "docs/tabs/bookmark_list.h"
+#include "editor/control/edit_control.h"
+#include "editor/layout/metrics_line_layout.h"
+#include "frame/documents/document_tabs.h"
+#include "frame/documents/tab_area.h"
+#include "frame/error_box.h"
+#include "frame/frame_state.h"
+#include "frame/language_module.h"
+#include "frame/recent_files.h"
+#include "frame/settings_location.h"
+#include "frame/string_ids.h"
+#include "platform/save_files.h"
+#include "platform/text_measurer.h"
+#include "settings/editor_options.h"
+#include "settings/settings.h"
+
+static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
+
+namespace tab_area {
+namespace {
+
+const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+
+bool SetItem(std::int32_t index, Document* document) {
+  TCITEMW item = {};
+  item.mask = TCIF_PARAM;
+  item.lParam = reinterpret_cast<LPARAM>(document);
+  return SendMessageW(Area().tabs, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item)) != 0;
+}
+
+// Shows the document as the active one, the previous active one hidden.
+void ShowActive(Document* document) {
+  Document* previous = Set().Active();
+  HWND window = edit_control::WindowOf(*document);
+  ShowWindow(window, SW_SHOW);
+  if (previous && previous != document) ShowWindow(edit_control::WindowOf(*previous), SW_HIDE);
+  Set().SetActive(document);
+  SetFocus(window);
+}
+
+// A new document's tab: right after the selected one, or the strip's first
+// item when it is the only document.
+bool AddTab(Document* document) {
+  State& state = Area();
+  std::int32_t index = 0;
+  if (Set().Count() > 1) {
+    index = Selected() + 1;
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT | TCIF_PARAM;
+    item.pszText = const_cast<wchar_t*>(L"");
+    item.lParam = reinterpret_cast<LPARAM>(document);
+    index = static_cast<std::int32_t>(SendMessageW(state.tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item)));
+    if (index < 0) return false;
+    if (!state.stamps.Insert(index)) {
+      SendMessageW(state.tabs, TCM_DELETEITEM, index, 0);
+      return false;
+    }
+    SendMessageW(state.tabs, TCM_SETCURSEL, index, 0);
+  } else {
+    state.stamps.Reset();
+    if (!SetItem(0, document) || !state.stamps.Insert(0)) return false;
+    SendMessageW(state.tabs, TCM_SETCURSEL, 0, 0);
+  }
+  Retitle(index);
+  ShowActive(document);
+  return true;
+}
+
+class TabHost final : public document_opening::Host {
+ public:
+  Document* CreateDocument() override {
+    const RECT place = EditorPlace();
+    return edit_control::Create(Set(), Area().area, place.top, place.right, place.bottom - place.top);
+  }
+  void DestroyDocument(Document* document) override { edit_control::Destroy(Set(), document); }
+  void Show(Document* document) override {
+    const std::int32_t index = IndexOf(document);
+    if (index < 0) {
+      if (!AddTab(document)) failed_ = document;
+    } else if (index != Selected() || Set().Active() != document) {
+      Activate(index, false);
+      recent_files::Add(ProcessSettings().recent_files, document->Path().View());
+    } else {
+      Retitle(index);
+    }
+  }
+  // A document whose tab could not be added.
+  Document* Failed() const { return failed_; }
+
+ private:
+  Document* failed_ = nullptr;
+};
+
+// Reads the file again into a text of its own first, so that a file that
+// vanished or cannot be read leaves the document as it was.
+bool Reload(Document& document) {
+  MetricsLineLayout layout(document.Metrics());
+  LoadedText loaded(layout, 0);
+  if (!loaded.store.Valid()) return false;
+  loaded.encoding = document.encoding;
+  loaded.line_breaks = document.line_break_style;
+  WideString path;
+  if (!path.Assign(document.Path().View())) return false;
+  if (LoadIntoDocument(loaded, path.Text(), document.encoding) == kLoadFailed || loaded.last_write_time == 0)
+    return false;
+  WideString text;
+  const std::int32_t last = loaded.store.LineCount() - 1;
+  if (!loaded.store.RangeText({0, 0, 0}, {last, TextStore::kEndColumn, 0}, text, false)) return false;
+  if (!document.LoadText(text.View())) return false;
+  document.line_break_style = loaded.line_breaks;
+  document.file_time = loaded.last_write_time;
+  return true;
+}
+
+}  // namespace
+
+int Ask(unsigned text_id, Document& document, UINT buttons) {
+  WideString text, caption;
+  language_module::String(text_id, text);
+  DisplayName(document, caption);
+  return MessageBoxW(MainWindow(), Wide(text.Text()), Wide(caption.Text()), buttons | MB_ICONQUESTION | MB_SETFOREGROUND);
+}
+
+void Activate(std::int32_t index, bool keep_stamp) {
+  Document* document = DocumentAt(index);
+  if (!document) return;
+  SendMessageW(Area().tabs, TCM_SETCURSEL, index, 0);
+  ShowActive(document);
+  RefreshStatus();
+  if (!keep_stamp) Area().stamps.Renew(index);
+  CheckOutsideChange();
+}
+
+void CheckOutsideChange() {
+  Document* document = Frame().documents ? Set().Active() : nullptr;
+  // With a modal dialog up the question would stack on it; the next
+  // activation asks.
+  if (!document || document->Path().Empty() || Area().shutting_down || !IsWindowEnabled(MainWindow())) return;
+  const std::uint64_t time = save_files::LastWriteTime(document->Path().Text());
+  if (time == 0 || time == document->file_time) return;
+  document->file_time = time;
+  if (Ask(string_ids::kReloadPrompt, *document, MB_YESNO) != IDYES) return;
+  if (!Reload(*document)) {
+    error_box::Show(string_ids::kCannotOpen);
+    return;
+  }
+  Retitle(IndexOf(document));
+  RefreshStatus();
+}
+
+bool CloseTab(std::int32_t index, bool keep_one, bool no_prompt) {
+  State& state = Area();
+  Document* document = DocumentAt(index);
+  if (!document) return true;
+  if (keep_one && Set().Count() == 1 && document_opening::Untouched(*document)) return true;
+  if (!no_prompt && document->Editor().Modified()) {
+    const int answer = Ask(string_ids::kClosePrompt, *document, MB_YESNOCANCEL);
+    if (answer == IDCANCEL || (answer == IDYES && !Save(*document))) return false;
+  }
+  if (!document->Path().Empty())
+    recent_files::KeepLine(ProcessSettings().recent_files, document->Path().View(), document->Selection().caret.line);
+  const bool was_selected = index == Selected();
+  // The tab lets go of the document before anything else can look at it.
+  if (Set().Count() > 1) {
+    SendMessageW(state.tabs, TCM_DELETEITEM, index, 0);
+  } else {
+    SetItem(index, nullptr);
+  }
+  state.stamps.Remove(index);
+  edit_control::Destroy(Set(), document);
+  ResetCloseBoxHover();
+  if (Set().Count() > 0) {
+    if (was_selected) Activate(state.stamps.MostRecent(), true);
+  } else if (keep_one) {
+    state.stamps.Reset();
+    document_tabs::NewDocument();
+  }
+  return true;
+}
+
+void MoveSelectedTab(std::int32_t index) {
+  State& state = Area();
+  const std::int32_t from = Selected();
+  Document* document = DocumentAt(from);
+  if (!document || index == from || index < 0 || index >= state.stamps.Count()) return;
+  SendMessageW(state.tabs, TCM_DELETEITEM, from, 0);
+  TCITEMW item = {};
+  item.mask = TCIF_TEXT | TCIF_PARAM;
+  item.pszText = const_cast<wchar_t*>(L"");
+  item.lParam = reinterpret_cast<LPARAM>(document);
+  SendMessageW(state.tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(state.tabs, TCM_SETCURSEL, index, 0);
+  Retitle(index);
+  state.stamps.Move(from, index);
+  state.stamps.Renew(index);
+}
+
+}  // namespace tab_area
+
+namespace document_tabs {
+
+using namespace tab_area;
+
+bool CreateSet() {
+  auto measurer = platform::CreateScreenTextMeasurer();
+  if (!measurer) return false;
+  auto set = std::make_unique<DocumentSet>(std::move(measurer));
+  if (!editor_options::Apply(ProcessSettings(), set->Settings(), set->Metrics())) return false;
+  Frame().documents = std::move(set);
+  return edit_control::RegisterWindowClass(static_cast<HINSTANCE>(Frame().program_module));
+}
+
+bool NewDocument() {
+  TabHost host;
+  Document* document = host.CreateDocument();
+  if (document) {
+    const Settings& settings = ProcessSettings();
+    document->encoding = static_cast<EncodingId>(settings.default_encoding);
+    document->line_break_style = static_cast<LineBreakStyle>(settings.default_line_break);
+    if (!AddTab(document)) {
+      host.DestroyDocument(document);
+      document = nullptr;
+    }
+  }
+  if (!document) {
+    error_box::Show(string_ids::kCannotMakeDocument);
+    return false;
+  }
+  RefreshStatus();
+  return true;
+}
+
+document_opening::Result OpenAndFollow(std::u16string_view path, int choice) {
+  Settings& settings = ProcessSettings();
+  const std::int32_t line = recent_files::LineOf(settings.recent_files, path);
+  TabHost host;
+  document_opening::Result result = document_opening::Open(Set(), host, path, choice);
+  if (Document* failed = host.Failed()) {
+    host.DestroyDocument(failed);
+    result = document_opening::kFailed;
+  }
+  if (result == document_opening::kFailed) {
+    error_box::Show(string_ids::kCannotOpen);
+    return result;
+  }
+  if (result != document_opening::kOpened) return result;
+  Document& document = *Set().Active();
+  for (std::int32_t marked : bookmark_list::LinesOf(settings.bookmarks, document.Path().View()))
+    document.AddMarkedLine(marked);
+  // Plain ASCII detects as single-byte; it is saved as the default.
+  if (document.encoding == kSingleByte) document.encoding = static_cast<EncodingId>(settings.default_encoding);
+  RefreshStatus();
+  recent_files::Add(settings.recent_files, document.Path().View());
+  if (line != 0) GoToLine(line);
+  return result;
+}
+
+void RememberFolder() {
+  Document* active = Frame().documents ? Set().Active() : nullptr;
+  if (!active || active->Path().Empty()) {
+    Frame().last_folder.Assign(ProcessSettings().default_folder.View());
+    return;
+  }
+  Frame().last_folder.Assign(settings_location::FolderOf(active->Path().View()));
+}
+
+std::int32_t Count() { return Frame().documents ? Set().Count() : 0; }
+
+void ActivateTab(std::int32_t index) {
+  if (index >= 0 && index < Count()) Activate(index, false);
+}
+
+void GoToLine(std::int32_t line) {
+  Document* active = Frame().documents ? Set().Active() : nullptr;
+  if (!active) return;
+  line = std::clamp(line, 0, active->Store().LineCount() - 1);
+  active->Navigator().GoTo(active->Editor().At(line, 0), SelectionMode::Collapse);
+}
+
+void FocusActive() {
+  Document* active = Frame().documents ? Set().Active() : nullptr;
+  if (active) SetFocus(edit_control::WindowOf(*active));
+}
+
+void ApplicationActivated() { CheckOutsideChange(); }
+
+}  // namespace document_tabs
