@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "e2e/document_area.h"
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
 #include "e2e/settings_file.h"
@@ -86,9 +87,7 @@ class Editor : public testing::Test {
 
   void TearDown() override {
     if (!program_ || !window_) return;
-    PostMessageW(window_, WM_CLOSE, 0, 0);
-    DWORD code = 99;
-    EXPECT_TRUE(program_->WaitExit(kExitTimeoutMs, code));
+    EXPECT_TRUE(CloseDiscarding(*program_, window_));
   }
 
   std::wstring Copied() {

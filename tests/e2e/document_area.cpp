@@ -1,0 +1,132 @@
+#include "e2e/document_area.h"
+
+#include <commctrl.h>
+
+namespace e2e {
+namespace {
+
+constexpr int kTabStripId = 421;
+constexpr int kStatusBarId = 422;
+constexpr std::size_t kTextUnits = 1024;
+
+BOOL CALLBACK FindArea(HWND window, LPARAM lparam) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  if (std::wstring(name) != L"Vorndel_mbase_class") return TRUE;
+  *reinterpret_cast<HWND*>(lparam) = window;
+  return FALSE;
+}
+
+HWND AreaChild(HWND main_window, int id) {
+  HWND area = nullptr;
+  EnumChildWindows(main_window, FindArea, reinterpret_cast<LPARAM>(&area));
+  return area ? GetDlgItem(area, id) : nullptr;
+}
+
+// A block of memory inside the process that owns a window.
+class RemoteBlock {
+ public:
+  RemoteBlock(HWND window, std::size_t size) : size_(size) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  }
+  ~RemoteBlock() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+  }
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+
+  bool Valid() const { return address_ != nullptr; }
+  char* At(std::size_t offset) const { return static_cast<char*>(address_) + offset; }
+  bool Write(std::size_t offset, const void* bytes, std::size_t count) const {
+    return offset + count <= size_ && WriteProcessMemory(process_, At(offset), bytes, count, nullptr);
+  }
+  bool Read(std::size_t offset, void* bytes, std::size_t count) const {
+    return offset + count <= size_ && ReadProcessMemory(process_, At(offset), bytes, count, nullptr);
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+  std::size_t size_;
+};
+
+std::wstring RemoteText(const RemoteBlock& block, std::size_t offset) {
+  std::wstring text(kTextUnits, L'\0');
+  if (!block.Read(offset, text.data(), kTextUnits * sizeof(wchar_t))) return {};
+  text.resize(wcsnlen(text.data(), kTextUnits));
+  return text;
+}
+
+}  // namespace
+
+HWND TabStrip(HWND main_window) { return AreaChild(main_window, kTabStripId); }
+
+std::vector<std::wstring> TabTexts(HWND main_window) {
+  HWND tabs = TabStrip(main_window);
+  std::vector<std::wstring> texts;
+  if (!tabs) return texts;
+  RemoteBlock block(tabs, sizeof(TCITEMW) + kTextUnits * sizeof(wchar_t));
+  if (!block.Valid()) return texts;
+  const int count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<wchar_t*>(block.At(sizeof(TCITEMW)));
+    item.cchTextMax = static_cast<int>(kTextUnits);
+    const wchar_t nothing = 0;
+    block.Write(sizeof(TCITEMW), &nothing, sizeof nothing);
+    block.Write(0, &item, sizeof item);
+    SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(block.At(0)));
+    texts.push_back(RemoteText(block, sizeof(TCITEMW)));
+  }
+  return texts;
+}
+
+int SelectedTab(HWND main_window) {
+  HWND tabs = TabStrip(main_window);
+  return tabs ? static_cast<int>(SendMessageW(tabs, TCM_GETCURSEL, 0, 0)) : -1;
+}
+
+std::wstring StatusText(HWND main_window, int part) {
+  HWND status = AreaChild(main_window, kStatusBarId);
+  if (!status) return {};
+  RemoteBlock block(status, kTextUnits * sizeof(wchar_t));
+  if (!block.Valid()) return {};
+  SendMessageW(status, SB_GETTEXTW, part, reinterpret_cast<LPARAM>(block.At(0)));
+  return RemoteText(block, 0);
+}
+
+POINT CloseBoxCentre(HWND main_window, int index) {
+  HWND tabs = TabStrip(main_window);
+  RemoteBlock block(tabs, sizeof(RECT));
+  RECT rect = {};
+  if (block.Valid()) {
+    SendMessageW(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(block.At(0)));
+    block.Read(0, &rect, sizeof rect);
+  }
+  // The box: 11 pixels square, its right edge 4 pixels inside the tab's.
+  return {rect.right - 4 - 6, (rect.top + rect.bottom) / 2};
+}
+
+bool WaitForTabs(HWND main_window, const std::vector<std::wstring>& expected, DWORD timeout_ms) {
+  return WaitUntil(timeout_ms, [&] { return TabTexts(main_window) == expected; });
+}
+
+void Answer(HWND box, int button) { PostMessageW(box, WM_COMMAND, button, 0); }
+
+bool CloseDiscarding(Program& program, HWND main_window) {
+  PostMessageW(main_window, WM_CLOSE, 0, 0);
+  const bool ended = WaitUntil(kExitTimeoutMs, [&] {
+    MessageBoxSeen seen;
+    if (WaitMessageBox(program.Id(), 0, seen)) Answer(seen.box, IDNO);
+    return !program.Running();
+  });
+  DWORD code = 99;
+  return ended && program.WaitExit(kExitTimeoutMs, code) && code == 0;
+}
+
+}  // namespace e2e

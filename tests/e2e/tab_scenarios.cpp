@@ -1,0 +1,185 @@
+// The document tabs as a user meets them: tab titles that show changes,
+// saving in a file's own encoding, the prompts before changes are lost, the
+// tab that follows a close, files changed by other programs, the recent
+// files kept at exit and a save that fails.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "e2e/document_area.h"
+#include "e2e/driver.h"
+#include "e2e/installed_program.h"
+#include "e2e/settings_file.h"
+
+namespace e2e {
+namespace {
+
+constexpr WORD kNew = 5010;
+constexpr WORD kSave = 5050;
+constexpr WORD kClose = 5080;
+constexpr WORD kUndo = 5110;
+constexpr WORD kToggleBookmark = 5310;
+constexpr std::uint32_t kRecentPaths = 86;
+constexpr DWORD kQuietMs = 1500;
+
+class Tabs : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(MainWindows().empty()) << "a main window was left over";
+    ASSERT_TRUE(installed_.scratch.Write(L"Vorndel.ini", ""));
+  }
+  void TearDown() override {
+    if (program_ && window_) EXPECT_TRUE(CloseDiscarding(*program_, window_));
+  }
+
+  void Start(const std::vector<std::wstring>& names) {
+    std::vector<std::wstring> paths;
+    for (const std::wstring& name : names) paths.push_back(installed_.scratch.File(name));
+    program_ = std::make_unique<Program>(installed_.exe, paths);
+    window_ = program_->WaitMainWindow();
+    ASSERT_NE(window_, nullptr);
+    ASSERT_TRUE(WaitForFiles(window_, names.size()));
+  }
+
+  // Posted: a command that asks the user must not hold the driver.
+  void Post(WORD command) { PostMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
+  MessageBoxSeen Box() {
+    MessageBoxSeen seen;
+    EXPECT_TRUE(WaitMessageBox(program_->Id(), kStartTimeoutMs, seen));
+    return seen;
+  }
+  bool NoBoxFor(DWORD ms) {
+    MessageBoxSeen seen;
+    return !WaitMessageBox(program_->Id(), ms, seen);
+  }
+  void RightClickTab(int index) {
+    const POINT box = CloseBoxCentre(window_, index);
+    const LPARAM at = MAKELPARAM(box.x - 20, box.y);
+    PostMessageW(TabStrip(window_), WM_RBUTTONDOWN, MK_RBUTTON, at);
+    PostMessageW(TabStrip(window_), WM_RBUTTONUP, 0, at);
+  }
+  void Type(const std::wstring& text) { SendCharacters(ActiveEditor(window_), text); }
+
+  InstalledProgram installed_{ScenarioName()};
+  std::unique_ptr<Program> program_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(Tabs, TitlesShowChangesAndSaveWritesTheFilesOwnEncodingAndLineBreaks) {
+  ASSERT_TRUE(installed_.scratch.Write(L"a.html", "<p>a</p>\r\n"));
+  ASSERT_TRUE(installed_.scratch.Write(L"b.html", std::string("\xFF\xFE" "b\0\n\0", 6)));
+  Start({L"a.html", L"b.html"});
+  ASSERT_TRUE(WaitForTabs(window_, {L"a.html    ", L"b.html    "}));
+  EXPECT_EQ(SelectedTab(window_), 1);
+  EXPECT_EQ(StatusText(window_, 1), L"UTF-16 LE");
+  EXPECT_EQ(StatusText(window_, 2), L"LF (Unix)");
+
+  Type(L"x");
+  EXPECT_TRUE(WaitForTabs(window_, {L"a.html    ", L"b.html*    "}));
+  SendCommand(window_, kUndo);
+  EXPECT_TRUE(WaitForTabs(window_, {L"a.html    ", L"b.html    "}));
+  Type(L"x");
+  SendCommand(window_, kSave);
+  EXPECT_TRUE(WaitForTabs(window_, {L"a.html    ", L"b.html    "}));
+  EXPECT_EQ(ReadWholeFile(installed_.scratch.File(L"b.html")), std::string("\xFF\xFE" "x\0b\0\n\0", 8));
+
+  // One modified tab and the pointer over the other's close box.
+  Type(L"y");
+  const POINT box = CloseBoxCentre(window_, 0);
+  PostMessageW(TabStrip(window_), WM_MOUSEMOVE, 0, MAKELPARAM(box.x, box.y));
+  EXPECT_TRUE(WaitForTabs(window_, {L"a.html    ", L"b.html*    "}));
+  Screenshot(ScenarioName());
+}
+
+TEST_F(Tabs, ClosingAsksAboutChangesAndTheMostRecentlyUsedTabFollows) {
+  for (const wchar_t* name : {L"a.html", L"b.html", L"c.html"}) ASSERT_TRUE(installed_.scratch.Write(name, "t"));
+  Start({L"a.html", L"b.html", L"c.html"});
+  ASSERT_TRUE(WaitForTabs(window_, {L"a.html    ", L"b.html    ", L"c.html    "}));
+  RightClickTab(0);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return SelectedTab(window_) == 0; }));
+  SendCommand(window_, kClose);
+  // c was used after b: it follows, not the neighbour.
+  ASSERT_TRUE(WaitForTabs(window_, {L"b.html    ", L"c.html    "}));
+  EXPECT_EQ(SelectedTab(window_), 1);
+
+  Type(L"z");
+  Post(kClose);
+  MessageBoxSeen prompt = Box();
+  EXPECT_EQ(prompt.caption, L"c.html");
+  EXPECT_EQ(prompt.text, L"This document has changes. Save them?");
+  Answer(prompt.box, IDCANCEL);
+  EXPECT_TRUE(NoBoxFor(500));
+  EXPECT_EQ(TabTexts(window_), (std::vector<std::wstring>{L"b.html    ", L"c.html*    "}));
+  Post(kClose);
+  Answer(Box().box, IDNO);
+  ASSERT_TRUE(WaitForTabs(window_, {L"b.html    "}));
+  EXPECT_EQ(ReadWholeFile(installed_.scratch.File(L"c.html")), "t");
+  SendCommand(window_, kClose);
+  EXPECT_TRUE(WaitForTabs(window_, {UntitledTitle() + L"    "}));
+
+  Post(kToggleBookmark);
+  MessageBoxSeen refused = Box();
+  EXPECT_EQ(refused.text, L"Save the document before you set a bookmark.");
+  PressOk(refused.box);
+}
+
+TEST_F(Tabs, AFileChangedByAnotherProgramIsOfferedForReloadOnce) {
+  ASSERT_TRUE(installed_.scratch.Write(L"a.html", "old"));
+  Start({L"a.html"});
+  ASSERT_TRUE(WaitForTabs(window_, {L"a.html    "}));
+  ASSERT_TRUE(installed_.scratch.Write(L"a.html", "new\r\ntext"));
+  // Another program's write, a few seconds later than the one loaded.
+  HANDLE file = CreateFileW(installed_.scratch.File(L"a.html").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  FILETIME time = {};
+  GetSystemTimeAsFileTime(&time);
+  ULARGE_INTEGER later = {{time.dwLowDateTime, time.dwHighDateTime}};
+  later.QuadPart += 50'000'000;
+  time = {later.LowPart, later.HighPart};
+  SetFileTime(file, nullptr, nullptr, &time);
+  CloseHandle(file);
+
+  PostMessageW(window_, WM_ACTIVATEAPP, TRUE, 0);
+  MessageBoxSeen prompt = Box();
+  EXPECT_EQ(prompt.caption, L"a.html");
+  EXPECT_EQ(prompt.text, L"This file was changed by another program. Load it again?");
+  Answer(prompt.box, IDYES);
+  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return DocumentText(window_) == L"new\r\ntext"; }));
+  PostMessageW(window_, WM_ACTIVATEAPP, TRUE, 0);
+  EXPECT_TRUE(NoBoxFor(kQuietMs));
+}
+
+TEST_F(Tabs, AFailedSaveLeavesTheFileAndTheChangeMark) {
+  ASSERT_TRUE(installed_.scratch.Write(L"a.html", "kept"));
+  Start({L"a.html"});
+  Type(L"x");
+  ASSERT_TRUE(WaitForTabs(window_, {L"a.html*    "}));
+  const std::wstring path = installed_.scratch.File(L"a.html");
+  ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+  Post(kSave);
+  MessageBoxSeen failed = Box();
+  EXPECT_EQ(failed.text, L"The file could not be saved.");
+  PressOk(failed.box);
+  SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadWholeFile(path), "kept");
+  EXPECT_EQ(TabTexts(window_), std::vector<std::wstring>{L"a.html*    "});
+}
+
+TEST_F(Tabs, TwentyOneOpenedFilesLeaveTheTwentyMostRecentAtExit) {
+  std::vector<std::wstring> names;
+  for (int i = 0; i < 21; ++i) {
+    names.push_back(L"f" + std::to_wstring(i) + L".html");
+    ASSERT_TRUE(installed_.scratch.Write(names.back(), "f"));
+  }
+  Start(names);
+  SendCommand(window_, kNew);
+  ASSERT_TRUE(CloseDiscarding(*program_, window_));
+  window_ = nullptr;
+  SettingsFile written;
+  ASSERT_TRUE(written.Parse(ReadWholeFile(installed_.scratch.File(L"Vorndel.ini"))));
+  for (int k = 0; k < 20; ++k) EXPECT_EQ(written.String(kRecentPaths + k), installed_.scratch.File(names[20 - k]));
+}
+
+}  // namespace
+}  // namespace e2e
