@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Writes the editor's cursor resources (res/cursor_*.cur) from the pixel
-drawings below: '#' black, 'o' white, anything else transparent. Run it
-again after changing a drawing; the .cur files are kept in the repository."""
+"""Writes the program's cursor and icon resources (res/cursor_*.cur,
+res/vorndel.ico) from the pixel drawings below: '#' black, 'o' white,
+anything else transparent. Run it again after changing a drawing; the files
+are kept in the repository."""
 import os
 import struct
 
@@ -62,6 +63,52 @@ RIGHT = """
             #
 """
 
+# Two bars with arrows out to both sides: the pane splitters.
+SPLITTER = """
+      #  #
+      #oo#
+   #  #oo#  #
+  ##  #oo#  ##
+ #o####oo####o#
+#oooooooooooooo#
+ #o####oo####o#
+  ##  #oo#  ##
+   #  #oo#  #
+      #oo#
+      #  #
+"""
+
+# A page with a folded corner and a V on it.
+ICON = """
+   ###################
+   #ooooooooooooooooo##
+   #ooooooooooooooooo#o#
+   #ooooooooooooooooo#oo#
+   #ooooooooooooooooo#ooo#
+   #ooooooooooooooooo######
+   #oooooooooooooooooooooo#
+   #o###oooooooooooooo###o#
+   #o###oooooooooooooo###o#
+   #oo###oooooooooooo###oo#
+   #oo###oooooooooooo###oo#
+   #ooo###oooooooooo###ooo#
+   #ooo###oooooooooo###ooo#
+   #oooo###oooooooo###oooo#
+   #oooo###oooooooo###oooo#
+   #ooooo###oooooo###ooooo#
+   #ooooo###oooooo###ooooo#
+   #oooooo###oooo###oooooo#
+   #oooooo###oooo###oooooo#
+   #ooooooo###oo###ooooooo#
+   #ooooooo###oo###ooooooo#
+   #oooooooo######oooooooo#
+   #oooooooo######oooooooo#
+   #ooooooooo####ooooooooo#
+   #oooooooooooooooooooooo#
+   #oooooooooooooooooooooo#
+   ########################
+"""
+
 
 def mirrored(drawing):
     rows = drawing.strip("\n").split("\n")
@@ -98,6 +145,15 @@ def cursor(drawing, hot_x, hot_y):
     return directory + entry + image
 
 
+def icon(drawing):
+    # The same two-colour image; an icon's directory names planes and bits
+    # where a cursor's names its hot spot.
+    image = cursor(drawing, 0, 0)[6 + 16:]
+    directory = struct.pack("<HHH", 0, 1, 1)
+    entry = struct.pack("<BBBBHHII", 32, 32, 2, 0, 1, 1, len(image), 6 + 16)
+    return directory + entry + image
+
+
 def main():
     res = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "res")
     left = mirrored(RIGHT)
@@ -111,10 +167,13 @@ def main():
         "cursor_gesture_right.cur": (RIGHT, 9, 6),
         "cursor_gesture_up.cur": (up, 6, 9),
         "cursor_gesture_down.cur": (down, 6, 9),
+        "cursor_splitter.cur": (SPLITTER, 7, 5),
     }
     for name, (drawing, x, y) in cursors.items():
         with open(os.path.join(res, name), "wb") as f:
             f.write(cursor(drawing, x, y))
+    with open(os.path.join(res, "vorndel.ico"), "wb") as f:
+        f.write(icon(ICON))
 
 
 if __name__ == "__main__":

@@ -5,7 +5,9 @@
 #include <shellapi.h>
 
 #include "frame/documents/document_tabs.h"
-#include "frame/editor_commands.h"
+#include "frame/commands/command_ids.h"
+#include "frame/commands/dispatcher.h"
+#include "frame/layout/client_window.h"
 #include "frame/frame_state.h"
 #include "frame/language_module.h"
 #include "frame/shutdown.h"
@@ -20,7 +22,6 @@ namespace main_window {
 namespace {
 
 constexpr std::size_t kFaceLimit = 31;
-constexpr WORD kExitCommand = 5090;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kExtendedStyle = WS_EX_APPWINDOW | WS_EX_ACCEPTFILES;
 
@@ -56,29 +57,68 @@ window_placement::Rect Placement(bool settings_read) {
   return window_placement::Centred(work.right - work.left, work.bottom - work.top);
 }
 
+// The menu-bar buttons' letters for Alt+letter while no popup is open.
+constexpr char16_t kMenuLetters[] = u"FEVBITH";
+
+LRESULT MenuCharacter(HWND window, WPARAM wparam, LPARAM lparam) {
+  if (!(HIWORD(wparam) & MF_SYSMENU)) return DefWindowProcW(window, WM_MENUCHAR, wparam, lparam);
+  char16_t letter = static_cast<char16_t>(LOWORD(wparam));
+  if (letter >= u'a' && letter <= u'z') letter = static_cast<char16_t>(letter - 32);
+  for (int i = 0; kMenuLetters[i]; ++i) {
+    if (kMenuLetters[i] != letter) continue;
+    PostMessageW(window, WM_APP, command_ids::kFirstMenuButton + i, 0);
+    return MAKELRESULT(0, MNC_CLOSE);
+  }
+  return DefWindowProcW(window, WM_MENUCHAR, wparam, lparam);
+}
+
+void MinimumTrackSize(MINMAXINFO& info) {
+  RECT frame = {0, 0, client_window::MinimumClientWidth(), 0};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, kExtendedStyle);
+  info.ptMinTrackSize.x = frame.right - frame.left;
+}
+
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
+    case WM_CREATE:
+      Frame().main_window = window;
+      return client_window::Create(window) ? 0 : -1;
     case WM_SIZE:
-      if (wparam != SIZE_MINIMIZED) document_tabs::PlaceArea(0, 0, LOWORD(lparam), HIWORD(lparam));
+      if (wparam != SIZE_MINIMIZED) client_window::LayOut(window);
+      return 0;
+    case WM_GETMINMAXINFO:
+      MinimumTrackSize(*reinterpret_cast<MINMAXINFO*>(lparam));
       return 0;
     case WM_SETFOCUS:
       document_tabs::FocusActive();
       return 0;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+      document_tabs::FocusActive();
+      break;
     case WM_ACTIVATEAPP:
       if (wparam) document_tabs::ApplicationActivated();
       break;
     case WM_DROPFILES:
       document_tabs::Drop(reinterpret_cast<HDROP>(wparam));
       return 0;
+    case WM_NOTIFY:
+      if (reinterpret_cast<const NMHDR*>(lparam)->idFrom == client_window::kRebarId &&
+          reinterpret_cast<const NMHDR*>(lparam)->code == RBN_HEIGHTCHANGE)
+        client_window::LayOut(window);
+      return 0;
+    case WM_MENUCHAR:
+      return MenuCharacter(window, wparam, lparam);
+    case WM_APP:
+      // Only the seven menu-bar buttons have popups; anyone may post this.
+      if (wparam < command_ids::kFirstMenuButton || wparam > command_ids::kLastMenuButton) return 0;
+      return 0;
     case WM_COPYDATA:
       single_instance::Receive(window, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
       return TRUE;
     case WM_COMMAND:
-      if (LOWORD(wparam) == kExitCommand) {
-        SendMessageW(window, WM_CLOSE, 0, 0);
-      } else if (Frame().documents && !document_tabs::RunCommand(LOWORD(wparam))) {
-        editor_commands::Run(*Frame().documents, LOWORD(wparam));
-      }
+      dispatcher::Dispatch(wparam);
       return 0;
     case WM_CLOSE:
       if (!shutdown::Run(false)) return 0;
@@ -121,11 +161,7 @@ bool Create(bool settings_read, int show_command) {
   HWND window = CreateWindowExW(kExtendedStyle, Wide(kClassName), L"Vorndel", kStyle, placement.left, placement.top,
                                 placement.width, placement.height, nullptr, nullptr, instance, nullptr);
   if (!window) return false;
-  Frame().main_window = window;
-  if (!document_tabs::CreateArea(window)) return false;
-  RECT client = {};
-  GetClientRect(window, &client);
-  document_tabs::PlaceArea(0, 0, client.right, client.bottom);
+  client_window::LayOut(window);
   // Only the saved state maximises; a maximise request from whoever started
   // the program does not.
   const bool maximise = ProcessSettings().window.maximised && show_command != SW_SHOWMAXIMIZED &&

@@ -6,9 +6,11 @@
 #include "docs/tabs/bookmark_list.h"
 #include "editor/control/edit_control.h"
 #include "editor/editing/editor_notify.h"
+#include "frame/commands/dispatcher.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/documents/tab_area.h"
 #include "frame/frame_state.h"
+#include "frame/layout/frame_geometry.h"
 #include "frame/language_module.h"
 #include "frame/string_ids.h"
 #include "settings/settings.h"
@@ -19,18 +21,14 @@ namespace tab_area {
 namespace {
 
 constexpr wchar_t kClassName[] = L"Vorndel_mbase_class";
-constexpr int kStatusEncodingFromRight = 250;
-constexpr int kStatusLineBreaksFromRight = 110;
 constexpr int kTooltipDelayMs = 300;
-
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 // The tooltip's text must outlive the notification.
 WideString tooltip_text;
 
 void SetStatusParts(int width) {
-  const int ends[3] = {std::max(0, width - kStatusEncodingFromRight), std::max(0, width - kStatusLineBreaksFromRight),
-                       width};
+  const auto edges = frame_geometry::StatusPartEdges(width);
+  const int ends[3] = {edges[0], edges[1], edges[2]};
   SendMessageW(Area().status, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(ends));
 }
 
@@ -96,6 +94,15 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case EDN_LINESINSERTED:
     case EDN_LINESREMOVED:
       FollowLines(message, wparam, lparam);
+      return 0;
+    case EDN_MOUSECOMMAND:
+      dispatcher::MouseCommand(wparam);
+      return 0;
+    case EDN_GESTURE:
+      dispatcher::GestureFeedback(wparam);
+      return 0;
+    case EDN_MOUSEDOWN:
+      dispatcher::MouseDown();
       return 0;
   }
   return DefWindowProcW(window, message, wparam, lparam);
@@ -217,7 +224,7 @@ void RefreshStatus() {
 
 namespace document_tabs {
 
-bool CreateArea(void* main_window) {
+bool CreateArea(void* parent) {
   using namespace tab_area;
   HINSTANCE instance = static_cast<HINSTANCE>(Frame().program_module);
   WNDCLASSEXW window_class = {};
@@ -230,7 +237,7 @@ bool CreateArea(void* main_window) {
   if (!RegisterClassExW(&window_class)) return false;
   State& state = Area();
   state.area = CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 100,
-                               100, static_cast<HWND>(main_window),
+                               100, static_cast<HWND>(parent),
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kAreaId)), instance, nullptr);
   if (!state.area) return false;
   HFONT font = static_cast<HFONT>(Frame().ui_font);
@@ -240,6 +247,13 @@ bool CreateArea(void* main_window) {
   SendMessageW(state.status, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   LayOut();
   return true;
+}
+
+void ShowStatusMessage(std::u16string_view text) {
+  WideString terminated;
+  terminated.Assign(text);
+  SendMessageW(tab_area::Area().status, SB_SETTEXTW, 0,
+               reinterpret_cast<LPARAM>(terminated.Empty() ? L"" : tab_area::Wide(terminated.Text())));
 }
 
 void PlaceArea(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {

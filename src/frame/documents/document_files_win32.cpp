@@ -31,8 +31,6 @@ constexpr int kSaveLineBreakList = 2104;
 // Room for a multi-selection of many long names.
 constexpr std::size_t kNameBufferUnits = 65536;
 
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-
 // The dialogs' own controls, filled when they open and read when OK is
 // pressed.
 struct DialogChoices {

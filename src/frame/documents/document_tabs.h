@@ -16,8 +16,8 @@ namespace document_tabs {
 // be made.
 bool CreateSet();
 // The document area with its tab strip and status bar as a child of the
-// main window; false when a window cannot be made.
-bool CreateArea(void* main_window);
+// client window; false when a window cannot be made.
+bool CreateArea(void* parent);
 // The area to the given place in the main window's client area.
 void PlaceArea(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
 // The height of one row of tabs, for the panes beside the area.
@@ -34,6 +34,9 @@ document_opening::Result OpenAndFollow(std::u16string_view path, int choice);
 // The folder of the active document's file (or the default folder) becomes
 // the start folder of the file dialogs.
 void RememberFolder();
+
+// A message in the status bar's first part; empty clears it.
+void ShowStatusMessage(std::u16string_view text);
 
 std::int32_t Count();
 // Selects and shows tab index; nothing for an index out of range.

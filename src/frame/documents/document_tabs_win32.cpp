@@ -27,8 +27,6 @@ static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 namespace tab_area {
 namespace {
 
-const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-
 bool SetItem(std::int32_t index, Document* document) {
   TCITEMW item = {};
   item.mask = TCIF_PARAM;

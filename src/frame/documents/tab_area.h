@@ -9,7 +9,11 @@
 #include "docs/tabs/tab_stamps.h"
 #include "editor/control/document_set.h"
 
+static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
+
 namespace tab_area {
+
+inline const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 inline constexpr int kAreaId = 420;
 inline constexpr int kTabStripId = 421;

@@ -1,0 +1,85 @@
+#include "frame/commands/dispatcher.h"
+
+#include "editor/control/edit_control.h"
+#include "frame/commands/command_ids.h"
+#include "frame/commands/dispatch_rules.h"
+#include "frame/commands/go_to_line.h"
+#include "frame/documents/document_tabs.h"
+#include "frame/editor_commands.h"
+#include "frame/frame_state.h"
+#include "frame/language_module.h"
+#include "frame/layout/client_window.h"
+#include "settings/settings.h"
+#include "tools/panes/pane_bases.h"
+
+namespace dispatcher {
+namespace {
+
+// A message the last command put in the status bar; the next command
+// takes it away.
+bool transient_status = false;
+
+void ClearTransientStatus() {
+  if (!transient_status) return;
+  document_tabs::ShowStatusMessage({});
+  transient_status = false;
+}
+
+bool MouseBusy() {
+  return Frame().documents && Frame().documents->Settings().mouse_state != MouseState::Idle;
+}
+
+void TogglePane(pane_bases::Side side) {
+  pane_bases::Toggle(side);
+  client_window::LayOutClient();
+}
+
+void Run(std::uint16_t command) {
+  if (!Frame().documents) return;
+  HWND main = static_cast<HWND>(Frame().main_window);
+  switch (command) {
+    case command_ids::kExit:
+      PostMessageW(main, WM_CLOSE, 0, 0);
+      return;
+    case command_ids::kGoToLine:
+      go_to_line::Run();
+      return;
+    case command_ids::kLeftPane:
+      TogglePane(pane_bases::Side::kLeft);
+      return;
+    case command_ids::kRightPane:
+      TogglePane(pane_bases::Side::kRight);
+      return;
+  }
+  if (document_tabs::RunCommand(command)) return;
+  editor_commands::Run(*Frame().documents, command);
+}
+
+}  // namespace
+
+void Dispatch(WPARAM wparam) {
+  if (dispatch_rules::Ignored(HIWORD(wparam), MouseBusy())) return;
+  ClearTransientStatus();
+  Run(LOWORD(wparam));
+}
+
+void MouseCommand(std::uintptr_t index) {
+  const std::uint16_t command = dispatch_rules::MouseActionCommand(ProcessSettings().mouse_actions, index);
+  if (command != 0) Dispatch(MAKEWPARAM(command, 0));
+}
+
+void GestureFeedback(std::uintptr_t index) {
+  WideString text;
+  if (dispatch_rules::GestureFeedback(ProcessSettings(), index,
+                                      [](unsigned id) { return language_module::StringView(id); }, text)) {
+    document_tabs::ShowStatusMessage(text.View());
+    transient_status = true;
+    return;
+  }
+  document_tabs::ShowStatusMessage({});
+  transient_status = false;
+}
+
+void MouseDown() { ClearTransientStatus(); }
+
+}  // namespace dispatcher
