@@ -8,6 +8,7 @@
 #include "frame/commands/command_ids.h"
 #include "frame/commands/dispatcher.h"
 #include "frame/layout/client_window.h"
+#include "frame/layout/menu_hook.h"
 #include "frame/frame_state.h"
 #include "frame/language_module.h"
 #include "frame/shutdown.h"
@@ -61,7 +62,8 @@ window_placement::Rect Placement(bool settings_read) {
 constexpr char16_t kMenuLetters[] = u"FEVBITH";
 
 LRESULT MenuCharacter(HWND window, WPARAM wparam, LPARAM lparam) {
-  if (!(HIWORD(wparam) & MF_SYSMENU)) return DefWindowProcW(window, WM_MENUCHAR, wparam, lparam);
+  if (!(HIWORD(wparam) & MF_SYSMENU) || menu_hook::State().open != 0)
+    return DefWindowProcW(window, WM_MENUCHAR, wparam, lparam);
   char16_t letter = static_cast<char16_t>(LOWORD(wparam));
   if (letter >= u'a' && letter <= u'z') letter = static_cast<char16_t>(letter - 32);
   for (int i = 0; kMenuLetters[i]; ++i) {
@@ -82,7 +84,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
   switch (message) {
     case WM_CREATE:
       Frame().main_window = window;
-      return client_window::Create(window) ? 0 : -1;
+      return client_window::Create(window) && menu_hook::Install(window) ? 0 : -1;
     case WM_SIZE:
       if (wparam != SIZE_MINIMIZED) client_window::LayOut(window);
       return 0;
@@ -110,6 +112,15 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       return 0;
     case WM_MENUCHAR:
       return MenuCharacter(window, wparam, lparam);
+    case WM_SYSCOMMAND:
+      if ((wparam & 0xFFF0) == SC_KEYMENU && lparam == 0) menu_hook::EnterKeyboardMode();
+      break;
+    case WM_MENUSELECT:
+      if (lparam) menu_hook::ItemHighlighted();
+      break;
+    case WM_EXITMENULOOP:
+      menu_hook::MenuLoopEnded();
+      break;
     case WM_APP:
       // Only the seven menu-bar buttons have popups; anyone may post this.
       if (wparam < command_ids::kFirstMenuButton || wparam > command_ids::kLastMenuButton) return 0;
@@ -130,6 +141,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       }
       break;
     case WM_DESTROY:
+      menu_hook::Remove();
       Frame().main_window = nullptr;
       PostQuitMessage(0);
       return 0;

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "frame/commands/find_commands.h"
+
 namespace dispatcher {
 
 // wParam of WM_COMMAND: the command in the low word, its source in the
@@ -16,5 +18,8 @@ void MouseCommand(std::uintptr_t index);
 void GestureFeedback(std::uintptr_t index);
 // A mouse button went down in the editor: a message in the status bar goes.
 void MouseDown();
+
+// Where find and replace read their texts: the find bar, once it exists.
+void SetFindFields(FindFields* fields);
 
 }  // namespace dispatcher

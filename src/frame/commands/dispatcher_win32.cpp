@@ -18,6 +18,34 @@ namespace {
 // A message the last command put in the status bar; the next command
 // takes it away.
 bool transient_status = false;
+FindFields* find_fields = nullptr;
+
+constexpr std::uint16_t kFindNext = 5900;
+constexpr std::uint16_t kFindPrevious = 5901;
+constexpr std::uint16_t kReplace = 5910;
+constexpr std::uint16_t kReplaceAll = 5911;
+
+void ShowOutcome(const find_commands::Outcome& outcome) {
+  WideString text;
+  if (!find_commands::StatusText(outcome, [](unsigned id) { return language_module::StringView(id); }, text)) return;
+  document_tabs::ShowStatusMessage(text.View());
+  transient_status = true;
+}
+
+// The find bar's commands; false for other commands.
+bool RunFind(std::uint16_t command) {
+  if (command != kFindNext && command != kFindPrevious && command != kReplace && command != kReplaceAll) return false;
+  if (!find_fields) return true;
+  Document* active = Frame().documents->Active();
+  if (command == kFindNext || command == kFindPrevious) {
+    ShowOutcome(find_commands::Find(active, *find_fields, command == kFindNext));
+    return true;
+  }
+  const find_commands::Outcome outcome = find_commands::Replace(active, *find_fields, command == kReplaceAll);
+  document_tabs::FocusActive();
+  ShowOutcome(outcome);
+  return true;
+}
 
 void ClearTransientStatus() {
   if (!transient_status) return;
@@ -51,7 +79,7 @@ void Run(std::uint16_t command) {
       TogglePane(pane_bases::Side::kRight);
       return;
   }
-  if (document_tabs::RunCommand(command)) return;
+  if (RunFind(command) || document_tabs::RunCommand(command)) return;
   editor_commands::Run(*Frame().documents, command);
 }
 
@@ -81,5 +109,7 @@ void GestureFeedback(std::uintptr_t index) {
 }
 
 void MouseDown() { ClearTransientStatus(); }
+
+void SetFindFields(FindFields* fields) { find_fields = fields; }
 
 }  // namespace dispatcher

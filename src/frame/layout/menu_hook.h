@@ -1,0 +1,22 @@
+#pragma once
+// The thread's message-filter hook that lets the keyboard and the pointer
+// move through the menu bar while a popup's modal loop runs (Windows only).
+#include <windows.h>
+
+#include "frame/layout/menu_navigation.h"
+
+namespace menu_hook {
+
+inline constexpr int kMenuBarId = 201;
+
+bool Install(HWND main_window);
+void Remove();
+menu_navigation::State& State();
+
+// The main window's share: the menu key entered the bar, the menu loop
+// ended, and the open popup highlighted an item.
+void EnterKeyboardMode();
+void MenuLoopEnded();
+void ItemHighlighted();
+
+}  // namespace menu_hook
