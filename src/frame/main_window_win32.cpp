@@ -9,6 +9,7 @@
 #include "frame/commands/dispatcher.h"
 #include "frame/layout/client_window.h"
 #include "frame/layout/menu_hook.h"
+#include "tools/toolbars/toolbars.h"
 #include "frame/frame_state.h"
 #include "frame/language_module.h"
 #include "frame/shutdown.h"
@@ -84,7 +85,9 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
   switch (message) {
     case WM_CREATE:
       Frame().main_window = window;
-      return client_window::Create(window) && menu_hook::Install(window) ? 0 : -1;
+      if (!client_window::Create(window) || !menu_hook::Install(window)) return -1;
+      dispatcher::SetFindFields(&toolbars::Fields());
+      return 0;
     case WM_SIZE:
       if (wparam != SIZE_MINIMIZED) client_window::LayOut(window);
       return 0;
@@ -105,11 +108,13 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_DROPFILES:
       document_tabs::Drop(reinterpret_cast<HDROP>(wparam));
       return 0;
-    case WM_NOTIFY:
-      if (reinterpret_cast<const NMHDR*>(lparam)->idFrom == client_window::kRebarId &&
-          reinterpret_cast<const NMHDR*>(lparam)->code == RBN_HEIGHTCHANGE)
-        client_window::LayOut(window);
+    case WM_NOTIFY: {
+      const NMHDR& header = *reinterpret_cast<const NMHDR*>(lparam);
+      LRESULT result = 0;
+      if (toolbars::Notify(header, result)) return result;
+      if (header.idFrom == toolbars::kRebarId && header.code == RBN_HEIGHTCHANGE) client_window::LayOut(window);
       return 0;
+    }
     case WM_MENUCHAR:
       return MenuCharacter(window, wparam, lparam);
     case WM_SYSCOMMAND:

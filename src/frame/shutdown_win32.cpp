@@ -10,6 +10,7 @@
 #include "settings/editor_options.h"
 #include "settings/save_settings.h"
 #include "settings/settings.h"
+#include "tools/toolbars/toolbars.h"
 
 namespace shutdown {
 
@@ -24,6 +25,7 @@ bool Run(bool logoff) {
     if (settings.reopen_documents) settings.open_documents = std::move(snapshot);
     editor_options::Store(frame.documents->Settings(), frame.documents->Metrics(), settings);
   }
+  toolbars::KeepHistories();
   main_window::SavePlacement();
   SaveSettingsFile(frame.settings_file_path.View(), settings);
   if (frame.accelerators) DestroyAcceleratorTable(static_cast<HACCEL>(frame.accelerators));

@@ -11,6 +11,7 @@
 #include "frame/layout/client_window.h"
 #include "settings/settings.h"
 #include "tools/panes/pane_bases.h"
+#include "tools/toolbars/toolbars.h"
 
 namespace dispatcher {
 namespace {
@@ -20,6 +21,8 @@ namespace {
 bool transient_status = false;
 FindFields* find_fields = nullptr;
 
+constexpr std::uint16_t kFind = 5130;
+constexpr std::uint16_t kFindBar = 5230;
 constexpr std::uint16_t kFindNext = 5900;
 constexpr std::uint16_t kFindPrevious = 5901;
 constexpr std::uint16_t kReplace = 5910;
@@ -78,6 +81,17 @@ void Run(std::uint16_t command) {
     case command_ids::kRightPane:
       TogglePane(pane_bases::Side::kRight);
       return;
+    case kFind: {
+      WideString selection;
+      if (Document* active = Frame().documents->Active()) active->SelectionText(selection);
+      toolbars::FocusFindBox(selection.View());
+      return;
+    }
+    case kFindBar:
+      if (toolbars::FindBarShown()) document_tabs::FocusActive();
+      toolbars::ShowFindBar(!toolbars::FindBarShown());
+      client_window::LayOut(main);
+      return;
   }
   if (RunFind(command) || document_tabs::RunCommand(command)) return;
   editor_commands::Run(*Frame().documents, command);
@@ -89,6 +103,7 @@ void Dispatch(WPARAM wparam) {
   if (dispatch_rules::Ignored(HIWORD(wparam), MouseBusy())) return;
   ClearTransientStatus();
   Run(LOWORD(wparam));
+  toolbars::RefreshStates();
 }
 
 void MouseCommand(std::uintptr_t index) {

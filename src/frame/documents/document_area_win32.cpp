@@ -14,6 +14,7 @@
 #include "frame/language_module.h"
 #include "frame/string_ids.h"
 #include "settings/settings.h"
+#include "tools/toolbars/toolbars.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -94,6 +95,9 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case EDN_LINESINSERTED:
     case EDN_LINESREMOVED:
       FollowLines(message, wparam, lparam);
+      return 0;
+    case EDN_CHANGED:
+      toolbars::RefreshStates();
       return 0;
     case EDN_MOUSECOMMAND:
       dispatcher::MouseCommand(wparam);

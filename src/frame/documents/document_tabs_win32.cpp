@@ -21,6 +21,7 @@
 #include "platform/text_measurer.h"
 #include "settings/editor_options.h"
 #include "settings/settings.h"
+#include "tools/toolbars/toolbars.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -133,6 +134,7 @@ void Activate(std::int32_t index, bool keep_stamp) {
   SendMessageW(Area().tabs, TCM_SETCURSEL, index, 0);
   ShowActive(document);
   RefreshStatus();
+  toolbars::RefreshStates();
   if (!keep_stamp) Area().stamps.Renew(index);
   CheckOutsideChange();
 }

@@ -6,7 +6,6 @@
 
 namespace client_window {
 
-inline constexpr int kRebarId = 200;
 inline constexpr int kBorderId = 300;
 inline constexpr int kClientId = 301;
 

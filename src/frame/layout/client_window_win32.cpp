@@ -3,9 +3,11 @@
 #include <commctrl.h>
 
 #include "frame/documents/document_tabs.h"
+#include "frame/frame_state.h"
 #include "frame/layout/frame_geometry.h"
 #include "settings/settings.h"
 #include "tools/panes/pane_bases.h"
+#include "tools/toolbars/toolbars.h"
 
 namespace client_window {
 namespace {
@@ -78,8 +80,8 @@ bool Create(HWND main_window) {
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(main_window, GWLP_HINSTANCE));
   if (!Register(instance, kBorderClass, BorderProcedure) || !Register(instance, kClientClass, ClientProcedure))
     return false;
-  rebar = Child(main_window, REBARCLASSNAMEW,
-                WS_CLIPSIBLINGS | WS_CLIPCHILDREN | RBS_VARHEIGHT | RBS_BANDBORDERS | CCS_NODIVIDER, kRebarId, instance);
+  if (!toolbars::Create(main_window, static_cast<HFONT>(Frame().ui_font))) return false;
+  rebar = toolbars::Rebar();
   border = Child(main_window, kBorderClass, 0, kBorderId, instance);
   client = Child(main_window, kClientClass, WS_CLIPCHILDREN, kClientId, instance);
   if (!rebar || !border || !client) return false;

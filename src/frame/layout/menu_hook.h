@@ -7,8 +7,6 @@
 
 namespace menu_hook {
 
-inline constexpr int kMenuBarId = 201;
-
 bool Install(HWND main_window);
 void Remove();
 menu_navigation::State& State();

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "frame/layout/client_window.h"
+#include "tools/toolbars/toolbars.h"
 
 namespace menu_hook {
 namespace {
@@ -12,7 +12,7 @@ HHOOK hook = nullptr;
 HWND main = nullptr;
 menu_navigation::State state;
 
-HWND MenuBar() { return GetDlgItem(GetDlgItem(main, client_window::kRebarId), kMenuBarId); }
+HWND MenuBar() { return GetDlgItem(toolbars::Rebar(), toolbars::kMenuBarId); }
 
 void MakeHot(std::uint16_t button) {
   HWND bar = MenuBar();

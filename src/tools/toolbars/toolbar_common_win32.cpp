@@ -1,0 +1,94 @@
+#include "tools/toolbars/toolbar_common.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <deque>
+
+#include "frame/language_module.h"
+#include "platform/wide_string.h"
+
+static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
+
+namespace toolbar_common {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 2;
+// One text per tooltip, alive as long as the tooltip may show it.
+std::deque<WideString> tooltip_texts;
+
+LRESULT CALLBACK BarProcedure(HWND bar, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_RBUTTONDOWN) return 0;
+  return DefSubclassProc(bar, message, wparam, lparam);
+}
+
+}  // namespace
+
+int ButtonHeight(int font_height) { return std::max(22, font_height + 10); }
+int LabelHeight(int font_height) { return font_height + 7; }
+
+int FontHeight(HWND window, HFONT font) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return metrics.tmHeight;
+}
+
+int TextWidth(HWND window, HFONT font, const wchar_t* text) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, font);
+  RECT rect = {0, 0, 0, 0};
+  DrawTextW(dc, text, -1, &rect, DT_CALCRECT | DT_SINGLELINE | DT_HIDEPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return rect.right - rect.left;
+}
+
+HWND MakeToolbar(HWND parent, int id, int button_height) {
+  HWND bar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, kStyle, 0, 0, 0, 0, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                             reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+  if (!bar) return nullptr;
+  SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
+  SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(button_height, button_height));
+  return bar;
+}
+
+void IgnoreRightButton(HWND toolbar) { SetWindowSubclass(toolbar, BarProcedure, kSubclassId, 0); }
+
+void AddTooltip(HWND tooltip, HWND toolbar, std::uint16_t command) {
+  tooltip_texts.emplace_back();
+  WideString& text = tooltip_texts.back();
+  language_module::String(command, text);
+  TTTOOLINFOW tool = {};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_SUBCLASS;
+  tool.hwnd = toolbar;
+  tool.uId = command;
+  const LRESULT index = SendMessageW(toolbar, TB_COMMANDTOINDEX, command, 0);
+  SendMessageW(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
+  tool.lpszText = const_cast<wchar_t*>(text.Empty() ? L"" : reinterpret_cast<const wchar_t*>(text.Text()));
+  SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+bool InsertBand(HWND rebar, HWND toolbar, int id, int index, int button_height, int extra_width) {
+  SIZE size = {};
+  SendMessageW(toolbar, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
+  REBARBANDINFOW band = {};
+  band.cbSize = sizeof band;
+  band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_ID | RBBIM_HEADERSIZE | RBBIM_SIZE;
+  band.fStyle = RBBS_NOGRIPPER | RBBS_CHILDEDGE;
+  band.hwndChild = toolbar;
+  band.cxMinChild = size.cx + extra_width;
+  band.cyMinChild = button_height + 2;
+  band.cx = size.cx + extra_width;
+  band.wID = id;
+  band.cxHeader = 3;
+  return SendMessageW(rebar, RB_INSERTBANDW, index, reinterpret_cast<LPARAM>(&band)) != 0;
+}
+
+}  // namespace toolbar_common
