@@ -9,6 +9,7 @@
 #include "e2e/document_area.h"
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
+#include "e2e/real_input.h"
 #include "e2e/settings_file.h"
 
 namespace e2e {
@@ -148,23 +149,13 @@ TEST_F(Frame, TheWindowKeepsRoomForBothPanesAndTheSplitterStopsAtItsMinimum) {
   SetForegroundWindow(window_);
   RECT left = {};
   GetWindowRect(GetDlgItem(client_, 400), &left);
-  const int screen_width = GetSystemMetrics(SM_CXSCREEN), screen_height = GetSystemMetrics(SM_CYSCREEN);
-  auto at = [&](int x, int y, DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = x * 65535 / (screen_width - 1);
-    input.mi.dy = y * 65535 / (screen_height - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
-    SendInput(1, &input, sizeof input);
-    Sleep(100);
-  };
   const int y = (left.top + left.bottom) / 2;
-  at(left.right - 2, y, 0);
-  at(left.right - 2, y, 0);
-  at(left.right - 2, y, MOUSEEVENTF_LEFTDOWN);
-  at(left.right - 100, y, 0);
-  at(left.left - 50, y, 0);
-  at(left.left - 50, y, MOUSEEVENTF_LEFTUP);
+  MouseAt(left.right - 2, y, 0);
+  MouseAt(left.right - 2, y, 0);
+  MouseAt(left.right - 2, y, MOUSEEVENTF_LEFTDOWN);
+  MouseAt(left.right - 100, y, 0);
+  MouseAt(left.left - 50, y, 0);
+  MouseAt(left.left - 50, y, MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return RectIn(GetDlgItem(client_, 420), client_).left == 46; }));
   Stop();
   EXPECT_EQ(Written().Int(kLeftWidth), 46);
