@@ -1,0 +1,115 @@
+// Find benchmark.  On the generated UTF-8 page with one word added at its
+// very end, a find-next from the top against a plain search of the same
+// units in one contiguous buffer of the whole text, measured in the same
+// run; and replace-all's cost per replacement with 100,000 matches against
+// 10,000 matches in the same text.  Prints key=value figures.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "common/page_data.h"
+#include "docs/document_opening.h"
+#include "editor/control/document_set.h"
+#include "platform/fixed_text_measurer.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+constexpr int kRepeats = 3;
+constexpr char16_t kRareWord[] = u"zebrafinch";
+constexpr std::int32_t kReplaceLines = 100'000;
+
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+std::u16string WholeText(Document& document) {
+  std::u16string text;
+  TextStore& store = document.Store();
+  LineRecord* line = store.Line(0);
+  for (std::int32_t i = 0; i < store.LineCount(); ++i, line = line->Next()) {
+    const std::int32_t length = line->TextLength();
+    const std::size_t at = text.size();
+    text.resize(at + static_cast<std::size_t>(length));
+    if (length > 0) line->CopyUnits(0, length, text.data() + at);
+    if (line->EndsWithLineFeed()) text += u'\n';
+  }
+  return text;
+}
+
+double Best(const std::function<bool()>& run) {
+  double best = 1e9;
+  for (int i = 0; i < kRepeats; ++i) {
+    const Clock::time_point start = Clock::now();
+    if (!run()) return -1;
+    best = std::min(best, SecondsSince(start));
+  }
+  return best;
+}
+
+int FindOnPage(DocumentSet& set) {
+  const bench::fs::path page = bench::DataFolder() / "page_utf8.html";
+  Document document(set.Metrics(), set.Settings());
+  if (document_opening::LoadFile(document, page.u16string().c_str(), kAutoDetect) != kLoadedText) return 1;
+  document.Navigator().DocumentEnd();
+  document.InsertText(kRareWord);
+  const std::u16string text = WholeText(document);
+  const std::u16string_view word(kRareWord);
+  const auto length = static_cast<std::int32_t>(word.size());
+  const double find = Best([&] {
+    document.Navigator().DocumentStart();
+    return document.Find(kRareWord, length, true, true);
+  });
+  const std::boyer_moore_horspool_searcher searcher(word.begin(), word.end());
+  const double reference = Best([&] { return std::search(text.begin(), text.end(), searcher) != text.end(); });
+  if (find <= 0 || reference <= 0) return 1;
+  std::printf("find_ms=%.1f\n", find * 1e3);
+  std::printf("reference_ms=%.1f\n", reference * 1e3);
+  std::printf("find_to_reference=%.2f\n", find / reference);
+  return 0;
+}
+
+// Every line holds "cat"; every tenth also "dog": the same text has ten
+// times as many matches for one word as for the other.
+double SecondsPerReplacement(DocumentSet& set, const char16_t* word, std::int32_t expected) {
+  std::u16string text;
+  for (std::int32_t i = 0; i < kReplaceLines; ++i) {
+    text += u"<p>a cat";
+    if (i % 10 == 0) text += u" and a dog";
+    text += u"</p>\n";
+  }
+  double best = 1e9;
+  for (int i = 0; i < kRepeats; ++i) {
+    Document document(set.Metrics(), set.Settings());
+    if (!document.LoadText(text)) return -1;
+    const Clock::time_point start = Clock::now();
+    const std::int32_t count =
+        document.Replace(word, static_cast<std::int32_t>(std::u16string_view(word).size()), u"bird", 4, true);
+    best = std::min(best, SecondsSince(start));
+    if (count != expected) return -1;
+  }
+  return best / expected;
+}
+
+}  // namespace
+
+int main() {
+  DocumentSet set(std::make_unique<platform::FixedTextMeasurer>());
+  if (!set.EnsureFonts() || bench::RunOnPages([](const char*, const bench::fs::path&, unsigned) { return 0; }) != 0)
+    return 1;
+  if (FindOnPage(set) != 0) {
+    std::printf("find=fail\n");
+    return 1;
+  }
+  const double many = SecondsPerReplacement(set, u"cat", kReplaceLines);
+  const double few = SecondsPerReplacement(set, u"dog", kReplaceLines / 10);
+  if (many <= 0 || few <= 0) {
+    std::printf("replace_all=fail\n");
+    return 1;
+  }
+  std::printf("replace_all_us_per_match_%d=%.2f\n", kReplaceLines, many * 1e6);
+  std::printf("replace_all_us_per_match_%d=%.2f\n", kReplaceLines / 10, few * 1e6);
+  std::printf("replace_all_per_match_100k_vs_10k=%.2f\n", many / few);
+  return 0;
+}
