@@ -9,6 +9,8 @@
 #include "frame/commands/dispatcher.h"
 #include "frame/layout/client_window.h"
 #include "frame/layout/menu_hook.h"
+#include "frame/layout/popup_menus.h"
+#include "settings/menus/menus.h"
 #include "tools/toolbars/toolbars.h"
 #include "frame/frame_state.h"
 #include "frame/language_module.h"
@@ -59,20 +61,13 @@ window_placement::Rect Placement(bool settings_read) {
   return window_placement::Centred(work.right - work.left, work.bottom - work.top);
 }
 
-// The menu-bar buttons' letters for Alt+letter while no popup is open.
-constexpr char16_t kMenuLetters[] = u"FEVBITH";
-
+// Alt+letter while no popup is open: the menu-bar button's menu.
 LRESULT MenuCharacter(HWND window, WPARAM wparam, LPARAM lparam) {
-  if (!(HIWORD(wparam) & MF_SYSMENU) || menu_hook::State().open != 0)
+  const std::uint16_t button = menu_navigation::ButtonOfLetter(static_cast<char16_t>(LOWORD(wparam)));
+  if (!(HIWORD(wparam) & MF_SYSMENU) || menu_hook::State().open != 0 || button == 0)
     return DefWindowProcW(window, WM_MENUCHAR, wparam, lparam);
-  char16_t letter = static_cast<char16_t>(LOWORD(wparam));
-  if (letter >= u'a' && letter <= u'z') letter = static_cast<char16_t>(letter - 32);
-  for (int i = 0; kMenuLetters[i]; ++i) {
-    if (kMenuLetters[i] != letter) continue;
-    PostMessageW(window, WM_APP, command_ids::kFirstMenuButton + i, 0);
-    return MAKELRESULT(0, MNC_CLOSE);
-  }
-  return DefWindowProcW(window, WM_MENUCHAR, wparam, lparam);
+  PostMessageW(window, WM_APP, button, 0);
+  return MAKELRESULT(0, MNC_CLOSE);
 }
 
 void MinimumTrackSize(MINMAXINFO& info) {
@@ -85,7 +80,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
   switch (message) {
     case WM_CREATE:
       Frame().main_window = window;
-      if (!client_window::Create(window) || !menu_hook::Install(window)) return -1;
+      if (!client_window::Create(window) || !menu_hook::Install(window) || !popup_menus::Create()) return -1;
       dispatcher::SetFindFields(&toolbars::Fields());
       return 0;
     case WM_SIZE:
@@ -128,8 +123,21 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       break;
     case WM_APP:
       // Only the seven menu-bar buttons have popups; anyone may post this.
-      if (wparam < command_ids::kFirstMenuButton || wparam > command_ids::kLastMenuButton) return 0;
+      if (wparam >= command_ids::kFirstMenuButton && wparam <= command_ids::kLastMenuButton)
+        popup_menus::OpenMenuBarPopup(static_cast<std::uint16_t>(wparam));
       return 0;
+    case WM_MEASUREITEM:
+      if (wparam == 0 && menus::Measure(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam))) return TRUE;
+      break;
+    case WM_DRAWITEM:
+      if (wparam == 0 && menus::Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
+      break;
+    case WM_INITMENUPOPUP:
+      popup_menus::Prepare(reinterpret_cast<HMENU>(wparam));
+      return 0;
+    case WM_WININICHANGE:
+      menus::RemakeFont();
+      break;
     case WM_COPYDATA:
       single_instance::Receive(window, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
       return TRUE;

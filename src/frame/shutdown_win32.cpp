@@ -9,6 +9,7 @@
 #include "frame/main_window.h"
 #include "settings/editor_options.h"
 #include "settings/save_settings.h"
+#include "settings/menus/menus.h"
 #include "settings/settings.h"
 #include "tools/toolbars/toolbars.h"
 
@@ -26,6 +27,7 @@ bool Run(bool logoff) {
     editor_options::Store(frame.documents->Settings(), frame.documents->Metrics(), settings);
   }
   toolbars::KeepHistories();
+  menus::Destroy();
   main_window::SavePlacement();
   SaveSettingsFile(frame.settings_file_path.View(), settings);
   if (frame.accelerators) DestroyAcceleratorTable(static_cast<HACCEL>(frame.accelerators));

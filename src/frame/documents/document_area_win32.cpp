@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -12,6 +13,7 @@
 #include "frame/frame_state.h"
 #include "frame/layout/frame_geometry.h"
 #include "frame/language_module.h"
+#include "frame/layout/popup_menus.h"
 #include "frame/string_ids.h"
 #include "settings/settings.h"
 #include "tools/toolbars/toolbars.h"
@@ -77,6 +79,21 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       } else if (header.code == TTN_GETDISPINFOW &&
                  header.hwndFrom == reinterpret_cast<HWND>(SendMessageW(Area().tabs, TCM_GETTOOLTIPS, 0, 0))) {
         ShowTooltip(*reinterpret_cast<NMTTDISPINFOW*>(lparam));
+      }
+      return 0;
+    }
+    case WM_CONTEXTMENU: {
+      HWND from = reinterpret_cast<HWND>(wparam);
+      POINT at = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+      if (from == Area().tabs) {
+        popup_menus::ShowContextMenu(menu_tables::kTabStrip, at);
+      } else if (Set().Active() && from == edit_control::WindowOf(*Set().Active())) {
+        // From the keyboard: at the editor's top-left corner.
+        if (lparam == -1) {
+          at = {0, 0};
+          ClientToScreen(from, &at);
+        }
+        popup_menus::ShowContextMenu(menu_tables::kEditor, at);
       }
       return 0;
     }

@@ -65,6 +65,8 @@ LRESULT CALLBACK Filter(int code, WPARAM wparam, LPARAM lparam) {
     bool eaten = false;
     if (message.message == WM_KEYDOWN) {
       eaten = Carry(menu_navigation::OnKey(state, KeyOf(message.wParam)));
+      if (!eaten && message.wParam >= 'A' && message.wParam <= 'Z')
+        eaten = Carry(menu_navigation::OnLetter(state, static_cast<char16_t>(message.wParam)));
     } else if (message.message == WM_MOUSEMOVE) {
       eaten = Carry(menu_navigation::OnPointerMove(state, ButtonAt(message.pt)));
     } else if (message.message == WM_LBUTTONDOWN) {

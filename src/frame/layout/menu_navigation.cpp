@@ -34,6 +34,20 @@ Decision OnKey(const State& state, Key key) {
   return decision;
 }
 
+std::uint16_t ButtonOfLetter(char16_t letter) {
+  constexpr char16_t kLetters[] = u"FEVBITH";
+  if (letter >= u'a' && letter <= u'z') letter = static_cast<char16_t>(letter - (u'a' - u'A'));
+  for (int i = 0; kLetters[i]; ++i)
+    if (kLetters[i] == letter) return static_cast<std::uint16_t>(kFirstButton + i);
+  return 0;
+}
+
+Decision OnLetter(const State& state, char16_t letter) {
+  const std::uint16_t button = ButtonOfLetter(letter);
+  if (state.open != 0 || !state.keyboard_mode || button == 0) return {};
+  return {true, true, button, 0};
+}
+
 Decision OnPointerMove(const State& state, std::uint16_t button) {
   if (button == 0) return {};
   if (state.open != 0 && button != state.open) return {false, true, button, 0};

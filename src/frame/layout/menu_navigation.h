@@ -32,6 +32,12 @@ struct Decision {
 std::uint16_t Neighbour(std::uint16_t button, bool right);
 
 Decision OnKey(const State& state, Key key);
+// The menu-bar button of a letter (F E V B I T H, either case); 0 for other
+// characters.
+std::uint16_t ButtonOfLetter(char16_t letter);
+// A letter typed while the bar was entered with the menu key and no popup
+// is open opens that letter's menu.
+Decision OnLetter(const State& state, char16_t letter);
 // button: the menu-bar button under the pointer, 0 when none.
 Decision OnPointerMove(const State& state, std::uint16_t button);
 Decision OnLeftButton(const State& state, std::uint16_t button);

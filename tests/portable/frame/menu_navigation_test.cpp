@@ -29,6 +29,14 @@ TEST(MenuNavigation, KeysMoveAlongTheBarAndOpenItsMenus) {
   for (const Case& c : cases) EXPECT_EQ(menu_navigation::OnKey(c.state, c.key), c.decision);
 }
 
+TEST(MenuNavigation, LettersOpenTheirMenusFromTheBarOnly) {
+  EXPECT_EQ(menu_navigation::OnLetter({5000, 0, false, true}, u'v'), (Decision{true, true, 5002, 0}));
+  EXPECT_EQ(menu_navigation::OnLetter({5000, 0, false, true}, u'H'), (Decision{true, true, 5006, 0}));
+  EXPECT_EQ(menu_navigation::OnLetter({5000, 0, false, true}, u'q'), Decision{});
+  EXPECT_EQ(menu_navigation::OnLetter({5000, 5000, false, false}, u'v'), Decision{});  // the popup's own letters
+  EXPECT_EQ(menu_navigation::OnLetter({0, 0, false, false}, u'v'), Decision{});
+}
+
 TEST(MenuNavigation, ThePointerSwitchesOpenMenusAndClosesItsOwn) {
   EXPECT_EQ(menu_navigation::OnPointerMove({5001, 5001, true, false}, 5003), (Decision{false, true, 5003, 0}));
   EXPECT_EQ(menu_navigation::OnPointerMove({5001, 5001, true, false}, 5001), Decision{});

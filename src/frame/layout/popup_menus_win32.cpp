@@ -1,0 +1,77 @@
+#include "frame/layout/popup_menus.h"
+
+#include <commctrl.h>
+
+#include "frame/frame_state.h"
+#include "frame/language_module.h"
+#include "frame/layout/menu_hook.h"
+#include "settings/menus/menus.h"
+#include "settings/settings.h"
+#include "tools/toolbars/toolbars.h"
+
+namespace popup_menus {
+namespace {
+
+HWND MainWindow() { return static_cast<HWND>(Frame().main_window); }
+
+menu_tables::Situation CurrentSituation() {
+  menu_tables::Situation situation;
+  const Settings& settings = ProcessSettings();
+  situation.left_pane = settings.left_pane_shown;
+  situation.right_pane = settings.right_pane_shown;
+  situation.find_bar = toolbars::FindBarShown();
+  situation.recent_files_empty = settings.recent_files.empty();
+  situation.clipboard_has_text = IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
+  if (DocumentSet* set = Frame().documents.get()) {
+    situation.wrap = set->Settings().wrap;
+    situation.bold_tags = set->Settings().bold_tags;
+    situation.tag_pair = set->Settings().tag_pair_highlighting;
+    situation.documents = set->Count();
+    if (Document* active = set->Active()) {
+      const SelectionState& selection = active->Selection();
+      situation.can_undo = active->Editor().History().CanUndo();
+      situation.can_redo = active->Editor().History().CanRedo();
+      situation.has_selection = selection.exists;
+      situation.selection_in_one_line = selection.start.line == selection.end.line;
+    }
+  }
+  HWND tabs = GetDlgItem(GetDlgItem(GetDlgItem(MainWindow(), 301), 420), 421);
+  if (tabs) {
+    const auto count = SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0);
+    situation.last_tab_selected = SendMessageW(tabs, TCM_GETCURSEL, 0, 0) == count - 1;
+  }
+  return situation;
+}
+
+}  // namespace
+
+bool Create() {
+  return menus::Create([](unsigned id) { return language_module::StringView(id); }, nullptr);
+}
+
+void OpenMenuBarPopup(std::uint16_t button) {
+  const menu_tables::Popup popup = menu_tables::OfMenuButton(button);
+  HMENU menu = menus::Handle(popup);
+  HWND bar = GetDlgItem(toolbars::Rebar(), toolbars::kMenuBarId);
+  if (!menu || !bar) return;
+  RECT rect = {};
+  SendMessageW(bar, TB_GETRECT, button, reinterpret_cast<LPARAM>(&rect));
+  POINT corner = {rect.left, rect.bottom};
+  ClientToScreen(bar, &corner);
+  menu_navigation::State& state = menu_hook::State();
+  state.open = button;
+  state.hot = button;
+  state.item_touched = false;
+  SendMessageW(bar, TB_SETHOTITEM, SendMessageW(bar, TB_COMMANDTOINDEX, button, 0), 0);
+  TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_NOANIMATION, corner.x, corner.y, MainWindow(), nullptr);
+  state.open = 0;
+}
+
+void ShowContextMenu(menu_tables::Popup popup, POINT screen) {
+  if (HMENU menu = menus::Handle(popup))
+    TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_NOANIMATION, screen.x, screen.y, MainWindow(), nullptr);
+}
+
+void Prepare(HMENU menu) { menus::Prepare(menu, ProcessSettings(), CurrentSituation()); }
+
+}  // namespace popup_menus

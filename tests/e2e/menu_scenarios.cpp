@@ -1,0 +1,94 @@
+// The menus as a user meets them: the menu-bar buttons open their popups
+// and a right click in the editor shows its menu.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "e2e/document_area.h"
+#include "e2e/driver.h"
+#include "e2e/installed_program.h"
+#include "e2e/real_input.h"
+
+namespace e2e {
+namespace {
+
+struct FindMenu {
+  DWORD process_id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchMenu(HWND window, LPARAM lparam) {
+  auto& search = *reinterpret_cast<FindMenu*>(lparam);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  if (owner != search.process_id || std::wstring(name) != L"#32768" || !IsWindowVisible(window)) return TRUE;
+  search.found = window;
+  return FALSE;
+}
+
+// The popup menu window the program shows; null when none comes.
+HWND WaitPopup(DWORD process_id, DWORD timeout_ms = kStartTimeoutMs) {
+  FindMenu search = {process_id, nullptr};
+  WaitUntil(timeout_ms, [&] {
+    search.found = nullptr;
+    EnumWindows(MatchMenu, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+  });
+  return search.found;
+}
+
+class Menus : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(MainWindows().empty()) << "a main window was left over";
+    ASSERT_TRUE(installed_.scratch.Write(L"Vorndel.ini", ""));
+    ASSERT_TRUE(installed_.scratch.Write(L"a.html", "<p>menu</p>"));
+    program_ = std::make_unique<Program>(installed_.exe, std::vector<std::wstring>{installed_.scratch.File(L"a.html")});
+    window_ = program_->WaitMainWindow();
+    ASSERT_NE(window_, nullptr);
+    ASSERT_TRUE(WaitForFiles(window_, 1));
+  }
+  void TearDown() override {
+    if (program_ && window_) EXPECT_TRUE(CloseDiscarding(*program_, window_));
+  }
+  void CloseMenu() {
+    PressKey(window_, VK_ESCAPE, false);
+    PressKey(window_, VK_ESCAPE, false);
+    EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return WaitPopup(program_->Id(), 0) == nullptr; }));
+  }
+
+  InstalledProgram installed_{ScenarioName()};
+  std::unique_ptr<Program> program_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(Menus, EveryMenuBarButtonOpensItsPopup) {
+  SetForegroundWindow(window_);
+  for (WORD button = 5000; button <= 5006; ++button) {
+    PostMessageW(window_, WM_APP, button, 0);
+    ASSERT_NE(WaitPopup(program_->Id()), nullptr) << button;
+    Screenshot(ScenarioName() + L"." + std::to_wstring(button));
+    CloseMenu();
+  }
+}
+
+TEST_F(Menus, ARightClickInTheEditorShowsItsMenu) {
+  HWND editor = ActiveEditor(window_);
+  RECT client = {};
+  GetClientRect(editor, &client);
+  POINT at = {client.right / 2, client.bottom / 2};
+  ClientToScreen(editor, &at);
+  SetForegroundWindow(window_);
+  MouseAt(at.x, at.y, 0);
+  MouseAt(at.x, at.y, MOUSEEVENTF_RIGHTDOWN);
+  MouseAt(at.x, at.y, MOUSEEVENTF_RIGHTUP);
+  EXPECT_NE(WaitPopup(program_->Id()), nullptr);
+  Screenshot(ScenarioName());
+  CloseMenu();
+}
+
+}  // namespace
+}  // namespace e2e
