@@ -270,6 +270,17 @@ bool CreateArea(void* parent) {
   return true;
 }
 
+void ApplyFontAndLanguage(void* font) {
+  using namespace tab_area;
+  SendMessageW(Area().tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  SendMessageW(Area().status, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  const auto count = static_cast<std::int32_t>(SendMessageW(Area().tabs, TCM_GETITEMCOUNT, 0, 0));
+  for (std::int32_t i = 0; i < count; ++i)
+    if (Document* document = DocumentAt(i); document && document->Path().Empty()) Retitle(i);
+  RefreshStatus();
+  LayOut();
+}
+
 void ShowStatusMessage(std::u16string_view text) {
   WideString terminated;
   terminated.Assign(text);

@@ -35,6 +35,9 @@ document_opening::Result OpenAndFollow(std::u16string_view path, int choice);
 // the start folder of the file dialogs.
 void RememberFolder();
 
+// After a new user-interface font or language module: the tab strip and
+// status bar take the font, untitled tabs the new untitled title.
+void ApplyFontAndLanguage(void* font);
 // A message in the status bar's first part; empty clears it.
 void ShowStatusMessage(std::u16string_view text);
 
