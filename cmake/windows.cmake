@@ -34,6 +34,16 @@ foreach(dir IN LISTS language_dirs)
 endforeach()
 add_custom_target(language_modules ALL DEPENDS ${language_modules})
 
+# The default tag library, read from beside the program until the user's
+# own library exists.
+set(default_tag_library ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/OptTags_en.txt)
+add_custom_command(OUTPUT ${default_tag_library}
+  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/res/OptTags_en.txt ${default_tag_library}
+  DEPENDS ${PROJECT_SOURCE_DIR}/res/OptTags_en.txt
+  COMMENT "Default tag library OptTags_en.txt")
+add_custom_target(default_tag_library ALL DEPENDS ${default_tag_library})
+add_dependencies(Vorndel default_tag_library)
+
 if(VORNDEL_TESTS)
   add_executable(vorndel_win_tests ${VORNDEL_PORTABLE_TESTS} ${VORNDEL_WIN_TESTS} ${VORNDEL_TEST_SUPPORT})
   target_include_directories(vorndel_win_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests)

@@ -9,6 +9,7 @@
 
 #include "platform/memory_file.h"
 #include "platform/stand_in_shell_folders.h"
+#include "round_trip.h"
 #include "settings/load_settings.h"
 #include "settings/save_settings.h"
 
@@ -64,8 +65,5 @@ std::vector<std::uint8_t> LoadAndSave(std::span<const std::uint8_t> file) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::vector<std::uint8_t> first = LoadAndSave({data, size});
-  const std::vector<std::uint8_t> second = LoadAndSave(first);
-  if (first != second) std::abort();
-  return 0;
+  return CheckRoundTrip(data, size, LoadAndSave);
 }

@@ -1,0 +1,69 @@
+#include "tools/tag_library_file.h"
+
+#include "frame/language_choice.h"
+#include "frame/settings_location.h"
+#include "platform/file_exists.h"
+#include "tools/tag_library_reader.h"
+#include "tools/tag_library_writer.h"
+
+namespace tag_library_file {
+namespace {
+
+class SystemFiles final : public LibraryFiles {
+ public:
+  bool Exists(std::u16string_view path) override { return byte_file::FileExists(path); }
+  std::unique_ptr<byte_file::Source> Open(std::u16string_view path) override {
+    return byte_file::OpenFileSource(path);
+  }
+  std::unique_ptr<byte_file::Target> Replace(std::u16string_view path) override {
+    return byte_file::CreateFileReplacement(path);
+  }
+};
+
+}  // namespace
+
+LibraryFiles& SystemLibraryFiles() {
+  static SystemFiles files;
+  return files;
+}
+
+bool UserFilePath(std::u16string_view settings_file, WideString& path) {
+  return path.AssignJoined(settings_location::FolderOf(settings_file), kUserFileName);
+}
+
+bool ChooseFileToRead(const Locations& where, LibraryFiles& files, WideString& chosen) {
+  // A path that cannot even be built (memory) must not pass for a missing
+  // file: an empty choice reads as unreadable, so this run writes nothing.
+  const auto unbuilt = [&chosen] {
+    chosen.Clear();
+    return true;
+  };
+  if (!UserFilePath(where.settings_file, chosen)) return unbuilt();
+  if (files.Exists(chosen.View())) return true;
+  const bool japanese = where.ui_language == language_choice::kJapaneseUiLanguage;
+  const std::u16string_view program_folder = settings_location::FolderOf(where.program);
+  for (std::u16string_view name : {japanese ? kJapaneseDefault : kEnglishDefault,
+                                   japanese ? kEnglishDefault : kJapaneseDefault}) {
+    if (!chosen.AssignJoined(program_folder, name)) return unbuilt();
+    if (files.Exists(chosen.View())) return true;
+  }
+  chosen.Clear();
+  return false;
+}
+
+bool Load(const Locations& where, LibraryFiles& files, TagLibrary& library) {
+  WideString path;
+  if (!ChooseFileToRead(where, files, path)) return true;
+  if (path.Empty()) return false;
+  const std::unique_ptr<byte_file::Source> source = files.Open(path.View());
+  return source && LoadTagLibrary(*source, library);
+}
+
+bool Save(std::u16string_view settings_file, bool loaded_whole, LibraryFiles& files, TagLibraryWalk& walk) {
+  WideString path;
+  if (!loaded_whole || !UserFilePath(settings_file, path)) return false;
+  const std::unique_ptr<byte_file::Target> target = files.Replace(path.View());
+  return target && SaveTagLibrary(walk, *target);
+}
+
+}  // namespace tag_library_file
