@@ -11,6 +11,7 @@
 #include "frame/layout/client_window.h"
 #include "settings/settings.h"
 #include "tools/panes/pane_bases.h"
+#include "tools/tag_insertion.h"
 #include "tools/toolbars/toolbars.h"
 
 namespace dispatcher {
@@ -92,6 +93,10 @@ void Run(std::uint16_t command) {
       toolbars::ShowFindBar(!toolbars::FindBarShown());
       client_window::LayOut(main);
       return;
+  }
+  if (command >= tag_insertion::kFirstQuickTag && command <= tag_insertion::kLastQuickTag) {
+    tag_insertion::InsertQuickTag(Frame().documents->Active(), ProcessSettings(), command);
+    return;
   }
   if (RunFind(command) || document_tabs::RunCommand(command)) return;
   editor_commands::Run(*Frame().documents, command);
