@@ -51,6 +51,8 @@ HFONT CreateUiFont() {
 window_placement::Rect Placement(bool settings_read) {
   const WindowPlacementSettings& saved = ProcessSettings().window;
   window_placement::Rect wanted = {0, 0, window_placement::kDefaultWidth, window_placement::kDefaultHeight};
+  if (settings_read && !window_placement::Usable({saved.left, saved.top, saved.width, saved.height}))
+    settings_read = false;
   if (settings_read) wanted = {saved.left, saved.top, saved.width, saved.height};
   RECT area = {wanted.left, wanted.top, wanted.left + wanted.width, wanted.top + wanted.height};
   MONITORINFO monitor = {};

@@ -1,6 +1,7 @@
 #include "frame/window_placement.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace window_placement {
 namespace {
@@ -22,6 +23,12 @@ void CentreAxis(std::int32_t& start, std::int32_t& size, std::int32_t span, std:
 }
 
 }  // namespace
+
+bool Usable(const Rect& saved) {
+  constexpr std::int64_t kHighest = INT32_MAX;
+  return saved.width > 0 && saved.height > 0 && std::int64_t{saved.left} + saved.width <= kHighest &&
+         std::int64_t{saved.top} + saved.height <= kHighest;
+}
 
 Rect FitSaved(const Rect& saved, std::int32_t work_left, std::int32_t work_top, std::int32_t work_right,
               std::int32_t work_bottom) {

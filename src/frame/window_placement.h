@@ -13,6 +13,10 @@ struct Rect {
 inline constexpr std::int32_t kDefaultWidth = 800;
 inline constexpr std::int32_t kDefaultHeight = 600;
 
+// Whether a saved rectangle can be placed at all: an empty size or edges
+// beyond the coordinate range (a damaged settings file) mean the default.
+bool Usable(const Rect& saved);
+
 // Shrinks the saved size to the work area and moves the saved edges inside.
 Rect FitSaved(const Rect& saved, std::int32_t work_left, std::int32_t work_top, std::int32_t work_right,
               std::int32_t work_bottom);

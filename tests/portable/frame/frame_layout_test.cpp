@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/layout/frame_geometry.h"
+#include "frame/window_placement.h"
 #include "tools/panes/splitter_limits.h"
 
 namespace {
@@ -54,6 +55,15 @@ TEST(SplitterLimits, APaneEndsBetween46AndWhatLeavesTheDocumentArea44) {
     EXPECT_EQ(splitter_limits::PaneWidthAfterDrag(splitter_limits::Clamp(c.distance, limit)), c.width)
         << c.client << " " << c.other << " " << c.distance;
   }
+}
+
+TEST(WindowPlacement, DamagedSavedRectanglesAreNotUsed) {
+  using window_placement::Rect;
+  EXPECT_TRUE(window_placement::Usable(Rect{10, 10, 800, 600}));
+  EXPECT_TRUE(window_placement::Usable(Rect{-3000, -20, 800, 600}));  // off screen: fitted later
+  EXPECT_FALSE(window_placement::Usable(Rect{10, 10, 0, 600}));
+  EXPECT_FALSE(window_placement::Usable(Rect{10, 10, 800, -5}));
+  EXPECT_FALSE(window_placement::Usable(Rect{INT32_MAX - 100, 10, 800, 600}));
 }
 
 }  // namespace
