@@ -119,3 +119,13 @@ TEST_F(FileReplace, SettingsFileSavedOverAnOldOneKeepsItsUnknownEntry) {
   EXPECT_EQ(name.View(), u"English");
   EXPECT_EQ(FileCount(), 1u);
 }
+
+TEST(FileReplaceNames, ATemporaryNameIsTheFileNameWithASuffixAndIsKnownAgain) {
+  EXPECT_EQ(byte_file::TemporaryName(u"page.html", 1), u"page.html.vorndel-save");
+  EXPECT_EQ(byte_file::TemporaryName(u"page.html", 12), u"page.html.vorndel-save-12");
+  for (int attempt : {1, 2, byte_file::kNameAttempts})
+    EXPECT_TRUE(byte_file::IsTemporaryName(byte_file::TemporaryName(u"a", attempt))) << attempt;
+  for (const char16_t* other : {u"page.html", u".vorndel-save", u"a.vorndel-save-", u"a.vorndel-save-0",
+                                u"a.vorndel-save-2x", u"a.vorndel-saved", u"tmp1A2B.tmp"})
+    EXPECT_FALSE(byte_file::IsTemporaryName(other));
+}
