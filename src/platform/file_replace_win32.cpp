@@ -152,18 +152,18 @@ class Win32CopyingReplacement final : public Win32Temporary {
 
  private:
   bool CopyInto(HANDLE target) {
+    LARGE_INTEGER size;
     heap::Block piece;
-    if (!piece.Allocate(1 << 20)) return false;
-    std::uint64_t at = 0;
-    for (;;) {
+    if (!GetFileSizeEx(file_, &size) || !piece.Allocate(1 << 20)) return false;
+    // A failed read must not pass for the end of the new bytes.
+    const auto end = static_cast<std::uint64_t>(size.QuadPart);
+    for (std::uint64_t at = 0; at < end;) {
       const std::size_t got = overlapped_io::ReadAt(file_, at, piece.Data(), piece.Size());
-      if (got == 0) break;
-      if (!StepAllowed(Step::kReplace) || overlapped_io::WriteAt(target, at, piece.Data(), got) != got) return false;
+      if (got == 0 || !StepAllowed(Step::kReplace) || overlapped_io::WriteAt(target, at, piece.Data(), got) != got)
+        return false;
       at += got;
     }
-    LARGE_INTEGER end;
-    end.QuadPart = static_cast<LONGLONG>(at);
-    return SetFilePointerEx(target, end, nullptr, FILE_BEGIN) && SetEndOfFile(target);
+    return SetFilePointerEx(target, size, nullptr, FILE_BEGIN) && SetEndOfFile(target);
   }
 };
 
