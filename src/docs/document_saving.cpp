@@ -1,50 +1,62 @@
 #include "docs/document_saving.h"
 
+#include <memory>
+#include <utility>
+
 #include "docs/store_text_writing.h"
 #include "docs/text_file_writer.h"
 #include "platform/busy_cursor.h"
+#include "platform/file_replace.h"
+#include "platform/file_source.h"
 #include "platform/path_text.h"
-#include "platform/save_files.h"
+#include "platform/target_writer.h"
 
 namespace document_saving {
 namespace {
 
-bool WriteTemporary(Document& document, const char16_t* name, int encoding, int line_breaks) {
-  std::unique_ptr<save_files::OutputFile> file = save_files::OpenForWriting(name);
-  if (!file) return false;
-  TextFileWriter writer(encoding, line_breaks, *file);
-  const bool written = writer.Valid() && writer.WritePrefix() && WriteStoreText(document.Store(), writer);
-  // Closed in every case; a failed close (the last bytes not written) fails
-  // the save too.
-  const bool closed = file->Close();
-  return written && closed;
+std::unique_ptr<byte_file::Target> CreateReplacement(std::u16string_view target) {
+  byte_file::Refusal refusal = byte_file::Refusal::kNone;
+  std::unique_ptr<byte_file::Target> file = byte_file::CreateFileReplacement(target, &refusal);
+  if (!file && refusal == byte_file::Refusal::kNoNewFile) file = byte_file::CreateCopyingReplacement(target);
+  return file;
 }
 
-void TakeSavedState(Document& document, const char16_t* target, int encoding, int line_breaks) {
+bool WriteText(Document& document, byte_file::Target& file, int encoding, int line_breaks) {
+  byte_file::TargetWriter sink(file);
+  TextFileWriter writer(encoding, line_breaks, sink);
+  return writer.Valid() && writer.WritePrefix() && WriteStoreText(document.Store(), writer) && sink.Finish();
+}
+
+void TakeSavedState(Document& document, const char16_t* target, WideString new_path, int encoding,
+                    int line_breaks) {
   document.Editor().SetSavedPosition();
-  const std::u16string_view target_view(target);
-  if (!path_text::SameName(document.Path().View(), target_view) && document.Path().Assign(target_view)) {
+  if (!new_path.Empty()) {
+    document.Path() = std::move(new_path);
     document.SetSyntaxModeFromPath();
     document.RepaintAll();
   }
   document.encoding = static_cast<EncodingId>(encoding);
   document.line_break_style = static_cast<LineBreakStyle>(line_breaks);
-  document.file_time = save_files::LastWriteTime(target);
+  document.file_time = byte_file::LastWriteTime(target);
   document.NotifyModifiedChanged();
 }
 
 }  // namespace
 
 bool Save(Document& document, const char16_t* target, int encoding, int line_breaks) {
-  if (!target || encoding < kUtf8 || encoding > kSingleByte || line_breaks < kCrLf || line_breaks > kCr) return false;
+  if (!target || !*target || encoding < kUtf8 || encoding > kSingleByte || line_breaks < kCrLf || line_breaks > kCr)
+    return false;
+  const std::u16string_view target_view(target);
+  // The new path is made before the file is touched: once the file is
+  // replaced, nothing can fail any more.
+  WideString new_path;
+  if (!path_text::SameName(document.Path().View(), target_view) && !new_path.Assign(target_view)) return false;
   BusyCursor busy;
-  WideString temporary;
-  if (!save_files::MakeTemporaryFile(temporary)) return false;
-  const bool saved = WriteTemporary(document, temporary.Text(), encoding, line_breaks) &&
-                     save_files::CopyOver(temporary.Text(), target);
-  save_files::DeleteNamed(temporary.Text());
-  if (saved) TakeSavedState(document, target, encoding, line_breaks);
-  return saved;
+  std::unique_ptr<byte_file::Target> file = CreateReplacement(target_view);
+  if (!file || !WriteText(document, *file, encoding, line_breaks) || !file->Commit()) return false;
+  file.reset();
+  TakeSavedState(document, target, std::move(new_path), encoding, line_breaks);
+  return true;
 }
 
 }  // namespace document_saving

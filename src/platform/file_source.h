@@ -1,6 +1,7 @@
 #pragma once
 // Random-access reading of an existing file, behind an interface so that
-// the byte formats built on it can be tested on buffers.
+// the byte formats built on it can be tested on buffers; and a file's
+// last-write time.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -21,5 +22,9 @@ class Source {
 // Opens `path` for reading, others may read it too; null when it cannot be
 // opened.
 std::unique_ptr<Source> OpenFileSource(std::u16string_view path);
+
+// As a FILETIME value (100-nanosecond steps since 1601); 0 when the file is
+// not there.
+std::uint64_t LastWriteTime(std::u16string_view path);
 
 }  // namespace byte_file

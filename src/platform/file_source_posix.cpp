@@ -34,6 +34,8 @@ class PosixSource : public Source {
   int fd_;
 };
 
+constexpr std::uint64_t kSecondsFrom1601To1970 = 11644473600ull;
+
 }  // namespace
 
 std::unique_ptr<Source> OpenFileSource(std::u16string_view path) {
@@ -45,6 +47,13 @@ std::unique_ptr<Source> OpenFileSource(std::u16string_view path) {
     return nullptr;
   }
   return std::make_unique<PosixSource>(fd);
+}
+
+std::uint64_t LastWriteTime(std::u16string_view path) {
+  struct stat status;
+  if (stat(utf8_path::FromUtf16(path).c_str(), &status) != 0) return 0;
+  return (static_cast<std::uint64_t>(status.st_mtim.tv_sec) + kSecondsFrom1601To1970) * 10000000ull +
+         static_cast<std::uint64_t>(status.st_mtim.tv_nsec) / 100;
 }
 
 }  // namespace byte_file

@@ -40,4 +40,11 @@ std::unique_ptr<Source> OpenFileSource(std::u16string_view path) {
   return std::make_unique<Win32Source>(file);
 }
 
+std::uint64_t LastWriteTime(std::u16string_view path) {
+  const std::wstring name(path.begin(), path.end());
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+}
+
 }  // namespace byte_file

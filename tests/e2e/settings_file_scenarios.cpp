@@ -16,6 +16,7 @@
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
 #include "e2e/settings_file.h"
+#include "platform/file_replace.h"
 #include "settings/settings_reader.h"
 
 namespace e2e {
@@ -365,7 +366,8 @@ TEST(SettingsFile, AKillDuringTheWriteAtExitLeavesTheOldFileOrTheNewOneWhole) {
   const std::vector<std::wstring> stray = StrayFiles(installed.scratch.Path());
   EXPECT_LE(stray.size(), static_cast<std::size_t>(killed));
   for (const auto& name : stray)
-    EXPECT_TRUE(name.rfind(L"vnd", 0) == 0 && name.size() > 4 && name.substr(name.size() - 4) == L".tmp")
+    EXPECT_TRUE(name.rfind(L"Vorndel.ini.", 0) == 0 &&
+                byte_file::IsTemporaryName(std::u16string(name.begin(), name.end())))
         << Narrow({name});
   // What the kills met, for the log: the sweep is only worth its time when
   // some kills land before the replacement and some after.

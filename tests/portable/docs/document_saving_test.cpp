@@ -1,44 +1,49 @@
 // Saving a document: the bytes of the file, the file state the document
-// takes on success, a failure that changes nothing, and texts in every
-// encoding and line-break style read back by the loader as they were.
+// takes on success, the new file written beside the target and put in its
+// place, the copy over the target when its folder takes no new file,
+// failures at every step that change nothing and leave nothing behind, and
+// texts in every encoding and line-break style read back by the loader as
+// they were.
 #include "docs/document_saving.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "docs/document_opening.h"
 #include "support/document_fixture.h"
+#include "support/replacement_faults.h"
 #include "support/scratch_file.h"
 
 namespace {
 
-std::string FileBytes(const std::u16string& path) {
-  std::ifstream in(std::filesystem::path(path), std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using byte_file::Step;
+using Names = std::vector<std::string>;
+using test_support::ReplacementFaults;
+using test_support::ScratchFolder;
 
 bool Modified(Document& document) { return document.Editor().History().Modified(); }
 
 }  // namespace
 
 TEST(DocumentSaving, WritesTheFileAndTakesItsState) {
-  test_support::ScratchFile file("saved.css", "old bytes that are longer than the new ones");
+  ScratchFolder folder("saving_state");
+  folder.Put("saved.css", "old bytes that are longer than the new ones");
   DocumentFixture f;
   ASSERT_TRUE(f.document.LoadText(u"a\nb"));
   f.document.InsertText(u"\u65E5");
   ASSERT_TRUE(Modified(f.document));
   f.window.Reset();
 
-  ASSERT_TRUE(document_saving::Save(f.document, file.Path().c_str(), kShiftJis, kLf));
-  EXPECT_EQ(FileBytes(file.Path()), "\x93\xFA" "a\nb");
+  ASSERT_TRUE(document_saving::Save(f.document, folder.Path("saved.css").c_str(), kShiftJis, kLf));
+  EXPECT_EQ(folder.Get("saved.css"), "\x93\xFA" "a\nb");
+  EXPECT_EQ(folder.Names(), Names{"saved.css"});
   EXPECT_FALSE(Modified(f.document));
-  EXPECT_EQ(f.document.Path().View(), file.Path());
+  EXPECT_EQ(f.document.Path().View(), folder.Path("saved.css"));
   EXPECT_EQ(f.document.Mode(), kSyntaxCss);
   EXPECT_EQ(f.document.encoding, kShiftJis);
   EXPECT_EQ(f.document.line_break_style, kLf);
@@ -49,39 +54,121 @@ TEST(DocumentSaving, WritesTheFileAndTakesItsState) {
 }
 
 TEST(DocumentSaving, ANameDifferingOnlyInLetterCaseKeepsThePath) {
-  test_support::ScratchFile file("case.html", "");
+  ScratchFolder folder("saving_case");
+  folder.Put("case.html", "");
   DocumentFixture f;
   ASSERT_TRUE(f.document.LoadText(u"x"));
-  std::u16string path = file.Path();
-  ASSERT_TRUE(f.document.Path().Assign(path));
-  std::u16string other = path;
-  other.replace(other.size() - 4, 4, u"HTML");
+  ASSERT_TRUE(f.document.Path().Assign(folder.Path("case.html")));
   // Natively another file (case counts there), the same file on Windows.
-  ASSERT_TRUE(document_saving::Save(f.document, other.c_str(), kUtf8, kCrLf));
-  EXPECT_EQ(f.document.Path().View(), path);
-  std::error_code ignored;
-  if (!std::filesystem::equivalent(path, other, ignored)) std::filesystem::remove(std::filesystem::path(other), ignored);
+  ASSERT_TRUE(document_saving::Save(f.document, folder.Path("case.HTML").c_str(), kUtf8, kCrLf));
+  EXPECT_EQ(f.document.Path().View(), folder.Path("case.html"));
 }
 
-TEST(DocumentSaving, AFailedSaveChangesNothing) {
-  test_support::ScratchFile file("kept.html", "kept bytes");
+// Until the rename, the target holds its old bytes and the new ones lie
+// beside it under the target's name and a suffix that says what they are;
+// a file of that name left by a crash is not touched.
+TEST(DocumentSaving, TheNewFileIsWrittenBesideTheTargetAndRenamedOverIt) {
+  ScratchFolder folder("saving_beside");
+  folder.Put("page.html", "old");
+  folder.Put("page.html.vorndel-save", "left by a crash");
   DocumentFixture f;
-  ASSERT_TRUE(f.document.LoadText(u"new text"));
-  f.document.InsertText(u"!");
-  ASSERT_TRUE(f.document.Path().Assign(u"original.html"));
-  f.window.Reset();
-  // A folder that is a file, and an encoding that does not exist.
-  const std::u16string inside_a_file = file.Path() + u"/page.html";
-  EXPECT_FALSE(document_saving::Save(f.document, inside_a_file.c_str(), kUtf8, kCrLf));
-  EXPECT_FALSE(document_saving::Save(f.document, file.Path().c_str(), kAutoDetect, kCrLf));
-  EXPECT_FALSE(document_saving::Save(f.document, file.Path().c_str(), kUtf8, 3));
-  EXPECT_EQ(FileBytes(file.Path()), "kept bytes");
-  EXPECT_TRUE(Modified(f.document));
-  EXPECT_EQ(f.document.Path().View(), u"original.html");
-  EXPECT_EQ(f.document.encoding, kUtf8);
-  EXPECT_EQ(f.document.line_break_style, kCrLf);
-  EXPECT_EQ(f.document.file_time, 0u);
-  EXPECT_TRUE(f.window.messages.empty());
+  ASSERT_TRUE(f.document.LoadText(u"new"));
+  Names seen;
+  std::string target_seen;
+  ReplacementFaults faults;
+  faults.Before(Step::kReplace, 1, [&] {
+    seen = folder.Names();
+    target_seen = folder.Get("page.html");
+  });
+
+  ASSERT_TRUE(document_saving::Save(f.document, folder.Path("page.html").c_str(), kUtf8, kLf));
+  EXPECT_EQ(seen, (Names{"page.html", "page.html.vorndel-save", "page.html.vorndel-save-2"}));
+  EXPECT_EQ(target_seen, "old");
+  EXPECT_EQ(folder.Get("page.html"), "new");
+  EXPECT_EQ(folder.Names(), (Names{"page.html", "page.html.vorndel-save"}));
+  EXPECT_EQ(folder.Get("page.html.vorndel-save"), "left by a crash");
+  EXPECT_EQ(faults.Count(Step::kCreateElsewhere), 0);
+}
+
+TEST(DocumentSaving, AFolderThatTakesNoNewFileIsSavedByCopyingOverTheTarget) {
+  ScratchFolder folder("saving_copy");
+  folder.Put("page.html", "old bytes, longer than the new ones");
+  DocumentFixture f;
+  ASSERT_TRUE(f.document.LoadText(u"new\ntext"));
+  ReplacementFaults faults;
+  faults.Fail(Step::kCreate);
+
+  ASSERT_TRUE(document_saving::Save(f.document, folder.Path("page.html").c_str(), kUtf8, kCrLf));
+  EXPECT_EQ(faults.Count(Step::kCreateElsewhere), 1);
+  EXPECT_EQ(folder.Get("page.html"), "new\r\ntext");
+  EXPECT_EQ(folder.Names(), Names{"page.html"});
+  EXPECT_FALSE(Modified(f.document));
+  EXPECT_EQ(f.document.Path().View(), folder.Path("page.html"));
+}
+
+// Whatever fails, before the file was made or at any step after: the
+// target keeps its bytes, no other file stays in its folder, and the
+// document is as it was, still modified, with its own path and file state.
+TEST(DocumentSaving, AFailedSaveChangesNothingAndLeavesNoFileBehind) {
+  struct Case {
+    const char* what;
+    const char* target;
+    int encoding;
+    int line_breaks;
+    std::function<void(ReplacementFaults&)> faults;
+    bool read_only = false;
+  };
+  const auto none = [](ReplacementFaults&) {};
+  const auto fail = [](std::vector<Step> steps, int from = 1) {
+    return [steps, from](ReplacementFaults& faults) {
+      for (Step step : steps) faults.Fail(step, step == Step::kCreate ? 1 : from);
+    };
+  };
+  const Case cases[] = {
+      {"a folder that is a file", "other.txt/page.html", kUtf8, kCrLf, none},
+      {"a missing folder", "missing/page.html", kUtf8, kCrLf, none},
+      {"an unknown encoding", "page.html", kAutoDetect, kCrLf, none},
+      {"an unknown line-break style", "page.html", kUtf8, 3, none},
+      {"a read-only target", "page.html", kUtf8, kCrLf, none, true},
+      {"a read-only target, folder takes no new file", "page.html", kUtf8, kCrLf, fail({Step::kCreate}), true},
+      {"a full disk at the first write", "page.html", kUtf8, kCrLf, fail({Step::kWrite})},
+      {"a full disk at the second write", "page.html", kUtf8, kCrLf, fail({Step::kWrite}, 2)},
+      {"a failed flush", "page.html", kUtf8, kCrLf, fail({Step::kFlush})},
+      {"a refused rename (target locked)", "page.html", kUtf8, kCrLf, fail({Step::kReplace})},
+      {"copying: no temporary file", "page.html", kUtf8, kCrLf, fail({Step::kCreate, Step::kCreateElsewhere})},
+      {"copying: a full disk", "page.html", kUtf8, kCrLf, fail({Step::kCreate, Step::kWrite}, 2)},
+      {"copying: target locked", "page.html", kUtf8, kCrLf, fail({Step::kCreate, Step::kReplace})},
+  };
+  // Large enough for several writes.
+  const std::u16string text = DocumentFixture::Lines(40000);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    ScratchFolder folder("saving_failure");
+    folder.Put("page.html", "kept bytes");
+    folder.Put("other.txt", "");
+    if (c.read_only)
+      std::filesystem::permissions(folder.Folder() / "page.html", std::filesystem::perms::owner_read |
+                                                                      std::filesystem::perms::group_read |
+                                                                      std::filesystem::perms::others_read);
+    DocumentFixture f;
+    ASSERT_TRUE(f.document.LoadText(text));
+    f.document.InsertText(u"!");
+    ASSERT_TRUE(f.document.Path().Assign(u"original.html"));
+    f.window.Reset();
+    {
+      ReplacementFaults faults;
+      c.faults(faults);
+      EXPECT_FALSE(document_saving::Save(f.document, folder.Path(c.target).c_str(), c.encoding, c.line_breaks));
+    }
+    EXPECT_EQ(folder.Get("page.html"), "kept bytes");
+    EXPECT_EQ(folder.Names(), (Names{"other.txt", "page.html"}));
+    EXPECT_TRUE(Modified(f.document));
+    EXPECT_EQ(f.document.Path().View(), u"original.html");
+    EXPECT_EQ(f.document.encoding, kUtf8);
+    EXPECT_EQ(f.document.line_break_style, kCrLf);
+    EXPECT_EQ(f.document.file_time, 0u);
+    EXPECT_TRUE(f.window.messages.empty());
+  }
 }
 
 // Random texts of characters each encoding holds, saved in every encoding

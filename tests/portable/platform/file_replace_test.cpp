@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <string>
 
 #include "platform/file_source.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
+#include "support/scratch_file.h"
 #include "support/settings_bytes.h"
 
-namespace fs = std::filesystem;
 using settings_bytes::Bytes;
 
 namespace {
@@ -19,31 +17,15 @@ namespace {
 // A fresh folder per test, removed afterwards.
 class FileReplace : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = fs::temp_directory_path() / (std::string("vorndel_") + info->name());
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::u16string PathOf(const char* name) const { return (folder_ / name).u16string(); }
-
-  void Put(const char* name, const Bytes& bytes) const {
-    std::ofstream out(folder_ / name, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
-
+  std::u16string PathOf(const char* name) const { return folder_.Path(name); }
+  void Put(const char* name, const Bytes& bytes) const { folder_.Put(name, std::string(bytes.begin(), bytes.end())); }
   Bytes Get(const char* name) const {
-    std::ifstream in(folder_ / name, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::string bytes = folder_.Get(name);
+    return Bytes(bytes.begin(), bytes.end());
   }
+  std::size_t FileCount() const { return folder_.Names().size(); }
 
-  std::size_t FileCount() const {
-    return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()));
-  }
-
-  fs::path folder_;
+  test_support::ScratchFolder folder_{"file_replace"};
 };
 
 bool WriteAll(byte_file::Target& target, const Bytes& bytes) {
@@ -118,4 +100,14 @@ TEST_F(FileReplace, SettingsFileSavedOverAnOldOneKeepsItsUnknownEntry) {
   reader.ReadString(0, name);
   EXPECT_EQ(name.View(), u"English");
   EXPECT_EQ(FileCount(), 1u);
+}
+
+TEST(FileReplaceNames, ATemporaryNameIsTheFileNameWithASuffixAndIsKnownAgain) {
+  EXPECT_EQ(byte_file::TemporaryName(u"page.html", 1), u"page.html.vorndel-save");
+  EXPECT_EQ(byte_file::TemporaryName(u"page.html", 12), u"page.html.vorndel-save-12");
+  for (int attempt : {1, 2, byte_file::kNameAttempts})
+    EXPECT_TRUE(byte_file::IsTemporaryName(byte_file::TemporaryName(u"a", attempt))) << attempt;
+  for (const char16_t* other : {u"page.html", u".vorndel-save", u"a.vorndel-save-", u"a.vorndel-save-0",
+                                u"a.vorndel-save-2x", u"a.vorndel-saved", u"tmp1A2B.tmp"})
+    EXPECT_FALSE(byte_file::IsTemporaryName(other));
 }

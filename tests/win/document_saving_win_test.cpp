@@ -1,0 +1,190 @@
+// Saving with the real system calls: the saved file keeps its attributes,
+// and a process killed at any step of a save leaves the old file or the new
+// one whole beside at most one temporary file whose name tells what it is.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "docs/document_saving.h"
+#include "support/document_fixture.h"
+#include "support/replacement_faults.h"
+#include "support/scratch_file.h"
+
+namespace {
+
+using byte_file::Step;
+using Names = std::vector<std::string>;
+using test_support::ReplacementFaults;
+using test_support::ScratchFolder;
+
+const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
+DWORD AttributesOf(const std::u16string& path) { return GetFileAttributesW(Wide(path)); }
+
+constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+}  // namespace
+
+// Hidden, system and archive stay with the file, whether it is renamed over
+// or copied over (which the system's copy would refuse for a hidden file).
+TEST(DocumentSavingWin, TheSavedFileKeepsItsAttributes) {
+  ScratchFolder folder("saving_attributes");
+  DocumentFixture f;
+  ASSERT_TRUE(f.document.LoadText(u"new"));
+  for (const bool folder_takes_new_files : {true, false}) {
+    for (const DWORD attributes : {DWORD{FILE_ATTRIBUTE_ARCHIVE}, DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE},
+                                   DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}}) {
+      SCOPED_TRACE(std::to_string(folder_takes_new_files) + " " + std::to_string(attributes));
+      folder.Put("page.html", "old");
+      ASSERT_TRUE(SetFileAttributesW(Wide(folder.Path("page.html")), attributes));
+      ASSERT_EQ(AttributesOf(folder.Path("page.html")) & kKept, attributes & kKept);
+      ReplacementFaults faults;
+      if (!folder_takes_new_files) faults.Fail(Step::kCreate);
+      ASSERT_TRUE(document_saving::Save(f.document, folder.Path("page.html").c_str(), kUtf8, kLf));
+      const DWORD after = AttributesOf(folder.Path("page.html"));
+      EXPECT_EQ(after & kKept, attributes & kKept);
+      // Windows marks every changed file for archiving; a marked file stays so.
+      if (attributes & FILE_ATTRIBUTE_ARCHIVE) EXPECT_TRUE(after & FILE_ATTRIBUTE_ARCHIVE);
+      EXPECT_EQ(folder.Get("page.html"), "new");
+      EXPECT_EQ(folder.Names(), Names{"page.html"});
+      SetFileAttributesW(Wide(folder.Path("page.html")), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileW(Wide(folder.Path("page.html")));
+    }
+  }
+}
+
+namespace {
+
+// A child process of this test program saves a document and ends itself
+// at one step of the save, as a kill or a crash there would.
+constexpr UINT kKilled = 77;
+constexpr wchar_t kChildRequest[] = L"VORNDEL_SAVE_KILL";
+
+struct KillPoint {
+  const char* what;
+  bool copying;  // the target's folder takes no new file
+  Step step;
+  int at;
+};
+
+const KillPoint kKillPoints[] = {
+    {"before the temporary file", false, Step::kCreate, 1},
+    {"before the first write", false, Step::kWrite, 1},
+    {"in the middle of the writes", false, Step::kWrite, 5},
+    {"before the flush", false, Step::kFlush, 1},
+    {"before the rename", false, Step::kReplace, 1},
+    {"after the rename", false, Step::kReplaced, 1},
+    {"copying: before the temporary file", true, Step::kCreateElsewhere, 1},
+    {"copying: in the middle of the copy", true, Step::kReplace, 2},
+    {"copying: after the copy", true, Step::kReplaced, 1},
+};
+
+// About 3 MB: a dozen writes, three pieces of the copy.
+std::u16string KillText() { return DocumentFixture::Lines(250000); }
+
+std::wstring Environment(const wchar_t* name) {
+  wchar_t value[1024];
+  const DWORD length = GetEnvironmentVariableW(name, value, 1024);
+  return length > 0 && length < 1024 ? std::wstring(value, length) : std::wstring();
+}
+
+// The child's side: "<kill point> <target>" in the environment.
+[[noreturn]] void SaveAndDie(const std::wstring& request) {
+  const std::size_t space = request.find(L' ');
+  const KillPoint& point = kKillPoints[std::stoi(request.substr(0, space))];
+  const std::wstring target = request.substr(space + 1);
+  DocumentFixture f;
+  f.document.LoadText(KillText());
+  ReplacementFaults faults;
+  if (point.copying) faults.Fail(Step::kCreate);
+  faults.Before(point.step, point.at, [] { TerminateProcess(GetCurrentProcess(), kKilled); });
+  const bool saved = document_saving::Save(f.document, std::u16string(target.begin(), target.end()).c_str(), kUtf8,
+                                           kLf);
+  ExitProcess(saved ? 1 : 2);
+}
+
+// Runs this test in a child that dies at `point`; its exit code.  Its
+// temporary folder is `temporary`.
+DWORD RunChild(int point, const std::u16string& target, const std::u16string& temporary) {
+  wchar_t exe[MAX_PATH];
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  const std::string filter = std::string(test->test_suite_name()) + "." + test->name();
+  std::wstring command = L"\"" + std::wstring(exe) + L"\" --gtest_filter=" + std::wstring(filter.begin(), filter.end());
+  const std::wstring request = std::to_wstring(point) + L" " + std::wstring(target.begin(), target.end());
+  const std::wstring old_tmp = Environment(L"TMP"), old_temp = Environment(L"TEMP");
+  const std::wstring child_temp = std::wstring(temporary.begin(), temporary.end()) + L"\\";
+  SetEnvironmentVariableW(kChildRequest, request.c_str());
+  SetEnvironmentVariableW(L"TMP", child_temp.c_str());
+  SetEnvironmentVariableW(L"TEMP", child_temp.c_str());
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  HANDLE quiet = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0,
+                             nullptr);
+  STARTUPINFOW startup = {};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = startup.hStdError = quiet;
+  PROCESS_INFORMATION process = {};
+  const bool started =
+      CreateProcessW(exe, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
+  SetEnvironmentVariableW(kChildRequest, nullptr);
+  SetEnvironmentVariableW(L"TMP", old_tmp.empty() ? nullptr : old_tmp.c_str());
+  SetEnvironmentVariableW(L"TEMP", old_temp.empty() ? nullptr : old_temp.c_str());
+  CloseHandle(quiet);
+  if (!started) return 0;
+  DWORD code = 0;
+  if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 0);
+  GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return code;
+}
+
+}  // namespace
+
+TEST(DocumentSavingWin, AKillAtAnyStepLeavesTheOldFileOrTheNewOneWhole) {
+  const std::wstring request = Environment(kChildRequest);
+  if (!request.empty()) SaveAndDie(request);
+
+  ScratchFolder expected("saving_kill_expected");
+  {
+    DocumentFixture f;
+    ASSERT_TRUE(f.document.LoadText(KillText()));
+    ASSERT_TRUE(document_saving::Save(f.document, expected.Path("page.html").c_str(), kUtf8, kLf));
+  }
+  const std::string new_bytes = expected.Get("page.html");
+  const std::string old_bytes = "<p>the old page</p>\r\n";
+  for (int i = 0; i < static_cast<int>(std::size(kKillPoints)); ++i) {
+    const KillPoint& point = kKillPoints[i];
+    SCOPED_TRACE(point.what);
+    ScratchFolder folder("saving_kill");
+    ScratchFolder temporary("saving_kill_tmp");
+    folder.Put("page.html", old_bytes);
+    ASSERT_EQ(RunChild(i, folder.Path("page.html"), temporary.Folder().u16string()), kKilled);
+
+    const std::string left = folder.Get("page.html");
+    const bool replaced = point.step == Step::kReplaced;
+    if (point.copying && point.step == Step::kReplace) {
+      // The copy over the file is not whole or nothing: the file is cut,
+      // and the whole new text waits in the temporary folder.
+      EXPECT_EQ(left, new_bytes.substr(0, 1 << 20));
+    } else {
+      EXPECT_EQ(left, replaced ? new_bytes : old_bytes);
+    }
+    // Only the file and, when the kill came between its creation and its
+    // rename, one temporary file named after it.
+    Names others = folder.Names();
+    std::erase(others, "page.html");
+    const bool temporary_beside = !point.copying && point.step != Step::kCreate && !replaced;
+    EXPECT_EQ(others, temporary_beside ? Names{"page.html.vorndel-save"} : Names{});
+    if (temporary_beside && point.step != Step::kWrite)
+      EXPECT_EQ(folder.Get("page.html.vorndel-save"), new_bytes);
+    const bool temporary_elsewhere = point.copying && point.step != Step::kCreateElsewhere;
+    EXPECT_EQ(temporary.Names(), temporary_elsewhere ? Names{"page.html.vorndel-save"} : Names{});
+    if (temporary_elsewhere) EXPECT_EQ(temporary.Get("page.html.vorndel-save"), new_bytes);
+  }
+}
