@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "docs/text_file_writer.h"
-#include "platform/target_output.h"
+#include "platform/target_writer.h"
 #include "tools/tag_library_format.h"
 
 namespace {
@@ -76,11 +76,11 @@ bool WriteLibrary(TagLibraryWalk& walk, RecordWriter& writer) {
 }  // namespace
 
 bool SaveTagLibrary(TagLibraryWalk& walk, byte_file::Target& target) {
-  byte_file::TargetOutput out(target);
+  byte_file::TargetWriter out(target);
   bool written;
   {
     RecordWriter writer(out);
     written = WriteLibrary(walk, writer);
   }
-  return written && out.CloseAndCommit();
+  return written && out.Finish() && target.Commit();
 }

@@ -16,7 +16,7 @@
 #include "frame/language_module.h"
 #include "frame/settings_location.h"
 #include "frame/string_ids.h"
-#include "platform/save_files.h"
+#include "platform/file_source.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -126,7 +126,7 @@ bool SaveTo(Document& document, const char16_t* path, int encoding, int line_bre
 
 bool Save(Document& document) {
   if (document.Path().Empty()) return SaveAs(document);
-  if (!document.Editor().Modified() && save_files::LastWriteTime(document.Path().Text()) == document.file_time)
+  if (!document.Editor().Modified() && byte_file::LastWriteTime(document.Path().View()) == document.file_time)
     return true;
   WideString path;
   if (!path.Assign(document.Path().View())) return false;
@@ -222,7 +222,7 @@ void SaveAll() {
     if (document.Path().Empty()) continue;
     // The stored write time changes only with a save that succeeded, so a
     // failed one is offered again.
-    if (!document.Editor().Modified() && save_files::LastWriteTime(document.Path().Text()) == document.file_time)
+    if (!document.Editor().Modified() && byte_file::LastWriteTime(document.Path().View()) == document.file_time)
       continue;
     WideString path;
     if (path.Assign(document.Path().View()) &&

@@ -17,7 +17,7 @@
 #include "frame/recent_files.h"
 #include "frame/settings_location.h"
 #include "frame/string_ids.h"
-#include "platform/save_files.h"
+#include "platform/file_source.h"
 #include "platform/text_measurer.h"
 #include "settings/editor_options.h"
 #include "settings/settings.h"
@@ -144,7 +144,7 @@ void CheckOutsideChange() {
   // With a modal dialog up the question would stack on it; the next
   // activation asks.
   if (!document || document->Path().Empty() || Area().shutting_down || !IsWindowEnabled(MainWindow())) return;
-  const std::uint64_t time = save_files::LastWriteTime(document->Path().Text());
+  const std::uint64_t time = byte_file::LastWriteTime(document->Path().View());
   if (time == 0 || time == document->file_time) return;
   document->file_time = time;
   if (Ask(string_ids::kReloadPrompt, *document, MB_YESNO) != IDYES) return;
