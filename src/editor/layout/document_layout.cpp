@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/layout/scroll_arithmetic.h"
 #include "editor/store/line_record.h"
 
 DocumentLayout::DocumentLayout(TextStore& store, TextMetrics& metrics, bool wrapped)
@@ -112,7 +113,7 @@ RowLocation DocumentLayout::LocateDisplayRow(std::int32_t row) {
 }
 
 std::int32_t DocumentLayout::RowAtY(std::int32_t y) const {
-  const std::int32_t row = (y - kTopMargin) / metrics_.LinePitch() + first_visible_row_;
+  const std::int32_t row = scroll_arithmetic::RowsBelowTop(y - kTopMargin, metrics_.LinePitch()) + first_visible_row_;
   return std::clamp(row, 0, LastRow());
 }
 
