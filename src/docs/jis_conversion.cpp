@@ -45,14 +45,16 @@ bool IsIbmExtension(std::uint8_t s1, std::uint8_t s2) {
   return ((s1 == 0xFA || s1 == 0xFB) && s2 >= 0x40) || (s1 == 0xFC && s2 >= 0x40 && s2 <= 0x4F);
 }
 
+bool IsJisByte(std::uint8_t byte) { return byte >= 0x21 && byte <= 0x7E; }
+
 }  // namespace
 
-void FromShiftJis(std::uint8_t s1, std::uint8_t s2, std::uint8_t jis[2]) {
+bool FromShiftJis(std::uint8_t s1, std::uint8_t s2, std::uint8_t jis[2]) {
   if (IsIbmExtension(s1, s2)) {
     const std::uint16_t code = kIbm.jis[(s1 - 0xFA) * 192 + (s2 - 0x40)];
     jis[0] = static_cast<std::uint8_t>(code >> 8);
     jis[1] = static_cast<std::uint8_t>(code & 0xFF);
-    return;
+    return true;
   }
   // The standard arithmetic, modulo 256 throughout.
   int lead = s1 >= 0xE0 ? s1 - 0x40 : s1;
@@ -66,6 +68,8 @@ void FromShiftJis(std::uint8_t s1, std::uint8_t s2, std::uint8_t jis[2]) {
   }
   jis[0] = static_cast<std::uint8_t>(j1);
   jis[1] = static_cast<std::uint8_t>(j2 & 0xFF);
+  // Lead bytes 0xF0..0xF9 land past row 0x7E and wrap round to 0x00..0x12.
+  return IsJisByte(jis[0]) && IsJisByte(jis[1]);
 }
 
 void ToShiftJis(std::uint8_t j1, std::uint8_t j2, std::uint8_t shift_jis[2]) {

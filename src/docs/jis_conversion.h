@@ -12,8 +12,10 @@ void ToShiftJis(std::uint8_t j1, std::uint8_t j2, std::uint8_t shift_jis[2]);
 // The JIS X 0208 bytes (7-bit) of a Shift_JIS pair.  IBM's extensions
 // (0xFA40..0xFC4F) have no place in JIS X 0208 proper: they go to the rows
 // their NEC counterparts use, and what has none to the full-width question
-// mark (0x2129).
-void FromShiftJis(std::uint8_t s1, std::uint8_t s2, std::uint8_t jis[2]);
+// mark (0x2129).  False when the pair has no JIS form at all, the
+// arithmetic giving a byte outside 0x21..0x7E: the user-defined area
+// (0xF040..0xF9FC) and pairs with a trail byte Shift_JIS does not use.
+bool FromShiftJis(std::uint8_t s1, std::uint8_t s2, std::uint8_t jis[2]);
 
 // These write the UTF-16 units of one character into out (room for 2) and
 // return how many.

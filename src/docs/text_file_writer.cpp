@@ -117,22 +117,24 @@ bool TextFileWriter::WriteSingleByte(const char16_t* units, std::int32_t count) 
 // A byte of code page 932 output that is neither ASCII, katakana nor a lead
 // byte (from U+0080, U+F8F0..U+F8F3) has no EUC-JP or ISO-2022-JP form:
 // it becomes "?" rather than swallowing the next character as its trail.
+// So does a pair outside the JIS rows (the user-defined area U+E000..U+E757
+// as 0xF040..0xF9FC), whose arithmetic would give line feeds, NULs and
+// other control bytes.
 bool TextFileWriter::WriteEucJp(const char16_t* units, std::int32_t count) {
   const std::int32_t bytes = Convert(code_page::kShiftJis, units, count);
   if (bytes <= 0) return false;
   Pieces pieces(out_);
   for (std::int32_t i = 0; i < bytes; ++i) {
     const std::uint8_t byte = buffer_[i];
+    std::uint8_t jis[2];
     if (byte < 0x80) {
       pieces.Put(byte);
     } else if (IsKatakana(byte)) {
       const std::uint8_t kana[2] = {0x8E, byte};
       pieces.Put(kana, 2);
-    } else if (!IsShiftJisLead(byte)) {
+    } else if (!IsShiftJisLead(byte) || !jis::FromShiftJis(byte, i + 1 < bytes ? buffer_[++i] : 0, jis)) {
       pieces.Put('?');
     } else {
-      std::uint8_t jis[2];
-      jis::FromShiftJis(byte, i + 1 < bytes ? buffer_[++i] : 0, jis);
       const std::uint8_t euc[2] = {static_cast<std::uint8_t>(jis[0] + 0x80), static_cast<std::uint8_t>(jis[1] + 0x80)};
       pieces.Put(euc, 2);
     }
@@ -156,10 +158,14 @@ bool TextFileWriter::WriteIso2022Jp(const char16_t* units, std::int32_t count) {
   for (std::int32_t i = 0; i < bytes; ++i) {
     const std::uint8_t byte = buffer_[i];
     if (IsShiftJisLead(byte)) {
-      enter(Mode::kKanji, kToKanji);
       std::uint8_t jis[2];
-      jis::FromShiftJis(byte, i + 1 < bytes ? buffer_[++i] : 0, jis);
-      pieces.Put(jis, 2);
+      if (jis::FromShiftJis(byte, i + 1 < bytes ? buffer_[++i] : 0, jis)) {
+        enter(Mode::kKanji, kToKanji);
+        pieces.Put(jis, 2);
+      } else {
+        enter(Mode::kAscii, kToAscii);
+        pieces.Put('?');
+      }
     } else if (IsKatakana(byte)) {
       enter(Mode::kKatakana, kToKatakana);
       pieces.Put(static_cast<std::uint8_t>(byte & 0x7F));

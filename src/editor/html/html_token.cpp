@@ -72,14 +72,40 @@ class LineScanner {
     return true;
   }
 
-  bool InsideCss(std::int32_t b) const {
-    for (std::int32_t i = b - 1; i >= 0; --i) {
-      const char16_t unit = At(i);
-      if (unit == u'<' || unit == u'>') return false;
-      if (unit == u'{') return true;
-      if (unit == u'"') return StyleAttributeBefore(i);
+  // The nearest unit before b that is one of a few stops, or -1 (the line
+  // start). The backward scan asks with b falling; an answer holds for every
+  // b down to just after the unit found, so each unit is read at most once
+  // whatever the number of questions.
+  class NearestStop {
+   public:
+    explicit NearestStop(std::u16string_view stops) : stops_(stops) {}
+    std::int32_t Before(const LineScanner& line, std::int32_t b) {
+      if (found_ < b && b <= asked_) return found_;
+      asked_ = b;
+      found_ = b - 1;
+      while (found_ >= 0 && stops_.find(line.At(found_)) == std::u16string_view::npos) --found_;
+      return found_;
     }
-    return false;
+
+   private:
+    std::u16string_view stops_;
+    std::int32_t asked_ = -1;
+    std::int32_t found_ = -1;
+  };
+
+  // Whether b lies inside CSS: the nearest "<", ">", "{" or double quote
+  // before it is a "{", or the quote that opens a style attribute's value.
+  bool InsideCss(std::int32_t b, NearestStop& css_stop) const {
+    const std::int32_t stop = css_stop.Before(*this, b);
+    if (stop < 0) return false;
+    return At(stop) == u'{' || (At(stop) == u'"' && StyleAttributeBefore(stop));
+  }
+
+  // Whether QuotesBefore(b) is not 0: the nearest "<", ">" or double quote
+  // before b is a quote.
+  bool QuotedBefore(std::int32_t b, NearestStop& quote_stop) const {
+    const std::int32_t stop = quote_stop.Before(*this, b);
+    return stop >= 0 && At(stop) == u'"';
   }
 
   // Unit b is a double quote before the hit: a value closed (the attribute
@@ -97,10 +123,14 @@ class LineScanner {
     return {start, ForwardTo(u'"', hit, false)};
   }
 
+  // One backward scan: what it learns about the units before the one it is
+  // at is kept for the next, so a long line costs its length once.
   Span Around(std::int32_t hit) const {
     std::int32_t start = hit;
     std::int32_t space = -1;
     bool semicolon = false;
+    NearestStop css_stop(u"<>{\"");
+    NearestStop quote_stop(u"<>\"");
     for (std::int32_t b = hit - 1; b >= 0; --b) {
       switch (At(b)) {
         case u' ':
@@ -113,11 +143,11 @@ class LineScanner {
           start = b;
           break;
         case u':':
-          if (InsideCss(b)) return {start, ForwardTo(u';', hit, false)};
+          if (InsideCss(b, css_stop)) return {start, ForwardTo(u';', hit, false)};
           start = b;
           break;
         case u';':
-          if (InsideCss(b)) return {start, ForwardTo(u';', hit, true)};
+          if (InsideCss(b, css_stop)) return {start, ForwardTo(u';', hit, true)};
           start = b;
           semicolon = true;
           break;
@@ -126,7 +156,7 @@ class LineScanner {
           return {b, ForwardTo(u'>', hit, true)};
         case u'>': return {start, ForwardOverText(hit)};
         case u'{':
-          if (QuotesBefore(b) == 0) return {start, ForwardTo(u';', hit, true)};
+          if (!QuotedBefore(b, quote_stop)) return {start, ForwardTo(u';', hit, true)};
           start = b;
           break;
         default: start = b; break;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/layout/scroll_arithmetic.h"
 #include "editor/store/line_record.h"
 
 DocumentLayout::DocumentLayout(TextStore& store, TextMetrics& metrics, bool wrapped)
@@ -112,7 +113,10 @@ RowLocation DocumentLayout::LocateDisplayRow(std::int32_t row) {
 }
 
 std::int32_t DocumentLayout::RowAtY(std::int32_t y) const {
-  const std::int32_t row = (y - kTopMargin) / metrics_.LinePitch() + first_visible_row_;
+  // The top margin shows the first row; above the window the rows before
+  // it begin at once, so that a drag scrolls as soon as it leaves the edge.
+  const std::int32_t offset = y < 0 ? y : std::max(0, y - kTopMargin);
+  const std::int32_t row = scroll_arithmetic::RowsBelowTop(offset, metrics_.LinePitch()) + first_visible_row_;
   return std::clamp(row, 0, LastRow());
 }
 

@@ -42,6 +42,12 @@ std::int32_t RequestAmount(const ScrollBarState& bar, ScrollRequest request, std
   return ClampAmount(bar, amount);
 }
 
+std::int32_t RowsBelowTop(std::int32_t offset, std::int32_t pitch) {
+  const std::int64_t step = std::max(1, pitch);
+  // Division truncates towards zero; above the top it must round down.
+  return static_cast<std::int32_t>(offset >= 0 ? offset / step : -((step - 1 - offset) / step));
+}
+
 std::int32_t LargestFirstRow(std::int32_t rows, std::int32_t visible_rows) {
   return std::max(0, rows - (visible_rows - visible_rows / 2) + 1);
 }

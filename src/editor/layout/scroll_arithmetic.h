@@ -42,6 +42,12 @@ std::int32_t RequestAmount(const ScrollBarState& bar, ScrollRequest request, std
 // An amount given directly (the wheel, make-visible), clamped the same way.
 std::int32_t ClampAmount(const ScrollBarState& bar, std::int32_t amount);
 
+// Rows from the view's first row to the one offset pixels below the top of
+// the text area (negative above it). Floor division: the first pixel above
+// the text area is already the row above the view, so that a drag starts
+// scrolling up as soon as it leaves the top edge, as it does at the bottom.
+std::int32_t RowsBelowTop(std::int32_t offset, std::int32_t pitch);
+
 // After an edit: the largest first row (or line) and horizontal column the
 // view may keep, so that half a page at most lies beyond the text.
 std::int32_t LargestFirstRow(std::int32_t rows, std::int32_t visible_rows);

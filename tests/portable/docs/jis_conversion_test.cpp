@@ -23,7 +23,7 @@ TEST(JisConversion, StandardPairsGoThereAndBack) {
     for (int trail = 0x40; trail <= 0xFC; ++trail) {
       if (trail == 0x7F) continue;
       std::uint8_t jis[2], back[2];
-      jis::FromShiftJis(static_cast<std::uint8_t>(lead), static_cast<std::uint8_t>(trail), jis);
+      ASSERT_TRUE(jis::FromShiftJis(static_cast<std::uint8_t>(lead), static_cast<std::uint8_t>(trail), jis));
       ASSERT_GE(jis[0], 0x21);
       ASSERT_LE(jis[0], 0x7E);
       ASSERT_GE(jis[1], 0x21);

@@ -1,16 +1,19 @@
 // Encoding a document's text for a file: prefixes, every encoding's bytes,
-// line-break styles, the escapes of ISO-2022-JP, replacements, and lines
+// line-break styles, the escapes of ISO-2022-JP, replacements, bytes that
+// keep the rules of EUC-JP and ISO-2022-JP whatever the text, and lines
 // whose gap splits a character.
 #include "docs/text_file_writer.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
 #include "docs/store_text_writing.h"
 #include "support/document_fixture.h"
 #include "support/fixed_width_layout.h"
+#include "support/japanese_byte_rules.h"
 #include "support/store_text.h"
 
 namespace {
@@ -71,6 +74,55 @@ TEST(TextFileWriter, JapaneseEncodings) {
   // next character alone.
   EXPECT_EQ(Saved(u"\u0080a", kEucJp), "?a");
   EXPECT_EQ(Saved(u"\u0080a", kIso2022Jp), "\x1B(B?a");
+}
+
+// Code page 932 puts the user-defined area U+E000..U+E757 at F040..F9FC,
+// which JIS X 0208 has no rows for: each character is one "?", as in
+// Shift_JIS it stays itself.
+TEST(TextFileWriter, UserDefinedAreaIsAQuestionMarkInTheJisEncodings) {
+  std::u16string area;
+  for (char16_t unit = 0xE000; unit <= 0xE757; ++unit) area.push_back(unit);
+  const std::string marks(area.size(), '?');
+  EXPECT_EQ(Saved(area, kEucJp), marks);
+  EXPECT_EQ(Saved(area, kIso2022Jp), "\x1B(B" + marks);
+  EXPECT_EQ(Saved(u"\uE000\uE757", kShiftJis), "\xF0\x40\xF9\xFC");
+  // Not a line break (61 0A A1 62) nor a NUL, and the kanji around it keep
+  // their escapes.
+  EXPECT_EQ(Saved(u"a\uE40Ab\uE05E", kEucJp), "a?b?");
+  EXPECT_EQ(Saved(u"\u65E5\uE40A\u65E5", kIso2022Jp), "\x1B(B\x1B$BF|\x1B(B?\x1B$BF|\x1B(B");
+}
+
+// Random text of every kind of unit (ESC aside, which ISO-2022-JP would
+// read as an escape): the bytes keep the encoding's rules and hold the
+// text's own NULs, line feeds and carriage returns, no more.
+TEST(TextFileWriter, JisEncodingsWriteOnlyLegalBytesForAnyText) {
+  struct Range {
+    char16_t first, last;
+  };
+  static constexpr Range kRanges[] = {{0x0000, 0x007F}, {0x0080, 0x00FF}, {0x3000, 0x30FF}, {0x4E00, 0x9FFF},
+                                      {0xD800, 0xDFFF}, {0xE000, 0xE800}, {0xF8F0, 0xF8F3}, {0xFF00, 0xFFEF},
+                                      {0x0000, 0xFFFF}};
+  std::mt19937 random(20261219);
+  for (int round = 0; round < 3000; ++round) {
+    std::u16string text(1 + random() % 40, u'a');
+    for (char16_t& unit : text) {
+      const Range range = kRanges[random() % std::size(kRanges)];
+      unit = static_cast<char16_t>(range.first + random() % (range.last - range.first + 1));
+      if (unit == 0x1B) unit = u'e';
+    }
+    for (const int encoding : {kEucJp, kIso2022Jp}) {
+      MemorySink sink;
+      TextFileWriter writer(encoding, kLf, sink);
+      ASSERT_TRUE(writer.WriteRun(text.data(), static_cast<std::int32_t>(text.size())));
+      const std::string& bytes = sink.Bytes();
+      const std::int64_t fault = encoding == kEucJp ? japanese_byte_rules::EucJpFault(bytes)
+                                                    : japanese_byte_rules::Iso2022JpFault(bytes);
+      ASSERT_EQ(fault, -1) << "encoding " << encoding << ", round " << round;
+      ASSERT_EQ(japanese_byte_rules::BreakingUnits<char>(bytes),
+                japanese_byte_rules::BreakingUnits<char16_t>(text))
+          << "encoding " << encoding << ", round " << round;
+    }
+  }
 }
 
 TEST(TextFileWriter, SingleByteAndReplacements) {

@@ -114,6 +114,26 @@ TEST_F(TagPairHighlighting, OnlyWithTheSettingOnAndNoSelection) {
 
 namespace {
 
+// The search forward skips from "<" to "<" through the lines' two runs:
+// units holding the byte of "<" (U+3C3C, U+013C, U+3C00) are no tags, and
+// wherever a line's gap lies, even next to a "<", the same partner is found.
+TEST(TagPairMatcher, EndTagFoundWhereverTheGapsLie) {
+  DocumentFixture f;
+  f.document.LoadText(u"<p>\u3C3C\u013C\u3C00<p>x</p>\n\u3C3C<P\t\u013C</p></p>");
+  TextStore& store = f.document.Store();
+  for (std::int32_t line = 0; line < 2; ++line) {
+    for (std::int32_t column = 0; column <= store.Line(line)->Length(); ++column) {
+      LineRecord& record = *store.Line(line);
+      ASSERT_TRUE(store.InsertUnits(record, u"y", 1, column));
+      ASSERT_EQ(store.DeleteUnits(record, column, 1), u'y');
+      TagPairHighlight pair;
+      ASSERT_TRUE(tag_pair::Find(store, 0, 1, pair)) << line << ':' << column;
+      ExpectRange(pair.start_tag, 0, 0, 3);
+      ExpectRange(pair.end_tag, 1, 9, 13);
+    }
+  }
+}
+
 TEST(TagPairMatcher, RandomDocumentsGiveRangesInsideTheirLines) {
   std::mt19937 random(7122026);
   const std::u16string alphabet = u"<</>!?dDiv br\t\"x";

@@ -171,18 +171,23 @@ TEST(MouseSelection, DragOutsideTheTextScrollsStepByStepWhileTheButtonIsHeld) {
   f.document.AutoScrollStep();
   EXPECT_EQ(f.document.Selection().caret, after.caret);
 
-  // A row's height above the text area the row above the view is the
-  // target.
+  // From the first pixel above the text area (y 1, in the top margin) a
+  // row's height up the row above the view is the target, then the one
+  // above that; scrolling goes on.
   f.window.left_held = true;
-  const std::int32_t top = f.document.Layout().FirstVisibleRow();
-  const PointerPoint above{DocumentFixture::kMargin + 10, -DocumentFixture::kPitch};
-  f.document.LeftButtonDown(TextPoint(f, top + 3, 1), mouse_flag::kLeft);
-  f.document.PointerMoved(TextPoint(f, top + 2, 1), mouse_flag::kLeft);
-  f.document.PointerMoved(above, mouse_flag::kLeft);
-  EXPECT_EQ(f.document.Selection().caret.line, top - 1);
-  EXPECT_EQ(f.document.Layout().FirstVisibleRow(), top - 1);
-  EXPECT_EQ(f.window.auto_scrolls_pending, 1);
-  f.document.LeftButtonUp(above, 0);
+  f.document.ScrollBy(ScrollBarKind::kVertical, -20);
+  constexpr std::int32_t kPitch = DocumentFixture::kPitch;
+  for (const auto [y, rows_up] : {std::pair{1, 1}, {0, 1}, {-1, 1}, {2 - kPitch, 1}, {1 - kPitch, 2}}) {
+    const std::int32_t top = f.document.Layout().FirstVisibleRow();
+    const PointerPoint above{DocumentFixture::kMargin + 10, y};
+    f.document.LeftButtonDown(TextPoint(f, top + 3, 1), mouse_flag::kLeft);
+    f.document.PointerMoved(TextPoint(f, top + 2, 1), mouse_flag::kLeft);
+    f.document.PointerMoved(above, mouse_flag::kLeft);
+    EXPECT_EQ(f.document.Selection().caret.line, top - rows_up) << "y " << y;
+    EXPECT_EQ(f.document.Layout().FirstVisibleRow(), top - rows_up) << "y " << y;
+    EXPECT_EQ(f.window.auto_scrolls_pending, 1) << "y " << y;
+    f.document.LeftButtonUp(above, 0);
+  }
 }
 
 }  // namespace

@@ -93,4 +93,13 @@ TEST(ScrollArithmetic, HorizontalRangeReachesHalfAPagePastTheLongestLine) {
   EXPECT_EQ(LargestColumn(70, 7, 40), 0);
 }
 
+// Rows above the view count from the first pixel above it.
+TEST(ScrollArithmetic, RowsBelowTopRoundDown) {
+  struct Case {
+    std::int32_t offset, rows;
+  } cases[] = {{0, 0}, {13, 0}, {14, 1}, {-1, -1}, {-14, -1}, {-15, -2}, {-28, -2}, {-29, -3}};
+  for (const Case& c : cases) EXPECT_EQ(scroll_arithmetic::RowsBelowTop(c.offset, 14), c.rows) << c.offset;
+  EXPECT_EQ(scroll_arithmetic::RowsBelowTop(-5, 0), -5);
+}
+
 }  // namespace
