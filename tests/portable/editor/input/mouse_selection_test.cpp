@@ -171,13 +171,12 @@ TEST(MouseSelection, DragOutsideTheTextScrollsStepByStepWhileTheButtonIsHeld) {
   f.document.AutoScrollStep();
   EXPECT_EQ(f.document.Selection().caret, after.caret);
 
-  // From the first pixel above the text area (y 1, in the top margin) a
-  // row's height up the row above the view is the target, then the one
-  // above that; scrolling goes on.
+  // From the first pixel above the window a row's height up the row above
+  // the view is the target, then the one above that; scrolling goes on.
   f.window.left_held = true;
   f.document.ScrollBy(ScrollBarKind::kVertical, -20);
   constexpr std::int32_t kPitch = DocumentFixture::kPitch;
-  for (const auto [y, rows_up] : {std::pair{1, 1}, {0, 1}, {-1, 1}, {2 - kPitch, 1}, {1 - kPitch, 2}}) {
+  for (const auto [y, rows_up] : {std::pair{-1, 1}, {-kPitch, 1}, {-1 - kPitch, 2}}) {
     const std::int32_t top = f.document.Layout().FirstVisibleRow();
     const PointerPoint above{DocumentFixture::kMargin + 10, y};
     f.document.LeftButtonDown(TextPoint(f, top + 3, 1), mouse_flag::kLeft);

@@ -184,9 +184,9 @@ TEST_F(DocumentLayoutTest, PositionsRowsAndPixels) {
   struct YCase {
     std::int32_t y, row;
   } ys[] = {{2, 2}, {2 + kPitch - 1, 2}, {2 + kPitch, 3}, {2 + 3 * kPitch, 5}, {1000, 5}, {-2 - 2 * kPitch, 0}, {-1000, 0},
-             // Above the text area (the top margin, then outside the window)
-             // the row above the view from the first pixel on.
-             {1, 1}, {0, 1}, {2 - kPitch, 1}, {1 - kPitch, 0}};
+             // The top margin shows the first row; outside the window the row
+             // above the view from the first pixel on.
+             {1, 2}, {0, 2}, {-1, 1}, {-kPitch, 1}, {-1 - kPitch, 0}};
   for (const YCase& c : ys) EXPECT_EQ(doc_.RowAtY(c.y), c.row) << "y " << c.y;
   EXPECT_EQ(doc_.RowTop(2), 2);
   EXPECT_EQ(doc_.RowTop(4), 2 + 2 * kPitch);
