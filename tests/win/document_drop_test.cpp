@@ -53,7 +53,8 @@ std::wstring TabText(HWND tabs, int index) {
 }
 
 TEST(DocumentDrop, NamesOpenFromTheLastToTheFirstAndFoldersAreLeftOut) {
-  const std::u16string folder(Folder().begin(), Folder().end());
+  const std::wstring program_folder = Folder();
+  const std::u16string folder(program_folder.begin(), program_folder.end());
   ASSERT_TRUE(language_module::Load(u"English", folder));
   SettingsReader unread;
   LoadSettings(unread, ProcessSettings(), HostShellFolders(),
