@@ -4,6 +4,7 @@
 // files kept at exit and a save that fails.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -164,6 +165,57 @@ TEST_F(Tabs, AFailedSaveLeavesTheFileAndTheChangeMark) {
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(ReadWholeFile(path), "kept");
   EXPECT_EQ(TabTexts(window_), std::vector<std::wstring>{L"a.html*    "});
+}
+
+// Polls the file until its size is not `old_size`; how long that took.
+double MillisecondsUntilResized(const std::wstring& path, std::uint64_t old_size) {
+  const ULONGLONG start = GetTickCount64();
+  while (GetTickCount64() - start < kExitTimeoutMs) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
+        (std::uint64_t{data.nFileSizeHigh} << 32 | data.nFileSizeLow) != old_size)
+      return static_cast<double>(GetTickCount64() - start);
+  }
+  return -1;
+}
+
+TEST_F(Tabs, AKillDuringASaveLeavesTheOldFileOrTheNewOneWhole) {
+  std::string old_file;
+  for (int i = 0; old_file.size() < 8'000'000; ++i) old_file += "<p>line " + std::to_string(i) + "</p>\r\n";
+  const std::string new_file = "x" + old_file;
+  const std::wstring path = installed_.scratch.File(L"big.html");
+  // An undisturbed save, and how long after the command the new file is in
+  // place.
+  ASSERT_TRUE(installed_.scratch.Write(L"big.html", old_file));
+  Start({L"big.html"});
+  Type(L"x");
+  Post(kSave);
+  const double saved_ms = MillisecondsUntilResized(path, old_file.size());
+  ASSERT_GT(saved_ms, 0);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return ReadWholeFile(path) == new_file; }));
+  ASSERT_TRUE(CloseDiscarding(*program_, window_));
+
+  constexpr int kSteps = 8;
+  int old_kept = 0, new_whole = 0;
+  for (int step = 0; step <= kSteps; ++step) {
+    const DWORD delay = static_cast<DWORD>(saved_ms * 1.5 * step / kSteps);
+    ASSERT_TRUE(installed_.scratch.Write(L"big.html", old_file));
+    Start({L"big.html"});
+    Type(L"x");
+    ASSERT_TRUE(WaitForTabs(window_, {L"big.html*    "}));
+    Post(kSave);
+    Sleep(delay);
+    program_.reset();  // killed where it stands
+    window_ = nullptr;
+    const std::string left = ReadWholeFile(path);
+    if (left == old_file) {
+      ++old_kept;
+    } else {
+      EXPECT_TRUE(left == new_file) << "killed " << delay << " ms after the command: " << left.size() << " bytes";
+      ++new_whole;
+    }
+  }
+  std::printf("sweep: old kept %d times, new whole %d times\n", old_kept, new_whole);
 }
 
 TEST_F(Tabs, TwentyOneOpenedFilesLeaveTheTwentyMostRecentAtExit) {
