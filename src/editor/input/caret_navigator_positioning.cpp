@@ -8,7 +8,8 @@
 
 void CaretNavigator::MoveToDocumentBoundary(bool end) {
   const TextPosition target = end ? EndOfText() : TextPosition{};
-  if (!(target == Selection().caret)) {
+  // A selection ending there (select all) still goes.
+  if (!(target == Selection().caret) || Selection().exists) {
     const SelectionState before = Selection();
     SetCaret(target, SelectionMode::Collapse);
     InvalidateSelection(before);

@@ -9,9 +9,11 @@
 #include "frame/frame_state.h"
 #include "frame/language_module.h"
 #include "frame/layout/client_window.h"
+#include "frame/layout/popup_menus.h"
 #include "settings/settings.h"
 #include "tools/panes/pane_bases.h"
 #include "tools/tag_insertion.h"
+#include "tools/tool_commands.h"
 #include "tools/toolbars/toolbars.h"
 
 namespace dispatcher {
@@ -99,6 +101,11 @@ void Run(std::uint16_t command) {
     return;
   }
   if (RunFind(command) || document_tabs::RunCommand(command)) return;
+  Document* active = Frame().documents->Active();
+  // The colour dialog opens over the editor when the editor's menu asked.
+  HWND anchor = popup_menus::LastPopup() == menu_tables::kEditor && active ? edit_control::WindowOf(*active)
+                                                                          : GetDlgItem(main, 301);
+  if (tool_commands::Run(command, active, main, anchor)) return;
   editor_commands::Run(*Frame().documents, command);
 }
 

@@ -18,5 +18,7 @@ void OpenMenuBarPopup(std::uint16_t button);
 void ShowContextMenu(menu_tables::Popup popup, POINT screen);
 // WM_INITMENUPOPUP.
 void Prepare(HMENU menu);
+// The popup opened last (kPopupCount before any).
+menu_tables::Popup LastPopup();
 
 }  // namespace popup_menus

@@ -72,6 +72,16 @@ void ShowContextMenu(menu_tables::Popup popup, POINT screen) {
     TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_NOANIMATION, screen.x, screen.y, MainWindow(), nullptr);
 }
 
-void Prepare(HMENU menu) { menus::Prepare(menu, ProcessSettings(), CurrentSituation()); }
+menu_tables::Popup last_popup = menu_tables::kPopupCount;
+
+void Prepare(HMENU menu) {
+  const menu_tables::Popup popup = menus::PopupOf(menu);
+  // A submenu opening keeps the popup that holds it as the one opened.
+  if (popup != menu_tables::kConvert && popup != menu_tables::kRecentFiles && popup != menu_tables::kQuickTags)
+    last_popup = popup;
+  menus::Prepare(menu, ProcessSettings(), CurrentSituation());
+}
+
+menu_tables::Popup LastPopup() { return last_popup; }
 
 }  // namespace popup_menus

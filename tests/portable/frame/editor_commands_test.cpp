@@ -49,6 +49,11 @@ TEST(EditorCommands, ActOnTheActiveDocumentOnly) {
   EXPECT_TRUE(editor_commands::Run(set, editor_commands::kDocumentEnd));
   EXPECT_EQ(active.Selection().caret.line, 1);
   EXPECT_EQ(active.Selection().caret.column, 3);
+  // After select all the caret already stands at the end: the selection
+  // still goes.
+  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kSelectAll));
+  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kDocumentEnd));
+  EXPECT_FALSE(active.Selection().exists);
   EXPECT_EQ(Text(other), u"keep");
 }
 
