@@ -1,7 +1,7 @@
 # Sources are picked up by folder and file-name suffix, so adding a file
 # never means editing the build:
 #   *_win32.cpp  Windows only          *_posix.cpp  native (Linux) only
-#   src/frame/main_win32.cpp is the program entry and stays out of the library.
+#   src/frame/startup/main_win32.cpp is the program entry and stays out of the library.
 set(VORNDEL_SUBSYSTEMS editor docs frame tools settings platform)
 
 set(VORNDEL_CORE_SOURCES)
@@ -9,7 +9,7 @@ foreach(dir IN LISTS VORNDEL_SUBSYSTEMS)
   file(GLOB_RECURSE found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp)
   list(APPEND VORNDEL_CORE_SOURCES ${found})
 endforeach()
-list(FILTER VORNDEL_CORE_SOURCES EXCLUDE REGEX "/src/frame/main_win32\\.cpp$")
+list(FILTER VORNDEL_CORE_SOURCES EXCLUDE REGEX "/src/frame/startup/main_win32\\.cpp$")
 if(WIN32)
   list(FILTER VORNDEL_CORE_SOURCES EXCLUDE REGEX "_posix\\.cpp$")
 else()

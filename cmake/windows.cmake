@@ -10,7 +10,7 @@ vorndel_core_library(vorndel_core)
 target_link_libraries(vorndel_core PUBLIC ${VORNDEL_WIN_LIBS})
 
 file(GLOB program_resources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/res/*.rc)
-add_executable(Vorndel WIN32 ${PROJECT_SOURCE_DIR}/src/frame/main_win32.cpp ${program_resources})
+add_executable(Vorndel WIN32 ${PROJECT_SOURCE_DIR}/src/frame/startup/main_win32.cpp ${program_resources})
 target_link_libraries(Vorndel PRIVATE vorndel_core)
 target_link_options(Vorndel PRIVATE -municode -mwindows)
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "frame/handover_names.h"
+#include "frame/startup/handover_names.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   WideString units;

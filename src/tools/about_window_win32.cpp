@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "frame/frame_state.h"
-#include "frame/language_module.h"
+#include "frame/language/language_module.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

@@ -4,8 +4,8 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
-#include "frame/error_box.h"
-#include "frame/html_help.h"
+#include "frame/language/error_box.h"
+#include "frame/language/html_help.h"
 #include "settings/settings.h"
 #include "tools/about_window.h"
 #include "tools/external_tools.h"

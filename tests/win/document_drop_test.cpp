@@ -12,7 +12,7 @@
 
 #include "frame/documents/document_tabs.h"
 #include "frame/frame_state.h"
-#include "frame/language_module.h"
+#include "frame/language/language_module.h"
 #include "platform/shell_folders.h"
 #include "settings/load_settings.h"
 #include "settings/settings.h"

@@ -1,7 +1,7 @@
 // The language module as the program loads it: as data only, by full path,
 // with the signature checked, and English.dll carrying every text the
 // program asks for.
-#include "frame/language_module.h"
+#include "frame/language/language_module.h"
 
 #include <windows.h>
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/language_dialog.h"
+#include "frame/language/language_dialog.h"
 #include "frame/frame_state.h"
 
 namespace {

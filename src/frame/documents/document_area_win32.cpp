@@ -12,9 +12,9 @@
 #include "frame/documents/tab_area.h"
 #include "frame/frame_state.h"
 #include "frame/layout/frame_geometry.h"
-#include "frame/language_module.h"
+#include "frame/language/language_module.h"
 #include "frame/layout/popup_menus.h"
-#include "frame/string_ids.h"
+#include "frame/language/string_ids.h"
 #include "settings/settings.h"
 #include "tools/toolbars/toolbars.h"
 

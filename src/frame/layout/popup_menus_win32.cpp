@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "frame/frame_state.h"
-#include "frame/language_module.h"
+#include "frame/language/language_module.h"
 #include "frame/layout/menu_hook.h"
 #include "settings/menus/menus.h"
 #include "settings/settings.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "frame/frame_state.h"
-#include "frame/language_module.h"
+#include "frame/language/language_module.h"
 #include "settings/settings.h"
 #include "tools/toolbars/find_history.h"
 #include "tools/toolbars/toolbar_common.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <deque>
 
-#include "frame/language_module.h"
+#include "frame/language/language_module.h"
 #include "platform/wide_string.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");

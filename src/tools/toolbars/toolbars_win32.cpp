@@ -6,7 +6,7 @@
 #include <array>
 
 #include "frame/frame_state.h"
-#include "frame/language_module.h"
+#include "frame/language/language_module.h"
 #include "settings/settings.h"
 #include "tools/toolbars/button_states.h"
 #include "tools/toolbars/find_bar.h"

@@ -1,4 +1,4 @@
-#include "frame/shutdown.h"
+#include "frame/startup/shutdown.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 
 #include "frame/documents/document_tabs.h"
 #include "frame/frame_state.h"
-#include "frame/main_window.h"
+#include "frame/layout/main_window.h"
 #include "settings/editor_options.h"
 #include "settings/save_settings.h"
 #include "settings/menus/menus.h"

@@ -1,4 +1,4 @@
-#include "frame/os_version.h"
+#include "frame/startup/os_version.h"
 
 namespace os_version {
 

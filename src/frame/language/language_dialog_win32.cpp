@@ -1,11 +1,11 @@
-#include "frame/language_dialog.h"
+#include "frame/language/language_dialog.h"
 
 #include <cstdint>
 #include <cstring>
 
-#include "frame/dialog_template.h"
+#include "frame/language/dialog_template.h"
 #include "frame/frame_state.h"
-#include "frame/language_module.h"
+#include "frame/language/language_module.h"
 #include "platform/heap.h"
 
 namespace language_dialog {

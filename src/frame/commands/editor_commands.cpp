@@ -1,4 +1,4 @@
-#include "frame/editor_commands.h"
+#include "frame/commands/editor_commands.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "frame/html_help.h"
+#include "frame/language/html_help.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "frame/recent_files.h"
+#include "frame/documents/recent_files.h"
 
 #include <algorithm>
 #include <new>

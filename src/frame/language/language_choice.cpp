@@ -1,4 +1,4 @@
-#include "frame/language_choice.h"
+#include "frame/language/language_choice.h"
 
 #include <cstring>
 #include <utility>

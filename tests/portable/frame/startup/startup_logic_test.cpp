@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
-#include "frame/os_version.h"
-#include "frame/settings_location.h"
+#include "frame/startup/os_version.h"
+#include "frame/startup/settings_location.h"
 
 namespace {
 

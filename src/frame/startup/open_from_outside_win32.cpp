@@ -1,4 +1,4 @@
-#include "frame/open_from_outside.h"
+#include "frame/startup/open_from_outside.h"
 
 #include <windows.h>
 #include <objbase.h>

@@ -1,13 +1,13 @@
 // Choosing, locating and checking language modules, and patching the font
 // size of their dialog templates.
-#include "frame/language_choice.h"
+#include "frame/language/language_choice.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "frame/dialog_template.h"
+#include "frame/language/dialog_template.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "frame/single_instance.h"
+#include "frame/startup/single_instance.h"
 
-#include "frame/handover_names.h"
-#include "frame/open_from_outside.h"
+#include "frame/startup/handover_names.h"
+#include "frame/startup/open_from_outside.h"
 
 namespace single_instance {
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "frame/editor_commands.h"
+#include "frame/commands/editor_commands.h"
 #include "platform/fixed_text_measurer.h"
 #include "support/store_text.h"
 

@@ -1,4 +1,4 @@
-#include "frame/dialog_template.h"
+#include "frame/language/dialog_template.h"
 
 namespace dialog_template {
 namespace {

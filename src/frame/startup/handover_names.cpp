@@ -1,4 +1,4 @@
-#include "frame/handover_names.h"
+#include "frame/startup/handover_names.h"
 
 #include <cstring>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "frame/window_placement.h"
+#include "frame/layout/window_placement.h"
 
 #include <algorithm>
 #include <climits>

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "frame/recent_files.h"
-#include "frame/window_placement.h"
+#include "frame/documents/recent_files.h"
+#include "frame/layout/window_placement.h"
 
 namespace {
 

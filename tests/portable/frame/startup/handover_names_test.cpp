@@ -1,5 +1,5 @@
 // Packing and reading the file names handed to the running instance.
-#include "frame/handover_names.h"
+#include "frame/startup/handover_names.h"
 
 #include <gtest/gtest.h>
 

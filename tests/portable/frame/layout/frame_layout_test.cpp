@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/layout/frame_geometry.h"
-#include "frame/window_placement.h"
+#include "frame/layout/window_placement.h"
 #include "tools/panes/splitter_limits.h"
 
 namespace {

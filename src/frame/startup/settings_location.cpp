@@ -1,4 +1,4 @@
-#include "frame/settings_location.h"
+#include "frame/startup/settings_location.h"
 
 #include "platform/path_text.h"
 

@@ -1,4 +1,4 @@
-#include "frame/main_window.h"
+#include "frame/layout/main_window.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -13,11 +13,11 @@
 #include "settings/menus/menus.h"
 #include "tools/toolbars/toolbars.h"
 #include "frame/frame_state.h"
-#include "frame/language_module.h"
-#include "frame/shutdown.h"
-#include "frame/single_instance.h"
-#include "frame/string_ids.h"
-#include "frame/window_placement.h"
+#include "frame/language/language_module.h"
+#include "frame/startup/shutdown.h"
+#include "frame/startup/single_instance.h"
+#include "frame/language/string_ids.h"
+#include "frame/layout/window_placement.h"
 #include "settings/settings.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
