@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "frame/accelerator_table.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/frame_state.h"
 #include "frame/main_window.h"
@@ -25,6 +26,7 @@ bool Run(bool logoff) {
     editor_options::Store(frame.documents->Settings(), frame.documents->Metrics(), settings);
   }
   main_window::SavePlacement();
+  accelerator_table::SaveBindings(settings);
   SaveSettingsFile(frame.settings_file_path.View(), settings);
   if (frame.accelerators) DestroyAcceleratorTable(static_cast<HACCEL>(frame.accelerators));
   frame.accelerators = nullptr;
