@@ -342,6 +342,10 @@ void SendCharacters(HWND window, const std::wstring& text) {
 }
 
 bool PressWithShift(HWND main_window, UINT virtual_key, int times) {
+  return PressWithModifier(main_window, VK_SHIFT, virtual_key, times);
+}
+
+bool PressWithModifier(HWND main_window, UINT modifier, UINT virtual_key, int times) {
   SetForegroundWindow(main_window);
   if (!WaitUntil(kMessageTimeoutMs, [&] { return GetForegroundWindow() == main_window; })) return false;
   // The display server learns of the new focus after the window system.
@@ -359,12 +363,12 @@ bool PressWithShift(HWND main_window, UINT virtual_key, int times) {
                             : 0);
     inputs.push_back(input);
   };
-  key(VK_SHIFT, false);
+  key(modifier, false);
   for (int i = 0; i < times; ++i) {
     key(virtual_key, false);
     key(virtual_key, true);
   }
-  key(VK_SHIFT, true);
+  key(modifier, true);
   const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   // The input queue is read after sent messages; a posted round trip
   // follows the keys.

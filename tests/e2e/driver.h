@@ -117,6 +117,8 @@ void SendCharacters(HWND window, const std::wstring& text);
 // the program sees the modifier: the window's main window comes to the front
 // and keeps the focus.
 bool PressWithShift(HWND main_window, UINT virtual_key, int times);
+// The same with any modifier key held (VK_CONTROL for shortcuts).
+bool PressWithModifier(HWND main_window, UINT modifier, UINT virtual_key, int times);
 
 // The client area of a window as shown on the screen, after it repainted.
 class ClientPicture {

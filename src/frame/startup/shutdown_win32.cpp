@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "frame/accelerator_table.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/frame_state.h"
 #include "frame/layout/main_window.h"
@@ -29,6 +30,7 @@ bool Run(bool logoff) {
   toolbars::KeepHistories();
   menus::Destroy();
   main_window::SavePlacement();
+  accelerator_table::SaveBindings(settings);
   SaveSettingsFile(frame.settings_file_path.View(), settings);
   if (frame.accelerators) DestroyAcceleratorTable(static_cast<HACCEL>(frame.accelerators));
   frame.accelerators = nullptr;

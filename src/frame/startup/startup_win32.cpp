@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include "frame/accelerator_table.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/language/error_box.h"
 #include "frame/frame_state.h"
@@ -87,6 +88,8 @@ void ReleaseFrame() { Frame().documents.reset(); }
 bool CreateFrame(const SettingsReader& reader, const Arguments& arguments, int show_command) {
   LoadSettings(reader, ProcessSettings(), HostShellFolders(),
                [](std::uint32_t id) { return language_module::StringView(id); });
+  // Without a table the program still runs, only without shortcuts.
+  accelerator_table::LoadBindings(ProcessSettings());
   if (!document_tabs::CreateSet()) {
     error_box::Show(string_ids::kOutOfMemory);
     return false;
