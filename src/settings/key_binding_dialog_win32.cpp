@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "frame/accelerator_table.h"
-#include "frame/error_box.h"
-#include "frame/language_dialog.h"
-#include "frame/language_module.h"
-#include "frame/string_ids.h"
+#include "frame/commands/accelerator_table.h"
+#include "frame/language/error_box.h"
+#include "frame/language/language_dialog.h"
+#include "frame/language/language_module.h"
+#include "frame/language/string_ids.h"
 #include "settings/binding_names.h"
 #include "settings/key_names.h"
 

@@ -1,6 +1,6 @@
 // The bindings in the system's own accelerator table: what entry 20 holds
 // goes in and comes out as stored, and a rebuild replaces the table whole.
-#include "frame/accelerator_table.h"
+#include "frame/commands/accelerator_table.h"
 
 #include <windows.h>
 

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "frame/accelerator_table.h"
+#include "frame/commands/accelerator_table.h"
 #include "frame/frame_state.h"
-#include "frame/language_module.h"
+#include "frame/language/language_module.h"
 
 namespace {
 

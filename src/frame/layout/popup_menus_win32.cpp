@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "frame/commands/accelerator_table.h"
 #include "frame/frame_state.h"
 #include "frame/language/language_module.h"
 #include "frame/layout/menu_hook.h"
@@ -46,7 +47,13 @@ menu_tables::Situation CurrentSituation() {
 }  // namespace
 
 bool Create() {
-  return menus::Create([](unsigned id) { return language_module::StringView(id); }, nullptr);
+  // The shortcut's whole text stands in the key's place: the two are drawn
+  // joined anyway.
+  return menus::Create([](unsigned id) { return language_module::StringView(id); },
+                       [](std::uint16_t command, WideString& prefix, WideString& key) {
+                         prefix.Clear();
+                         return accelerator_table::ShortcutText(command, key) && !key.Empty();
+                       });
 }
 
 void OpenMenuBarPopup(std::uint16_t button) {

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "frame/accelerator_table.h"
+#include "frame/commands/accelerator_table.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/frame_state.h"
 #include "frame/layout/main_window.h"

@@ -3,7 +3,7 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include "frame/accelerator_table.h"
+#include "frame/commands/accelerator_table.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/language/error_box.h"
 #include "frame/frame_state.h"

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <deque>
 
+#include "frame/commands/accelerator_table.h"
 #include "frame/language/language_module.h"
 #include "platform/wide_string.h"
 
@@ -64,6 +65,12 @@ void AddTooltip(HWND tooltip, HWND toolbar, std::uint16_t command) {
   tooltip_texts.emplace_back();
   WideString& text = tooltip_texts.back();
   language_module::String(command, text);
+  WideString shortcut;
+  if (accelerator_table::ShortcutText(command, shortcut) && !shortcut.Empty()) {
+    text.Append(u" (");
+    text.Append(shortcut.View());
+    text.Append(u')');
+  }
   TTTOOLINFOW tool = {};
   tool.cbSize = sizeof tool;
   tool.uFlags = TTF_SUBCLASS;

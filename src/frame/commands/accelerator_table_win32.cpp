@@ -1,4 +1,4 @@
-#include "frame/accelerator_table.h"
+#include "frame/commands/accelerator_table.h"
 
 #include <windows.h>
 
@@ -6,6 +6,7 @@
 
 #include "frame/frame_state.h"
 #include "settings/key_names.h"
+#include "settings/menus/menus.h"
 
 namespace accelerator_table {
 namespace {
@@ -63,7 +64,10 @@ key_bindings::BindingSlots SlotsFromTable() {
 }
 
 bool RebuildAccelerators(const key_bindings::BindingSlots& slots) {
-  return Replace(key_bindings::RecordsFromSlots(slots));
+  if (!Replace(key_bindings::RecordsFromSlots(slots))) return false;
+  // The menus show the shortcuts; they are built again with the new ones.
+  menus::Rebuild();
+  return true;
 }
 
 bool ShortcutText(std::uint16_t command, WideString& text) {
