@@ -233,6 +233,21 @@ bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen) {
 
 void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
 
+HWND WaitDialog(DWORD process_id, const std::wstring& caption, DWORD timeout_ms) {
+  HWND found = nullptr;
+  WaitUntil(timeout_ms, [&] {
+    for (HWND dialog : TopLevel(process_id, L"#32770")) {
+      if (!IsWindowVisible(dialog) || TextOf(dialog) != caption) continue;
+      found = dialog;
+      return true;
+    }
+    return false;
+  });
+  return found;
+}
+
+std::wstring WindowText(HWND window) { return TextOf(window); }
+
 BOOL CALLBACK CollectEditor(HWND window, LPARAM lparam) {
   if (ClassOf(window) == L"edit_window_class") reinterpret_cast<std::vector<HWND>*>(lparam)->push_back(window);
   return TRUE;

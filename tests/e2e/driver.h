@@ -81,6 +81,11 @@ struct MessageBoxSeen {
 // Waits for a message box of the process and reads its caption and text.
 bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen);
 void PressOk(HWND box);
+// Waits for a shown dialog (or message box) of the process with the
+// caption; null when none came.
+HWND WaitDialog(DWORD process_id, const std::wstring& caption, DWORD timeout_ms = kStartTimeoutMs);
+// A window's text, read through WM_GETTEXT, which crosses processes.
+std::wstring WindowText(HWND window);
 
 // The editor controls of a main window, one per document, in the order they
 // were made; each one's window text names its document (full path, or the

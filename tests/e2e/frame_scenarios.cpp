@@ -36,34 +36,6 @@ RECT RectIn(HWND window, HWND parent) {
   return rect;
 }
 
-struct FindDialog {
-  DWORD process_id;
-  const wchar_t* caption;
-  HWND found;
-};
-
-BOOL CALLBACK MatchDialog(HWND window, LPARAM lparam) {
-  auto& search = *reinterpret_cast<FindDialog*>(lparam);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t caption[64] = {};
-  GetWindowTextW(window, caption, 64);
-  if (owner != search.process_id || ClassName(window) != L"#32770" || search.caption != std::wstring(caption) ||
-      !IsWindowVisible(window))
-    return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
-HWND WaitDialog(DWORD process_id, const wchar_t* caption) {
-  FindDialog search = {process_id, caption, nullptr};
-  WaitUntil(kStartTimeoutMs, [&] {
-    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
-  });
-  return search.found;
-}
-
 class Frame : public testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(MainWindows().empty()) << "a main window was left over"; }

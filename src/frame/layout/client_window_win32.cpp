@@ -7,6 +7,7 @@
 #include "frame/layout/frame_geometry.h"
 #include "settings/settings.h"
 #include "tools/panes/pane_bases.h"
+#include "tools/tag_panel/tag_panel.h"
 #include "tools/toolbars/toolbars.h"
 
 namespace client_window {
@@ -86,7 +87,8 @@ bool Create(HWND main_window) {
   client = Child(main_window, kClientClass, WS_CLIPCHILDREN, kClientId, instance);
   if (!rebar || !border || !client) return false;
   pane_bases::SetLayOut(LayOutClient);
-  return pane_bases::Create(client) && document_tabs::CreateArea(client);
+  return pane_bases::Create(client) && tag_panel::Create(pane_bases::Base(pane_bases::Side::kRight)) &&
+         document_tabs::CreateArea(client);
 }
 
 void LayOut(HWND main_window) {

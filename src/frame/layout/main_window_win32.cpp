@@ -129,14 +129,12 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
         popup_menus::OpenMenuBarPopup(static_cast<std::uint16_t>(wparam));
       return 0;
     case WM_MEASUREITEM:
-      if (wparam == 0 && menus::Measure(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam))) return TRUE;
-      break;
     case WM_DRAWITEM:
-      if (wparam == 0 && menus::Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam))) return TRUE;
+    case WM_INITMENUPOPUP: {
+      LRESULT result = 0;
+      if (popup_menus::HandleMenuMessage(window, message, wparam, lparam, result)) return result;
       break;
-    case WM_INITMENUPOPUP:
-      popup_menus::Prepare(reinterpret_cast<HMENU>(wparam));
-      return 0;
+    }
     case WM_WININICHANGE:
       menus::RemakeFont();
       break;

@@ -8,10 +8,13 @@
 #include "frame/layout/menu_hook.h"
 #include "settings/menus/menus.h"
 #include "settings/settings.h"
+#include "tools/tag_panel/tag_panel.h"
 #include "tools/toolbars/toolbars.h"
 
 namespace popup_menus {
 namespace {
+
+constexpr UINT kContextMenuFlags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_NOANIMATION;
 
 HWND MainWindow() { return static_cast<HWND>(Frame().main_window); }
 
@@ -23,6 +26,7 @@ menu_tables::Situation CurrentSituation() {
   situation.find_bar = toolbars::FindBarShown();
   situation.recent_files_empty = settings.recent_files.empty();
   situation.clipboard_has_text = IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
+  situation.tag_target = tag_panel::HasMenuTarget();
   if (DocumentSet* set = Frame().documents.get()) {
     situation.wrap = set->Settings().wrap;
     situation.bold_tags = set->Settings().bold_tags;
@@ -76,10 +80,19 @@ void OpenMenuBarPopup(std::uint16_t button) {
 
 void ShowContextMenu(menu_tables::Popup popup, POINT screen) {
   if (HMENU menu = menus::Handle(popup))
-    TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_NOANIMATION, screen.x, screen.y, MainWindow(), nullptr);
+    TrackPopupMenuEx(menu, kContextMenuFlags, screen.x, screen.y, MainWindow(), nullptr);
 }
 
+std::uint16_t ChooseFromContextMenu(menu_tables::Popup popup, POINT screen, HWND owner) {
+  HMENU menu = menus::Handle(popup);
+  if (!menu) return 0;
+  return static_cast<std::uint16_t>(
+      TrackPopupMenuEx(menu, kContextMenuFlags | TPM_RETURNCMD, screen.x, screen.y, owner, nullptr));
+}
+
+namespace {
 menu_tables::Popup last_popup = menu_tables::kPopupCount;
+}  // namespace
 
 void Prepare(HMENU menu) {
   const menu_tables::Popup popup = menus::PopupOf(menu);
@@ -90,5 +103,20 @@ void Prepare(HMENU menu) {
 }
 
 menu_tables::Popup LastPopup() { return last_popup; }
+
+bool HandleMenuMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) {
+  result = TRUE;
+  switch (message) {
+    case WM_MEASUREITEM:
+      return wparam == 0 && menus::Measure(window, *reinterpret_cast<MEASUREITEMSTRUCT*>(lparam));
+    case WM_DRAWITEM:
+      return wparam == 0 && menus::Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+    case WM_INITMENUPOPUP:
+      Prepare(reinterpret_cast<HMENU>(wparam));
+      result = 0;
+      return true;
+  }
+  return false;
+}
 
 }  // namespace popup_menus

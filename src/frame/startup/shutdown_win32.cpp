@@ -12,6 +12,7 @@
 #include "settings/save_settings.h"
 #include "settings/menus/menus.h"
 #include "settings/settings.h"
+#include "tools/tag_panel/tag_panel.h"
 #include "tools/toolbars/toolbars.h"
 
 namespace shutdown {
@@ -27,6 +28,7 @@ bool Run(bool logoff) {
     if (settings.reopen_documents) settings.open_documents = std::move(snapshot);
     editor_options::Store(frame.documents->Settings(), frame.documents->Metrics(), settings);
   }
+  tag_panel::SaveLibrary();
   toolbars::KeepHistories();
   menus::Destroy();
   main_window::SavePlacement();

@@ -172,6 +172,11 @@ int StateOf(Popup popup, std::uint16_t id, const Situation& s) {
       if (id == 5082) return Greyed(s.documents < 2);
       if (id == 5083) return Greyed(s.last_tab_selected);
       return -1;
+    case kTagPanel:
+      // New folder without a target appends one, so an empty library is no
+      // dead end.
+      if (id == 5801 || id == 5802 || id == 5803) return Greyed(!s.tag_target);
+      return -1;
     case kEditor:
       if (id == 5120 || id == 5121 || id == 5150) return Greyed(!selection);
       if (id == 5122) return Greyed(!s.clipboard_has_text);

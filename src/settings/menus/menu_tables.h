@@ -69,6 +69,7 @@ struct Situation {
   std::int32_t documents = 0;
   bool last_tab_selected = false;
   bool recent_files_empty = true;
+  bool tag_target = false;  // a tag panel node was right-clicked
 };
 inline constexpr int kEnabled = 0;
 inline constexpr int kGreyed = 3;

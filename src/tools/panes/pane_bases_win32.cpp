@@ -2,8 +2,9 @@
 
 #include <windowsx.h>
 
-#include "tools/panes/splitter_limits.h"
+#include "frame/layout/popup_menus.h"
 #include "settings/settings.h"
+#include "tools/panes/splitter_limits.h"
 
 namespace pane_bases {
 namespace {
@@ -175,9 +176,18 @@ LRESULT CALLBACK Procedure(HWND base, UINT message, WPARAM wparam, LPARAM lparam
       break;
     case WM_CAPTURECHANGED:
       // Alt+Tab or a message box took the mouse: the line goes, the width
-      // stays.
-      if (drag.dragging && reinterpret_cast<HWND>(lparam) != base) EndDrag(base, false);
+      // stays.  Otherwise the content may be the one dragging.
+      if (!drag.dragging) break;
+      if (reinterpret_cast<HWND>(lparam) != base) EndDrag(base, false);
       return 0;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+    case WM_INITMENUPOPUP: {
+      // The panes' context menus are owned here.
+      LRESULT result = 0;
+      if (popup_menus::HandleMenuMessage(base, message, wparam, lparam, result)) return result;
+      break;
+    }
     case WM_MOUSELEAVE:
       if (!drag.dragging) drag.armed = false;
       return 0;

@@ -68,7 +68,7 @@ TEST(MenuTables, ListItemsShowTheirTextsOrAPlaceholder) {
   EXPECT_EQ(menu_tables::ListItemsOf(ListItems::kQuickTags, settings, Strings)[0].id, 5410);
 }
 
-TEST(MenuTables, StatesFollowTheDocumentTheOptionsAndTheTabs) {
+TEST(MenuTables, StatesFollowTheDocumentTheOptionsTheTabsAndTheTagTarget) {
   menu_tables::Situation s;
   s.has_selection = true;
   s.selection_in_one_line = true;
@@ -85,10 +85,14 @@ TEST(MenuTables, StatesFollowTheDocumentTheOptionsAndTheTabs) {
       {menu_tables::kView, 5260, menu_tables::kChecked},  {menu_tables::kView, 5210, menu_tables::kEnabled},
       {menu_tables::kTabStrip, 5082, menu_tables::kGreyed}, {menu_tables::kTabStrip, 5083, menu_tables::kGreyed},
       {menu_tables::kRecentFiles, 5022, menu_tables::kGreyed}, {menu_tables::kFile, 5010, -1},
+      {menu_tables::kTagPanel, 5800, -1}, {menu_tables::kTagPanel, 5801, menu_tables::kGreyed},
+      {menu_tables::kTagPanel, 5803, menu_tables::kGreyed}, {menu_tables::kTagPanel, 5810, -1},
   };
   for (const auto& c : cases) EXPECT_EQ(menu_tables::StateOf(c.popup, c.id, s), c.state) << c.id;
   s.selection_in_one_line = false;
   EXPECT_EQ(menu_tables::StateOf(menu_tables::kEdit, 5160, s), menu_tables::kEnabled);
+  s.tag_target = true;
+  EXPECT_EQ(menu_tables::StateOf(menu_tables::kTagPanel, 5802, s), menu_tables::kEnabled);
 }
 
 }  // namespace

@@ -1,0 +1,161 @@
+// The tag panel as a user meets it: the library read into the tree and
+// written back at exit, quick tags and a click on a tag wrapping the
+// selection, a new folder and an edited tag through their dialogs.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "e2e/document_area.h"
+#include "e2e/driver.h"
+#include "e2e/installed_program.h"
+#include "e2e/real_input.h"
+#include "e2e/settings_file.h"
+#include "e2e/tag_tree_seen.h"
+
+namespace e2e {
+namespace {
+
+constexpr WORD kSelectAll = 5124;
+constexpr WORD kFirstQuickTag = 5411;
+constexpr WORD kNewFolder = 5800;
+constexpr int kFolderName = 3011;
+constexpr int kStartText = 3121;
+
+// A library file: the byte-order mark and the text in UTF-16 LE.
+std::string LibraryBytes(const std::wstring& text) {
+  std::string bytes = "\xFF\xFE";
+  for (wchar_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+// Escapes, all three line ends, a two-line start, a long end, and a tag
+// right after a folder line, which the reader skips up to the next folder.
+const std::wstring kLongEnd(1000, L'e');
+const std::wstring kPrepared =
+    L"Folder:Lists\r\nExp:1\r\n\r\n"
+    L"Name:Item\nStart:<ul>\\n<li>\rEnd:" + kLongEnd + L"\r\nNote:one\\ntwo\r\nMove:0\r\n\r\n"
+    L"Name:Path\r\nStart:C:\\\\x\r\nEnd:\r\nNote:\r\nMove:-2\r\n\r\n"
+    L"Folder:Orphans\r\nName:Lost\r\nStart:<i>\r\nEnd:</i>\r\nNote:\r\nMove:0\r\n"
+    L"Folder:Closed\r\nExp:0\r\n\r\nName:Bold\r\nStart:<b>\r\nEnd:</b>\r\nNote:\r\nMove:0\r\n";
+const std::wstring kWrittenBack =
+    L"Folder:Lists\r\nExp:1\r\n\r\n"
+    L"Name:Item\r\nStart:<ul>\\n<li>\r\nEnd:" + kLongEnd + L"\r\nNote:one\\ntwo\r\nMove:0\r\n\r\n"
+    L"Name:Path\r\nStart:C:\\\\x\r\nEnd:\r\nNote:\r\nMove:-2\r\n\r\n"
+    L"Folder:Orphans\r\nExp:0\r\n\r\n"
+    L"Folder:Closed\r\nExp:0\r\n\r\nName:Bold\r\nStart:<b>\r\nEnd:</b>\r\nNote:\r\nMove:0\r\n\r\n";
+
+class TagPanel : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(MainWindows().empty()) << "a main window was left over";
+    // Settings beside the program keep the library in the scratch folder.
+    ASSERT_TRUE(installed_.scratch.Write(L"Vorndel.ini", ""));
+  }
+  void TearDown() override {
+    if (program_ && window_) {
+      EXPECT_TRUE(CloseDiscarding(*program_, window_));
+    }
+  }
+
+  void Start() {
+    program_ = std::make_unique<Program>(installed_.exe, std::vector<std::wstring>{});
+    window_ = program_->WaitMainWindow();
+    ASSERT_NE(window_, nullptr);
+    ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return ActiveEditor(window_) != nullptr; }));
+    tree_ = TagTree(window_);
+    ASSERT_NE(tree_, nullptr);
+  }
+  void Stop() {
+    ASSERT_TRUE(CloseDiscarding(*program_, window_));
+    window_ = nullptr;
+  }
+  std::string Library() { return ReadWholeFile(installed_.scratch.File(L"Tags.txt")); }
+
+  InstalledProgram installed_{ScenarioName()};
+  std::unique_ptr<Program> program_;
+  HWND window_ = nullptr;
+  HWND tree_ = nullptr;
+};
+
+TEST_F(TagPanel, ThePreparedLibraryKeepsItsNodesAndIsWrittenBackInItsOwnForm) {
+  ASSERT_TRUE(installed_.scratch.Write(L"Tags.txt", LibraryBytes(kPrepared)));
+  Start();
+  // Lists with Item and Path, Orphans empty, Closed with Bold.
+  EXPECT_EQ(NodeCount(tree_), 6);
+  Screenshot(ScenarioName());
+  Stop();
+  EXPECT_EQ(Library(), LibraryBytes(kWrittenBack));
+}
+
+TEST_F(TagPanel, AQuickTagWrapsTheSelectionAndLeavesTheCaretAfterItsStart) {
+  Start();
+  HWND editor = ActiveEditor(window_);
+  SendCharacters(editor, L"abc");
+  SendCommand(window_, kSelectAll);
+  SendCommand(window_, kFirstQuickTag);
+  SendCharacters(editor, L"x");
+  EXPECT_EQ(DocumentText(window_), L"<h1>xabc</h1>");
+}
+
+TEST_F(TagPanel, ClickingATagWrapsTheSelectionAndTheEditorKeepsTheKeyboard) {
+  ASSERT_TRUE(installed_.scratch.Write(L"Tags.txt", LibraryBytes(kPrepared)));
+  Start();
+  SendCharacters(ActiveEditor(window_), L"abc");
+  SendCommand(window_, kSelectAll);
+  SendMessageW(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(NodeAt(tree_, 2)));
+  HTREEITEM tag = NodeAt(tree_, 2, 0);  // Bold
+  ASSERT_NE(tag, nullptr);
+  ASSERT_TRUE(ClickAt(window_, tree_, NodeCentre(tree_, tag)));
+  ASSERT_TRUE(TypeText(window_, L"x"));
+  EXPECT_EQ(DocumentText(window_), L"<b>xabc</b>");
+}
+
+TEST_F(TagPanel, NewFolderFromTheRightBaseAsksForANameAndIsSaved) {
+  Start();
+  PostMessageW(RightBase(window_), WM_COMMAND, kNewFolder, 0);
+  HWND dialog = WaitDialog(program_->Id(), L"New folder");
+  ASSERT_NE(dialog, nullptr);
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  HWND warning = WaitDialog(program_->Id(), L"Tag library");
+  ASSERT_NE(warning, nullptr);
+  EXPECT_EQ(WindowText(GetDlgItem(warning, 0xFFFF)), L"Please enter a name.");
+  PressOk(warning);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(warning); }));
+  SendMessageW(GetDlgItem(dialog, kFolderName), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Forms"));
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(dialog); }));
+  EXPECT_EQ(NodeCount(tree_), 1);
+  Stop();
+  EXPECT_EQ(Library(), LibraryBytes(L"Folder:Forms\r\nExp:0\r\n\r\n"));
+}
+
+TEST_F(TagPanel, EditingATagShowsItsLinesAndOkKeepsItsLongTextsWhole) {
+  ASSERT_TRUE(installed_.scratch.Write(L"Tags.txt", LibraryBytes(kPrepared)));
+  Start();
+  HTREEITEM item = NodeAt(tree_, 0, 0);
+  ASSERT_NE(item, nullptr);
+  POINT point = NodeCentre(tree_, item);
+  ClientToScreen(tree_, &point);
+  SetForegroundWindow(window_);
+  MouseAt(point.x, point.y, 0);
+  MouseAt(point.x, point.y, MOUSEEVENTF_RIGHTDOWN);
+  MouseAt(point.x, point.y, MOUSEEVENTF_RIGHTUP);
+  // New folder, New tag, then Edit.
+  for (int i = 0; i < 3; ++i) PressKey(window_, VK_DOWN, false);
+  PressKey(window_, VK_RETURN, false);
+  HWND dialog = WaitDialog(program_->Id(), L"Edit tag");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, kStartText)), L"<ul>\r\n<li>");
+  Screenshot(ScenarioName());
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(dialog); }));
+  Stop();
+  EXPECT_EQ(Library(), LibraryBytes(kWrittenBack));
+}
+
+}  // namespace
+}  // namespace e2e
