@@ -67,11 +67,13 @@ bool TypeText(HWND main_window, const std::wstring& text) {
   return Send(main_window, inputs);
 }
 
-bool PressKey(HWND main_window, UINT virtual_key, bool shift) {
+bool PressKey(HWND main_window, UINT virtual_key, bool shift, UINT modifier) {
   std::vector<INPUT> inputs;
   if (shift) inputs.push_back(Key(VK_SHIFT, 0, 0));
+  if (modifier) inputs.push_back(Key(static_cast<WORD>(modifier), 0, 0));
   inputs.push_back(Key(static_cast<WORD>(virtual_key), 0, 0));
   inputs.push_back(Key(static_cast<WORD>(virtual_key), 0, KEYEVENTF_KEYUP));
+  if (modifier) inputs.push_back(Key(static_cast<WORD>(modifier), 0, KEYEVENTF_KEYUP));
   if (shift) inputs.push_back(Key(VK_SHIFT, 0, KEYEVENTF_KEYUP));
   return Send(main_window, inputs);
 }

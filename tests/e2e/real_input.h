@@ -15,7 +15,8 @@ void MouseAt(int x, int y, DWORD flags);
 bool ClickAt(HWND main_window, HWND window, POINT client);
 // Characters typed as they are (Unicode input).
 bool TypeText(HWND main_window, const std::wstring& text);
-// One key pressed and released, with Shift held when asked.
-bool PressKey(HWND main_window, UINT virtual_key, bool shift);
+// One key pressed and released, with Shift held when asked, or with the
+// modifier key given (VK_CONTROL) held.
+bool PressKey(HWND main_window, UINT virtual_key, bool shift, UINT modifier = 0);
 
 }  // namespace e2e

@@ -110,6 +110,13 @@ TEST_F(Toolbars, EnterInTheFindBoxFindsTheNextMatchAndShiftEnterThePrevious) {
   ASSERT_TRUE(TypeText(window_, L"cat"));
   EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return BoxText(find_box_) == L"cat"; }));
   EXPECT_EQ(DocumentText(window_), L"cat dog CAT");  // the keys went to the box
+  // The shortcuts are the box's while it has the focus: Ctrl+S saves
+  // nothing.
+  SendCharacters(ActiveEditor(window_), L"!");
+  SendCommand(window_, kFind);
+  PressKey(window_, 'S', false, VK_CONTROL);
+  EXPECT_EQ(ReadWholeFile(installed_.scratch.File(L"a.html")), "cat dog CAT");
+  SendCommand(window_, kUndo);
   const std::pair<bool, const wchar_t*> steps[] = {{false, L"cat"}, {false, L"CAT"}, {true, L"cat"}};
   for (const auto& [shift, selected] : steps) {
     PressKey(window_, VK_RETURN, shift);
