@@ -16,6 +16,7 @@
 #include "frame/layout/popup_menus.h"
 #include "frame/language/string_ids.h"
 #include "settings/settings.h"
+#include "tools/panes/pane_bases.h"
 #include "tools/toolbars/toolbars.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
@@ -103,6 +104,14 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_LBUTTONDBLCLK:
       document_tabs::NewDocument();
       return 0;
+    case WM_MOUSEWHEEL: {
+      // Only the panes' trees and lists, never back to a window that
+      // passed the wheel here.
+      const POINT at = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+      HWND target = LOWORD(wparam) == 0 ? pane_bases::WheelTarget(at) : nullptr;
+      if (target) SendMessageW(target, WM_MOUSEWHEEL, wparam, lparam);
+      return 0;
+    }
     case EDN_MODIFIEDCHANGED: {
       // Any process can send this number; only a document of ours counts.
       const std::int32_t index = IndexOf(reinterpret_cast<const Document*>(wparam));

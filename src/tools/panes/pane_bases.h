@@ -26,6 +26,10 @@ HWND Base(Side side);
 // client out again.  The focus leaves a pane that goes.
 void Toggle(Side side);
 
+// The pane control (a tree or list of a shown pane) under a screen point
+// that should scroll with the wheel; null when there is none.
+HWND WheelTarget(POINT screen);
+
 // The client window lays out again after a drag changed a width.
 using LayOutClient = void (*)();
 void SetLayOut(LayOutClient lay_out);

@@ -1,6 +1,9 @@
 #include "tools/panes/pane_bases.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
+
+#include <string_view>
 
 #include "frame/layout/popup_menus.h"
 #include "settings/settings.h"
@@ -230,6 +233,17 @@ bool Create(HWND client) {
   panes[0].window = MakeBase(client, kLeftClass, kLeftId, settings.left_pane_shown);
   panes[1].window = MakeBase(client, kRightClass, kRightId, settings.right_pane_shown);
   return panes[0].window && panes[1].window;
+}
+
+HWND WheelTarget(POINT screen) {
+  HWND under = WindowFromPoint(screen);
+  if (!under || !IsWindowVisible(under)) return nullptr;
+  const HWND parent = GetParent(under);
+  if (parent != panes[0].window && parent != panes[1].window) return nullptr;
+  wchar_t name[32] = {};
+  GetClassNameW(under, name, 32);
+  const std::wstring_view kind(name);
+  return kind == WC_TREEVIEWW || kind == WC_LISTVIEWW ? under : nullptr;
 }
 
 void Toggle(Side side) {
