@@ -4,6 +4,7 @@
 
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
+#include "e2e/real_input.h"
 #include "e2e/settings_file.h"
 
 namespace e2e {
@@ -125,7 +126,9 @@ TEST(Shutdown, ExitCommandCloseRequestAndAltF4EndTheProgram) {
     } else if (way == 1) {
       PostMessageW(window, WM_CLOSE, 0, 0);
     } else {
-      PostKey(window, VK_F4, true);
+      // Real keys: a posted Alt+F4 carries no Alt state, and F4 alone is
+      // a shortcut of its own (find previous).
+      PressKey(window, VK_F4, false, VK_MENU);
     }
     DWORD code = 99;
     ASSERT_TRUE(program.WaitExit(kExitTimeoutMs, code)) << way;

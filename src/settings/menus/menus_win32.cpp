@@ -178,6 +178,8 @@ void Destroy() {
 }
 
 bool Rebuild() {
+  // Nothing to rebuild before the menus were first made (or after exit).
+  if (!menus.strings) return false;
   Destroy();
   return Build();
 }
