@@ -25,12 +25,7 @@ HWND AreaChild(HWND main_window, int id) {
   return area ? GetDlgItem(area, id) : nullptr;
 }
 
-std::wstring RemoteText(const RemoteBlock& block, std::size_t offset) {
-  std::wstring text(kTextUnits, L'\0');
-  if (!block.Read(offset, text.data(), kTextUnits * sizeof(wchar_t))) return {};
-  text.resize(wcsnlen(text.data(), kTextUnits));
-  return text;
-}
+std::wstring RemoteText(const RemoteBlock& block, std::size_t offset) { return block.Text(offset, kTextUnits); }
 
 }  // namespace
 

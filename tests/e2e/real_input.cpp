@@ -36,7 +36,7 @@ bool ToFront(HWND main_window) {
 
 }  // namespace
 
-void MouseAt(int x, int y, DWORD flags) {
+void MouseAt(int x, int y, DWORD flags, bool settle) {
   const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
   INPUT input = {};
   input.type = INPUT_MOUSE;
@@ -44,7 +44,7 @@ void MouseAt(int x, int y, DWORD flags) {
   input.mi.dy = y * 65535 / (height - 1);
   input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | flags;
   SendInput(1, &input, sizeof input);
-  Sleep(100);
+  if (settle) Sleep(100);
 }
 
 bool ClickAt(HWND main_window, HWND window, POINT client) {

@@ -8,8 +8,9 @@
 namespace e2e {
 
 // Moves the pointer to a screen point with the given mouse flags (button
-// down or up, or 0 for a move), then lets the program catch up.
-void MouseAt(int x, int y, DWORD flags);
+// down or up, or 0 for a move), then lets the program catch up unless
+// asked not to wait.
+void MouseAt(int x, int y, DWORD flags, bool settle = true);
 // A left click at a window's client point; the main window comes to the
 // front first.
 bool ClickAt(HWND main_window, HWND window, POINT client);

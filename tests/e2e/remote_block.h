@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <cwchar>
+#include <string>
 
 namespace e2e {
 
@@ -30,6 +32,13 @@ class RemoteBlock {
   }
   bool Read(std::size_t offset, void* bytes, std::size_t count) const {
     return offset + count <= size_ && ReadProcessMemory(process_, At(offset), bytes, count, nullptr);
+  }
+  // A NUL-terminated text of at most units at offset.
+  std::wstring Text(std::size_t offset, std::size_t units) const {
+    std::wstring text(units, L'\0');
+    if (!Read(offset, text.data(), units * sizeof(wchar_t))) return {};
+    text.resize(wcsnlen(text.data(), units));
+    return text;
   }
 
  private:

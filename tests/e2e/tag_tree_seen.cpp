@@ -29,14 +29,20 @@ HTREEITEM NodeAt(HWND tree, int folder, int tag) {
   return node;
 }
 
-POINT NodeCentre(HWND tree, HTREEITEM node) {
+RECT NodeRect(HWND tree, HTREEITEM node) {
   RemoteBlock block(tree, sizeof(RECT));
   RECT rect = {};
   std::memcpy(&rect, &node, sizeof node);  // the item goes in, the rectangle comes out
   if (!block.Valid() || !block.Write(0, &rect, sizeof rect) ||
       !SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(block.At(0))) ||
       !block.Read(0, &rect, sizeof rect))
-    return {-1, -1};
+    return {};
+  return rect;
+}
+
+POINT NodeCentre(HWND tree, HTREEITEM node) {
+  const RECT rect = NodeRect(tree, node);
+  if (rect.right <= rect.left) return {-1, -1};
   return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 

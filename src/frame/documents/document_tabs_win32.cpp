@@ -21,6 +21,7 @@
 #include "platform/text_measurer.h"
 #include "settings/editor_options.h"
 #include "settings/settings.h"
+#include "tools/file_browser/file_browser.h"
 #include "tools/toolbars/toolbars.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
@@ -43,6 +44,7 @@ void ShowActive(Document* document) {
   if (previous && previous != document) ShowWindow(edit_control::WindowOf(*previous), SW_HIDE);
   Set().SetActive(document);
   SetFocus(window);
+  file_browser::SyncFileListSelection();
 }
 
 // A new document's tab: right after the selected one, or the strip's first
@@ -89,6 +91,7 @@ class TabHost final : public document_opening::Host {
       recent_files::Add(ProcessSettings().recent_files, document->Path().View());
     } else {
       Retitle(index);
+      file_browser::SyncFileListSelection();
     }
   }
   // A document whose tab could not be added.

@@ -6,6 +6,7 @@
 #include "frame/frame_state.h"
 #include "frame/layout/frame_geometry.h"
 #include "settings/settings.h"
+#include "tools/file_browser/file_browser.h"
 #include "tools/panes/pane_bases.h"
 #include "tools/tag_panel/tag_panel.h"
 #include "tools/toolbars/toolbars.h"
@@ -87,8 +88,10 @@ bool Create(HWND main_window) {
   client = Child(main_window, kClientClass, WS_CLIPCHILDREN, kClientId, instance);
   if (!rebar || !border || !client) return false;
   pane_bases::SetLayOut(LayOutClient);
-  return pane_bases::Create(client) && tag_panel::Create(pane_bases::Base(pane_bases::Side::kRight)) &&
-         document_tabs::CreateArea(client);
+  if (!pane_bases::Create(client)) return false;
+  pane_bases::SetContent(pane_bases::Side::kLeft, file_browser::HandleMessage);
+  return file_browser::Create(pane_bases::Base(pane_bases::Side::kLeft)) &&
+         tag_panel::Create(pane_bases::Base(pane_bases::Side::kRight)) && document_tabs::CreateArea(client);
 }
 
 void LayOut(HWND main_window) {

@@ -8,6 +8,7 @@
 #include "frame/layout/menu_hook.h"
 #include "settings/menus/menus.h"
 #include "settings/settings.h"
+#include "tools/file_browser/file_browser.h"
 #include "tools/tag_panel/tag_panel.h"
 #include "tools/toolbars/toolbars.h"
 
@@ -27,6 +28,7 @@ menu_tables::Situation CurrentSituation() {
   situation.recent_files_empty = settings.recent_files.empty();
   situation.clipboard_has_text = IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
   situation.tag_target = tag_panel::HasMenuTarget();
+  situation.folder_tree = file_browser::FolderTreeStates();
   if (DocumentSet* set = Frame().documents.get()) {
     situation.wrap = set->Settings().wrap;
     situation.bold_tags = set->Settings().bold_tags;

@@ -12,6 +12,7 @@
 #include "settings/save_settings.h"
 #include "settings/menus/menus.h"
 #include "settings/settings.h"
+#include "tools/file_browser/file_browser.h"
 #include "tools/tag_panel/tag_panel.h"
 #include "tools/toolbars/toolbars.h"
 
@@ -29,6 +30,7 @@ bool Run(bool logoff) {
     editor_options::Store(frame.documents->Settings(), frame.documents->Metrics(), settings);
   }
   tag_panel::SaveLibrary();
+  file_browser::Shutdown();
   toolbars::KeepHistories();
   menus::Destroy();
   main_window::SavePlacement();

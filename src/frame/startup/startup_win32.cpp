@@ -21,6 +21,7 @@
 #include "settings/open_documents.h"
 #include "settings/settings.h"
 #include "settings/settings_reader.h"
+#include "tools/file_browser/shell_worker.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -94,6 +95,8 @@ bool CreateFrame(const SettingsReader& reader, const Arguments& arguments, int s
     error_box::Show(string_ids::kOutOfMemory);
     return false;
   }
+  // The file browser's worker exists before the window that asks it.
+  shell_worker::Start();
   if (!main_window::Create(reader.Valid(), show_command)) return false;
   document_tabs::NewDocument();
   if (ProcessSettings().reopen_documents) ReopenPreviousDocuments();
@@ -170,6 +173,8 @@ int Run(HINSTANCE instance, int show_command) {
     exit_code = MessageLoop();
     language_module::Unload();
   }
+  // Joined before the heaps and COM it may still be using go.
+  shell_worker::Stop();
   ReleaseFrame();
 
   html_help::Uninitialize();

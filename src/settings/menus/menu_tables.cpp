@@ -177,6 +177,9 @@ int StateOf(Popup popup, std::uint16_t id, const Situation& s) {
       // dead end.
       if (id == 5801 || id == 5802 || id == 5803) return Greyed(!s.tag_target);
       return -1;
+    case kFolderTree:
+      if (id >= 5700 && id < 5700 + s.folder_tree.size()) return s.folder_tree[id - 5700];
+      return -1;
     case kEditor:
       if (id == 5120 || id == 5121 || id == 5150) return Greyed(!selection);
       if (id == 5122) return Greyed(!s.clipboard_has_text);

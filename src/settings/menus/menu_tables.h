@@ -3,6 +3,7 @@
 // separators, the submenus, the commands whose text ends in "...", the
 // texts of the items made from the lists, and which items are greyed or
 // checked when a popup opens.
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -53,6 +54,10 @@ std::vector<ListItem> ListItemsOf(ListItems list, const Settings& settings,
                                   const std::function<std::u16string_view(unsigned)>& string);
 std::uint16_t PlaceholderOf(ListItems list);
 
+inline constexpr int kEnabled = 0;
+inline constexpr int kGreyed = 3;
+inline constexpr int kChecked = 8;
+
 // What the program knows when a popup opens.
 struct Situation {
   bool can_undo = false;
@@ -70,10 +75,9 @@ struct Situation {
   bool last_tab_selected = false;
   bool recent_files_empty = true;
   bool tag_target = false;  // a tag panel node was right-clicked
+  // The folder tree's node under the menu: states of 5700..5704.
+  std::array<int, 5> folder_tree = {kGreyed, kGreyed, kGreyed, kGreyed, kGreyed};
 };
-inline constexpr int kEnabled = 0;
-inline constexpr int kGreyed = 3;
-inline constexpr int kChecked = 8;
 // The state of item id in popup; -1 when the popup's rules leave it alone
 // (the items from lists are checked by the caller against their files).
 int StateOf(Popup popup, std::uint16_t id, const Situation& situation);
