@@ -246,6 +246,16 @@ HWND WaitDialog(DWORD process_id, const std::wstring& caption, DWORD timeout_ms)
   return found;
 }
 
+HWND WaitPopup(DWORD process_id, DWORD timeout_ms) {
+  HWND found = nullptr;
+  WaitUntil(timeout_ms, [&] {
+    for (HWND popup : TopLevel(process_id, L"#32768"))
+      if (IsWindowVisible(popup)) found = popup;
+    return found != nullptr;
+  });
+  return found;
+}
+
 std::wstring WindowText(HWND window) { return TextOf(window); }
 
 BOOL CALLBACK CollectEditor(HWND window, LPARAM lparam) {

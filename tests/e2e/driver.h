@@ -84,6 +84,8 @@ void PressOk(HWND box);
 // Waits for a shown dialog (or message box) of the process with the
 // caption; null when none came.
 HWND WaitDialog(DWORD process_id, const std::wstring& caption, DWORD timeout_ms = kStartTimeoutMs);
+// The popup menu window the process shows; null when none came.
+HWND WaitPopup(DWORD process_id, DWORD timeout_ms = kStartTimeoutMs);
 // A window's text, read through WM_GETTEXT, which crosses processes.
 std::wstring WindowText(HWND window);
 

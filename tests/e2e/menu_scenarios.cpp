@@ -13,33 +13,6 @@
 namespace e2e {
 namespace {
 
-struct FindMenu {
-  DWORD process_id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchMenu(HWND window, LPARAM lparam) {
-  auto& search = *reinterpret_cast<FindMenu*>(lparam);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  wchar_t name[16] = {};
-  GetClassNameW(window, name, 16);
-  if (owner != search.process_id || std::wstring(name) != L"#32768" || !IsWindowVisible(window)) return TRUE;
-  search.found = window;
-  return FALSE;
-}
-
-// The popup menu window the program shows; null when none comes.
-HWND WaitPopup(DWORD process_id, DWORD timeout_ms = kStartTimeoutMs) {
-  FindMenu search = {process_id, nullptr};
-  WaitUntil(timeout_ms, [&] {
-    search.found = nullptr;
-    EnumWindows(MatchMenu, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr;
-  });
-  return search.found;
-}
-
 class Menus : public testing::Test {
  protected:
   void SetUp() override {

@@ -212,6 +212,26 @@ TEST(FileBrowserPane, ShellChangesFromThisProcessReachTheListAndTheTree) {
   EXPECT_TRUE(PumpUntil([] { return ListCount() == 0; }));
 }
 
+TEST(FileBrowserPane, ALargerFontMovesTheViewsBelowATallerTabRow) {
+  ProcessSettings().favourite_folders.clear();
+  PaneHost host;
+  ASSERT_TRUE(file_browser::Create(host.window));
+  SendMessageW(host.window, WM_SIZE, 0, MAKELPARAM(300, 400));
+  auto top = [&] {
+    RECT rect = {};
+    GetWindowRect(Tree(host.window), &rect);
+    MapWindowPoints(nullptr, host.window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect.top;
+  };
+  const LONG before = top();
+  HFONT large = CreateFontW(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
+  file_browser::ApplyFontAndLanguage(large);
+  EXPECT_GT(top(), before + 10);
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(file_list::Window(), WM_GETFONT, 0, 0)), large);
+  file_browser::ApplyFontAndLanguage(GetStockObject(DEFAULT_GUI_FONT));
+  DeleteObject(large);
+}
+
 std::u16string Text(Document& document) {
   WideString text;
   document.Navigator().SelectAll();

@@ -32,13 +32,14 @@ struct PaneState {
 };
 PaneState pane;
 
-void AddTab(int index, unsigned text_id) {
+// A new tab (insert) or a tab's text anew.
+void SetTab(int index, unsigned text_id, bool insert) {
   WideString text;
   language_module::String(text_id, text);
   TCITEMW item = {};
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<wchar_t*>(reinterpret_cast<const wchar_t*>(text.Text()));
-  SendMessageW(pane.tabs, TCM_INSERTITEMW, index, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(pane.tabs, insert ? TCM_INSERTITEMW : TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
 }
 
 // The tab control's own adjustment of a full-size rectangle.
@@ -175,8 +176,8 @@ bool Create(HWND base) {
                               0, 0, base, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTabStripId)), instance, nullptr);
   if (!pane.tabs) return false;
   if (font) SendMessageW(pane.tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  AddTab(browser_pane::kTreeView, kTreeTabText);
-  AddTab(browser_pane::kListView, kListTabText);
+  SetTab(browser_pane::kTreeView, kTreeTabText, true);
+  SetTab(browser_pane::kListView, kListTabText, true);
   pane.tab_height = MeasureTabHeight();
   if (!folder_tree::Create(base, font) || !file_list::Create(base, font)) return false;
   SetWindowSubclass(folder_tree::Window(), ViewProcedure, folder_tree::kId, 0);
@@ -236,7 +237,18 @@ bool HandleMessage(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESUL
   return false;
 }
 
-std::int32_t TabRowHeight() { return pane.tab_height; }
+void ApplyFontAndLanguage(void* font) {
+  if (!pane.tabs) return;
+  SendMessageW(pane.tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  SetTab(browser_pane::kTreeView, kTreeTabText, false);
+  SetTab(browser_pane::kListView, kListTabText, false);
+  pane.tab_height = MeasureTabHeight();
+  folder_tree::ApplyFontAndLanguage(static_cast<HFONT>(font));
+  file_list::ApplyFont(static_cast<HFONT>(font));
+  RECT area = {};
+  GetClientRect(pane.base, &area);
+  LayOut(area.right, area.bottom);
+}
 
 void SyncFileListSelection() { file_list::SyncSelection(); }
 

@@ -20,8 +20,9 @@ bool Create(HWND base);
 // The base's messages (a pane_bases::PaneContent); true when handled.
 bool HandleMessage(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
-// The height of the tab strip's row, which the right pane uses too.
-std::int32_t TabRowHeight();
+// After a font or language change: the font and texts of the tab strip,
+// the tree and the list, then the layout.
+void ApplyFontAndLanguage(void* font);
 // The list's selection brought in line with the active document.
 void SyncFileListSelection();
 // The states of the folder tree's context-menu items 5700..5704.

@@ -30,6 +30,8 @@ bool Refill();
 void Clear();
 bool HoldsNames();
 std::u16string_view ListedFolder();
+// The names drawn and measured in another font.
+void ApplyFont(HFONT font);
 // Selects the active document's item when it is listed, else nothing.
 void SyncSelection();
 

@@ -181,6 +181,13 @@ void Clear() {
 }
 
 bool HoldsNames() { return !state.names.empty(); }
+
+void ApplyFont(HFONT font) {
+  if (!state.list) return;
+  state.font = font;
+  SendMessageW(state.list, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (HoldsNames()) FitColumn();
+}
 std::u16string_view ListedFolder() { return state.folder.View(); }
 
 void SyncSelection() {

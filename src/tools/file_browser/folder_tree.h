@@ -39,6 +39,9 @@ void ContextMenu(HWND base, LPARAM point);
 std::array<int, tree_commands::kCount> CommandStates();
 void Command(std::uint16_t command);
 
+// The font, and the favourites root's text from the language module.
+void ApplyFontAndLanguage(HFONT font);
+
 // At shutdown, after the close prompts: every node and its record freed,
 // the change notifications deregistered.
 void Shutdown();

@@ -390,6 +390,19 @@ void Answer(std::uint32_t serial, ButtonChange change) {
   if (change == ButtonChange::kRemove && !Next(node->handle, TVGN_CHILD)) MarkEmpty(node->handle);
 }
 
+void ApplyFontAndLanguage(HFONT font) {
+  if (!state.tree) return;
+  SendMessageW(state.tree, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  ShellNode* favourites = NodeOf(state.favourites_root);
+  if (!favourites) return;
+  language_module::String(kFavouritesText, favourites->name);
+  TVITEMW change = {};
+  change.mask = TVIF_TEXT | TVIF_HANDLE;
+  change.hItem = state.favourites_root;
+  change.pszText = const_cast<wchar_t*>(Wide(favourites->name));
+  SendMessageW(state.tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+}
+
 void Shutdown() {
   if (!state.tree) return;
   shell_namespace::DeregisterChanges(state.registration);
