@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/page_data.h"
+#include "common/whole_text.h"
 #include "docs/document_opening.h"
 #include "editor/control/document_set.h"
 #include "platform/fixed_text_measurer.h"
@@ -23,20 +24,6 @@ constexpr char16_t kRareWord[] = u"zebrafinch";
 constexpr std::int32_t kReplaceLines = 100'000;
 
 double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-std::u16string WholeText(Document& document) {
-  std::u16string text;
-  TextStore& store = document.Store();
-  LineRecord* line = store.Line(0);
-  for (std::int32_t i = 0; i < store.LineCount(); ++i, line = line->Next()) {
-    const std::int32_t length = line->TextLength();
-    const std::size_t at = text.size();
-    text.resize(at + static_cast<std::size_t>(length));
-    if (length > 0) line->CopyUnits(0, length, text.data() + at);
-    if (line->EndsWithLineFeed()) text += u'\n';
-  }
-  return text;
-}
 
 double Best(const std::function<bool()>& run) {
   double best = 1e9;
@@ -54,7 +41,7 @@ int FindOnPage(DocumentSet& set) {
   if (document_opening::LoadFile(document, page.u16string().c_str(), kAutoDetect) != kLoadedText) return 1;
   document.Navigator().DocumentEnd();
   document.InsertText(kRareWord);
-  const std::u16string text = WholeText(document);
+  const std::u16string text = bench::WholeText(document, u"\n");
   const std::u16string_view word(kRareWord);
   const auto length = static_cast<std::int32_t>(word.size());
   const double find = Best([&] {

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "common/page_data.h"
+#include "common/whole_text.h"
 #include "docs/document_opening.h"
 #include "docs/document_saving.h"
 #include "editor/control/document_set.h"
@@ -38,21 +39,6 @@ double SecondsSince(Clock::time_point start) { return std::chrono::duration<doub
 std::string FileBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// The document's text with CR LF line breaks, as one buffer.
-std::u16string WholeText(Document& document) {
-  std::u16string text;
-  TextStore& store = document.Store();
-  LineRecord* line = store.Line(0);
-  for (std::int32_t i = 0; i < store.LineCount(); ++i, line = line->Next()) {
-    const std::int32_t length = line->TextLength();
-    const std::size_t at = text.size();
-    text.resize(at + static_cast<std::size_t>(length));
-    if (length > 0) line->CopyUnits(0, length, text.data() + at);
-    if (line->EndsWithLineFeed()) text += u"\r\n";
-  }
-  return text;
 }
 
 double ReferenceSeconds(const std::u16string& text, unsigned code_page, const fs::path& target) {
@@ -88,7 +74,7 @@ int BenchmarkFile(const char* name, const fs::path& path, unsigned code_page) {
   const fs::path target = bench::DataFolder() / (std::string("saved_") + name + ".html");
   const fs::path copied_target = bench::DataFolder() / (std::string("copied_") + name + ".html");
   const fs::path reference_target = bench::DataFolder() / (std::string("reference_") + name + ".html");
-  const std::u16string text = WholeText(document);
+  const std::u16string text = bench::WholeText(document, u"\r\n");
   double reference = 1e9, save = 1e9, copy = 1e9;
   for (int i = 0; i < kRepeats; ++i) {
     reference = std::min(reference, ReferenceSeconds(text, code_page, reference_target));
