@@ -16,6 +16,7 @@ inline constexpr std::uint16_t kFirstQuickTag = 5411;
 inline constexpr std::uint16_t kLastQuickTag = 5430;
 inline constexpr std::uint16_t kFirstTool = 5511;
 inline constexpr std::uint16_t kLastTool = 5518;
+inline constexpr std::uint16_t kSettings = 5550;
 
 // Whether id is a command the dispatcher knows (menu-bar buttons and
 // placeholders are not commands).

@@ -10,6 +10,7 @@
 #include "frame/language/language_module.h"
 #include "frame/layout/client_window.h"
 #include "frame/layout/popup_menus.h"
+#include "settings/options/options_dialog.h"
 #include "settings/settings.h"
 #include "tools/panes/pane_bases.h"
 #include "tools/tag_insertion.h"
@@ -90,6 +91,9 @@ void Run(std::uint16_t command) {
       toolbars::FocusFindBox(selection.View());
       return;
     }
+    case command_ids::kSettings:
+      options_dialog::Run(main);
+      return;
     case kFindBar:
       if (toolbars::FindBarShown()) document_tabs::FocusActive();
       toolbars::ShowFindBar(!toolbars::FindBarShown());

@@ -15,5 +15,7 @@ bool Create(bool settings_read, int show_command);
 void SavePlacement();
 // Deletes the user-interface font (at exit, after the window is gone).
 void DeleteUiFont();
+// After the settings dialog changed the interface font or language.
+void ApplyFontAndLanguage();
 
 }  // namespace main_window
