@@ -11,6 +11,7 @@
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
 #include "e2e/real_input.h"
+#include "e2e/remote_block.h"
 #include "e2e/settings_file.h"
 
 namespace e2e {
@@ -22,6 +23,10 @@ constexpr int kSendTo = 1140, kLanguage = 1154;
 constexpr int kDocumentExtensions = 1231, kWheelStep = 1251;
 constexpr std::uint32_t kLanguageName = 0, kDocumentExtensionsEntry = 13, kWheelStepEntry = 22;
 constexpr unsigned kUntitled = 20220;
+constexpr WORD kFileButton = 5000;
+constexpr int kKeyBindings = 1130, kBindingRows = 1550, kKeyList = 1520, kAssign = 1530, kCloseBindings = 1533;
+constexpr int kCtrl = 1540, kShift = 1541;
+constexpr int kOpenRow = 1, kKeyN = 28 + 10 + 13;
 
 struct Search {
   int id;
@@ -177,6 +182,77 @@ TEST(Options, PagesApplyAndTheSendToShortcutFollowsItsBox) {
   EXPECT_EQ(written.Int(kWheelStepEntry), 1);
 }
 
+// The File popup as the user sees it.
+ClientPicture FilePopup(const Program& program, HWND window, const std::wstring& shot) {
+  PostMessageW(window, WM_APP, kFileButton, 0);
+  HWND popup = WaitPopup(program.Id());
+  EXPECT_NE(popup, nullptr);
+  ClientPicture picture(popup);
+  Screenshot(ScenarioName() + L"." + shot);
+  PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+  PostKey(window, VK_ESCAPE, false);
+  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return WaitPopup(program.Id(), 0) == nullptr; }));
+  return picture;
+}
+
+bool SamePicture(const ClientPicture& a, const ClientPicture& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.At(x, y) != b.At(x, y)) return false;
+  return true;
+}
+
+HWND WaitBindings(const Program& program) {
+  HWND found = nullptr;
+  WaitUntil(kStartTimeoutMs, [&] {
+    for (HWND top = GetTopWindow(nullptr); top; top = GetWindow(top, GW_HWNDNEXT)) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(top, &process);
+      if (process == program.Id() && IsWindowVisible(top) && GetDlgItem(top, kBindingRows)) found = top;
+    }
+    return found != nullptr;
+  });
+  return found;
+}
+
+TEST(Options, AKeyChangedInTheKeyBindingDialogShowsInTheFilePopup) {
+  InstalledProgram installed(ScenarioName());
+  ASSERT_TRUE(installed.scratch.Write(L"Vorndel.ini", ""));
+  Program program(installed.exe, {});
+  HWND window = program.WaitMainWindow();
+  ASSERT_NE(window, nullptr);
+  const ClientPicture before = FilePopup(program, window, L"before");
+  // Nothing else changes the popup's picture between two openings.
+  ASSERT_TRUE(SamePicture(before, FilePopup(program, window, L"again")));
+
+  HWND dialog = OpenSettings(program, window);
+  ASSERT_NE(dialog, nullptr);
+  PostMessageW(Control(dialog, kKeyBindings), BM_CLICK, 0, 0);
+  HWND bindings = WaitBindings(program);
+  ASSERT_NE(bindings, nullptr);
+  RemoteBlock block(bindings, sizeof(LVITEMW));
+  LVITEMW item = {};
+  item.stateMask = item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  ASSERT_TRUE(block.Write(0, &item, sizeof item));
+  SendDlgItemMessageW(bindings, kBindingRows, LVM_SETITEMSTATE, kOpenRow, reinterpret_cast<LPARAM>(block.At(0)));
+  SendDlgItemMessageW(bindings, kKeyList, LB_SETCURSEL, kKeyN, 0);
+  SendMessageW(bindings, WM_COMMAND, MAKEWPARAM(kKeyList, LBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(GetDlgItem(bindings, kKeyList)));
+  SendDlgItemMessageW(bindings, kCtrl, BM_SETCHECK, BST_CHECKED, 0);
+  SendDlgItemMessageW(bindings, kShift, BM_SETCHECK, BST_CHECKED, 0);
+  Screenshot(ScenarioName() + L".bindings");
+  SendMessageW(bindings, WM_COMMAND, MAKEWPARAM(kAssign, BN_CLICKED), 0);
+  PostMessageW(bindings, WM_COMMAND, MAKEWPARAM(kCloseBindings, BN_CLICKED), 0);
+  ASSERT_TRUE(WaitGone(bindings));
+  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return IsWindowEnabled(Control(dialog, kApply)) != FALSE; }));
+  Press(dialog, IDOK);
+  ASSERT_TRUE(WaitGone(dialog));
+
+  EXPECT_FALSE(SamePicture(before, FilePopup(program, window, L"after")));
+  Close(program, window);
+}
+
 TEST(Options, TheLanguageSwitchesAtOnceAndKeepsTheModuleWhenTheChosenOneFails) {
   InstalledProgram installed(ScenarioName());
   ASSERT_TRUE(installed.scratch.Write(L"Vorndel.ini", ""));
@@ -195,7 +271,7 @@ TEST(Options, TheLanguageSwitchesAtOnceAndKeepsTheModuleWhenTheChosenOneFails) {
     Press(dialog, IDOK);
     ASSERT_TRUE(WaitGone(dialog));
     EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return TabTexts(window) == std::vector<std::wstring>{japanese_untitled}; }));
-    PostMessageW(window, WM_APP + 5000, 0, 0);  // the File popup
+    PostMessageW(window, WM_APP, kFileButton, 0);
     WaitPopup(program.Id());
     Screenshot(ScenarioName() + L".japanese");
     PostKey(window, VK_ESCAPE, false);
