@@ -20,9 +20,13 @@ std::u16string_view ExtensionOf(std::u16string_view path) {
   return path.substr(dot);
 }
 
+std::u16string_view FileName(std::u16string_view path) {
+  const std::size_t slash = path.rfind(u'\\');
+  return slash == std::u16string_view::npos ? path : path.substr(slash + 1);
+}
+
 std::u16string_view BaseName(std::u16string_view path) {
-  const std::size_t slash = path.find_last_of(u"\\/");
-  if (slash != std::u16string_view::npos) path.remove_prefix(slash + 1);
+  path = FileName(path);
   path.remove_suffix(ExtensionOf(path).size());
   return path;
 }

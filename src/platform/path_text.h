@@ -15,6 +15,9 @@ bool SameName(std::u16string_view a, std::u16string_view b);
 // the last component has no dot.
 std::u16string_view ExtensionOf(std::u16string_view path);
 
+// The last component: "C:\site\index.html" gives "index.html".
+std::u16string_view FileName(std::u16string_view path);
+
 // The last component without its extension: "C:\a.b\prog.exe" gives "prog".
 std::u16string_view BaseName(std::u16string_view path);
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "platform/path_text.h"
+
 namespace menu_tables {
 namespace {
 
@@ -44,11 +46,6 @@ const std::array<PopupTable, kPopupCount> kTables = {{
 }};
 
 constexpr std::uint16_t kEllipsis[] = {5020, 5051, 5130, 5140, 5240, 5250, 5320, 5450, 5550, 5703, 5802, 5803};
-
-std::u16string_view FileName(std::u16string_view path) {
-  const std::size_t slash = path.rfind(u'\\');
-  return slash == std::u16string_view::npos ? path : path.substr(slash + 1);
-}
 
 bool AppendNumber(WideString& text, std::int64_t number) {
   for (char digit : std::to_string(number))
@@ -100,7 +97,7 @@ std::vector<ListItem> ListItemsOf(ListItems list, const Settings& settings,
     case ListItems::kRecentFiles:
       for (std::size_t i = 0; i < settings.recent_files.size() && i < 20; ++i) {
         const std::u16string_view path = settings.recent_files[i].path.View();
-        add(static_cast<std::uint16_t>(5024 + i), path, FileName(path));
+        add(static_cast<std::uint16_t>(5024 + i), path, path_text::FileName(path));
       }
       break;
     case ListItems::kBookmarks:

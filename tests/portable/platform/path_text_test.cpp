@@ -20,7 +20,9 @@ TEST(PathText, ExtensionIsFromTheLastDotOfTheLastComponent) {
   EXPECT_EQ(ExtensionOf(u""), u"");
 }
 
-TEST(PathText, BaseNameDropsFolderAndExtension) {
+TEST(PathText, FileAndBaseNamesDropTheFolder) {
+  EXPECT_EQ(FileName(u"C:\\site\\index.html"), u"index.html");
+  EXPECT_EQ(FileName(u"index.html"), u"index.html");
   EXPECT_EQ(BaseName(u"C:\\a.b\\prog.exe"), u"prog");
   EXPECT_EQ(BaseName(u"English.dll"), u"English");
   EXPECT_EQ(BaseName(u"C:\\tools\\make"), u"make");
