@@ -12,8 +12,12 @@ inline constexpr std::uint16_t kExit = 5090;
 inline constexpr std::uint16_t kGoToLine = 5140;
 inline constexpr std::uint16_t kLeftPane = 5210;
 inline constexpr std::uint16_t kRightPane = 5220;
+inline constexpr std::uint16_t kEditorFont = 5240;
+inline constexpr std::uint16_t kEditorColours = 5250;
+inline constexpr std::uint16_t kBookmarkList = 5320;
 inline constexpr std::uint16_t kFirstQuickTag = 5411;
 inline constexpr std::uint16_t kLastQuickTag = 5430;
+inline constexpr std::uint16_t kQuickTagEditor = 5450;
 inline constexpr std::uint16_t kFirstTool = 5511;
 inline constexpr std::uint16_t kLastTool = 5518;
 
