@@ -7,6 +7,7 @@
 #include "frame/frame_state.h"
 #include "frame/language/language_dialog.h"
 #include "settings/dialogs/bookmark_rows.h"
+#include "platform/window_text.h"
 #include "settings/dialogs/dialog_fields.h"
 #include "settings/settings.h"
 
@@ -28,9 +29,9 @@ void Fill(HWND dialog) {
     SendDlgItemMessageW(dialog, kFirstLine + k, EM_LIMITTEXT, kLineDigits, 0);
     if (static_cast<std::size_t>(k) >= bookmarks.size()) continue;
     const Bookmark& bookmark = bookmarks[static_cast<std::size_t>(k)];
-    dialog_fields::ShowText(dialog, kFirstPath + k, bookmark.path);
+    window_text::Show(dialog, kFirstPath + k, bookmark.path.View());
     SetDlgItemInt(dialog, kFirstLine + k, static_cast<UINT>(bookmark.line) + 1, FALSE);
-    dialog_fields::ShowText(dialog, kFirstName + k, bookmark.name);
+    window_text::Show(dialog, kFirstName + k, bookmark.name.View());
   }
 }
 
@@ -55,9 +56,9 @@ void Apply(HWND dialog) {
   std::array<WideString, kRows> paths, lines, names;
   std::array<bookmark_rows::Row, kRows> rows;
   for (int k = 0; k < kRows; ++k) {
-    if (!dialog_fields::ReadText(dialog, kFirstPath + k, paths[k]) ||
-        !dialog_fields::ReadText(dialog, kFirstLine + k, lines[k]) ||
-        !dialog_fields::ReadText(dialog, kFirstName + k, names[k]))
+    if (!window_text::Read(dialog, kFirstPath + k, paths[k]) ||
+        !window_text::Read(dialog, kFirstLine + k, lines[k]) ||
+        !window_text::Read(dialog, kFirstName + k, names[k]))
       return;
     rows[k] = {paths[k].View(), lines[k].View(), names[k].View()};
   }

@@ -7,6 +7,7 @@
 #include "editor/control/document_set.h"
 #include "frame/frame_state.h"
 #include "frame/language/language_dialog.h"
+#include "platform/window_text.h"
 #include "settings/dialogs/dialog_fields.h"
 #include "settings/dialogs/font_fields.h"
 #include "settings/editor_options.h"
@@ -60,7 +61,7 @@ void FillNumber(HWND dialog, const NumberField& field, std::int32_t value) {
   SendDlgItemMessageW(dialog, field.edit + 1, UDM_SETPOS32, 0, value);
   SetDlgItemInt(dialog, field.edit, static_cast<UINT>(value), FALSE);
   WideString label;
-  if (font_fields::RangeLabel(field.range, label)) dialog_fields::ShowText(dialog, field.edit + 2, label);
+  if (font_fields::RangeLabel(field.range, label)) window_text::Show(dialog, field.edit + 2, label.View());
 }
 
 void Fill(HWND dialog) {

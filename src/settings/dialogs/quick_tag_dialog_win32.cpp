@@ -3,6 +3,7 @@
 #include <array>
 
 #include "frame/language/language_dialog.h"
+#include "platform/window_text.h"
 #include "settings/dialogs/dialog_fields.h"
 #include "settings/settings.h"
 
@@ -25,9 +26,9 @@ void Fill(HWND dialog) {
   for (int k = 0; k < kRows; ++k) {
     for (int first : {kFirstLabel, kFirstStart, kFirstEnd})
       SendDlgItemMessageW(dialog, first + k, EM_LIMITTEXT, kTextLimit, 0);
-    dialog_fields::ShowText(dialog, kFirstLabel + k, tags[k].label);
-    dialog_fields::ShowText(dialog, kFirstStart + k, tags[k].start_text);
-    dialog_fields::ShowText(dialog, kFirstEnd + k, tags[k].end_text);
+    window_text::Show(dialog, kFirstLabel + k, tags[k].label.View());
+    window_text::Show(dialog, kFirstStart + k, tags[k].start_text.View());
+    window_text::Show(dialog, kFirstEnd + k, tags[k].end_text.View());
   }
 }
 
@@ -35,9 +36,9 @@ void Fill(HWND dialog) {
 void Apply(HWND dialog) {
   QuickTags read;
   for (int k = 0; k < kRows; ++k) {
-    if (!dialog_fields::ReadText(dialog, kFirstLabel + k, read[k].label) ||
-        !dialog_fields::ReadText(dialog, kFirstStart + k, read[k].start_text) ||
-        !dialog_fields::ReadText(dialog, kFirstEnd + k, read[k].end_text))
+    if (!window_text::Read(dialog, kFirstLabel + k, read[k].label) ||
+        !window_text::Read(dialog, kFirstStart + k, read[k].start_text) ||
+        !window_text::Read(dialog, kFirstEnd + k, read[k].end_text))
       return;
   }
   ProcessSettings().quick_tags = std::move(read);
