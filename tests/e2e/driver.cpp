@@ -246,6 +246,18 @@ HWND WaitDialog(DWORD process_id, const std::wstring& caption, DWORD timeout_ms)
   return found;
 }
 
+HWND WaitOwnedDialog(HWND owner, DWORD timeout_ms) {
+  DWORD process_id = 0;
+  GetWindowThreadProcessId(owner, &process_id);
+  HWND found = nullptr;
+  WaitUntil(timeout_ms, [&] {
+    for (HWND dialog : TopLevel(process_id, L"#32770"))
+      if (IsWindowVisible(dialog) && GetWindow(dialog, GW_OWNER) == owner) found = dialog;
+    return found != nullptr;
+  });
+  return found;
+}
+
 HWND WaitPopup(DWORD process_id, DWORD timeout_ms) {
   HWND found = nullptr;
   WaitUntil(timeout_ms, [&] {

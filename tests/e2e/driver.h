@@ -84,6 +84,9 @@ void PressOk(HWND box);
 // Waits for a shown dialog (or message box) of the process with the
 // caption; null when none came.
 HWND WaitDialog(DWORD process_id, const std::wstring& caption, DWORD timeout_ms = kStartTimeoutMs);
+// Waits for a shown dialog owned by owner (a common dialog a dialog
+// opened); null when none came.
+HWND WaitOwnedDialog(HWND owner, DWORD timeout_ms = kStartTimeoutMs);
 // The popup menu window the process shows; null when none came.
 HWND WaitPopup(DWORD process_id, DWORD timeout_ms = kStartTimeoutMs);
 // A window's text, read through WM_GETTEXT, which crosses processes.

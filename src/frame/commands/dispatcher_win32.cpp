@@ -10,6 +10,7 @@
 #include "frame/language/language_module.h"
 #include "frame/layout/client_window.h"
 #include "frame/layout/popup_menus.h"
+#include "settings/dialogs/editing_dialogs.h"
 #include "settings/options/options_dialog.h"
 #include "settings/settings.h"
 #include "tools/panes/pane_bases.h"
@@ -84,6 +85,18 @@ void Run(std::uint16_t command) {
       return;
     case command_ids::kRightPane:
       TogglePane(pane_bases::Side::kRight);
+      return;
+    case command_ids::kEditorFont:
+      editing_dialogs::EditFont(main);
+      return;
+    case command_ids::kEditorColours:
+      editing_dialogs::EditColours(main);
+      return;
+    case command_ids::kBookmarkList:
+      editing_dialogs::EditBookmarks(main);
+      return;
+    case command_ids::kQuickTagEditor:
+      editing_dialogs::EditQuickTags(main);
       return;
     case kFind: {
       WideString selection;

@@ -1,10 +1,8 @@
-#include <string>
-
 #include "frame/frame_state.h"
 #include "frame/language/language_module.h"
 #include "platform/window_text.h"
+#include "settings/dialogs/dialog_fields.h"
 #include "settings/dialogs/editing_dialogs.h"
-#include "settings/dialogs/number_field.h"
 #include "settings/options/extension_lists.h"
 #include "settings/options/option_pages.h"
 #include "tools/file_browser/file_list.h"
@@ -43,11 +41,7 @@ void ReadExtensions(HWND page, int id, std::vector<WideString>& items) {
   if (window_text::Read(page, id, text)) extension_lists::Split(text.View(), items);
 }
 
-std::int32_t WheelStep(HWND page) {
-  WideString text;
-  window_text::Read(page, kWheelStep, text);
-  return number_field::ReadClamped(text.View(), kWheelLowest, kWheelHighest);
-}
+std::int32_t WheelStep(HWND page) { return dialog_fields::HoldInRange(page, kWheelStep, kWheelLowest, kWheelHighest); }
 
 std::int32_t Selection(HWND page, int id, std::int32_t kept) {
   const auto chosen = SendDlgItemMessageW(page, id, CB_GETCURSEL, 0, 0);
@@ -80,13 +74,7 @@ void Apply(HWND page, Settings& settings) {
 
 bool Command(HWND page, OptionsState& state, int id, int code) {
   if (id == kWheelStep && code == EN_KILLFOCUS) {
-    // Written back only when it differs: writing counts as a change.
-    const std::int32_t held = WheelStep(page);
-    WideString text;
-    window_text::Read(page, kWheelStep, text);
-    std::u16string shown;
-    for (char digit : std::to_string(held)) shown += static_cast<char16_t>(digit);
-    if (text.View() != shown) SetDlgItemInt(page, kWheelStep, static_cast<UINT>(held), FALSE);
+    WheelStep(page);
     return true;
   }
   if (code != BN_CLICKED) return false;
