@@ -23,7 +23,7 @@ constexpr WORD kFirstQuickTag = 5411;
 constexpr WORD kNewFolder = 5800;
 constexpr int kFolderName = 3011;
 constexpr int kStartText = 3121;
-constexpr int kKillSteps = 6;
+constexpr int kKillSteps = 4;
 
 // A library file: the byte-order mark and the text in UTF-16 LE.
 std::string LibraryBytes(const std::wstring& text) {
