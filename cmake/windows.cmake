@@ -55,7 +55,10 @@ if(VORNDEL_TESTS)
     target_include_directories(vorndel_e2e_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
     # The core library only for the settings reader, to judge files the program wrote.
     target_link_libraries(vorndel_e2e_tests PRIVATE vorndel_core gtest_main ${VORNDEL_WIN_LIBS})
-    add_dependencies(vorndel_e2e_tests Vorndel language_modules)
+    add_dependencies(vorndel_e2e_tests Vorndel language_modules command_line_probe)
+    # What the tool-slot scenario runs as an external program.
+    add_executable(command_line_probe WIN32 ${PROJECT_SOURCE_DIR}/tests/e2e/probe/command_line_probe.cpp)
+    target_link_options(command_line_probe PRIVATE -municode -mwindows)
     gtest_discover_tests(vorndel_e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
       PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
   endif()

@@ -19,9 +19,14 @@ class Source {
   virtual bool Size(std::uint64_t* size) = 0;
 };
 
-// Opens `path` for reading, others may read it too; null when it cannot be
-// opened.
-std::unique_ptr<Source> OpenFileSource(std::u16string_view path);
+// Who else may use the file while it is open for reading.
+enum class Sharing {
+  kReaders,            // nobody writes to it meanwhile
+  kReadersAndWriters,  // a file another program is writing is read as it stands
+};
+
+// Opens `path` for reading; null when it cannot be opened.
+std::unique_ptr<Source> OpenFileSource(std::u16string_view path, Sharing sharing = Sharing::kReaders);
 
 // As a FILETIME value (100-nanosecond steps since 1601); 0 when the file is
 // not there.

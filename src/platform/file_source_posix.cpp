@@ -38,7 +38,7 @@ constexpr std::uint64_t kSecondsFrom1601To1970 = 11644473600ull;
 
 }  // namespace
 
-std::unique_ptr<Source> OpenFileSource(std::u16string_view path) {
+std::unique_ptr<Source> OpenFileSource(std::u16string_view path, Sharing) {
   const int fd = open(utf8_path::FromUtf16(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return nullptr;
   struct stat info;

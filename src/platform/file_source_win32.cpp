@@ -32,10 +32,10 @@ class Win32Source : public Source {
 
 }  // namespace
 
-std::unique_ptr<Source> OpenFileSource(std::u16string_view path) {
+std::unique_ptr<Source> OpenFileSource(std::u16string_view path, Sharing sharing) {
   const std::wstring name(path.begin(), path.end());
-  HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  const DWORD share = sharing == Sharing::kReaders ? FILE_SHARE_READ : FILE_SHARE_READ | FILE_SHARE_WRITE;
+  HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
   return std::make_unique<Win32Source>(file);
 }

@@ -113,7 +113,8 @@ ImageSize ReadImageSize(byte_file::Source& source) {
 }
 
 ImageSize ReadImageSize(std::u16string_view path) {
-  const std::unique_ptr<byte_file::Source> source = byte_file::OpenFileSource(path);
+  const std::unique_ptr<byte_file::Source> source =
+      byte_file::OpenFileSource(path, byte_file::Sharing::kReadersAndWriters);
   if (!source) return {ImageFormat::kUnreadable, 0, 0};
   return ReadImageSize(*source);
 }

@@ -24,5 +24,7 @@ struct ImageSize {
 };
 
 ImageSize ReadImageSize(byte_file::Source& source);
-// Opens the file so that others may go on reading it.
+// Opens the file alongside other programs, writers included: an image a
+// program still holds open for writing, letting others read, is sized as
+// it stands.
 ImageSize ReadImageSize(std::u16string_view path);

@@ -1,8 +1,8 @@
 // The file browser as a user meets it: the folder tree with its two roots,
 // a favourite folder chosen with a real click and its files listed, a
-// document opened with one click, the tree's context menu, exits right
-// after a large folder was expanded, and the time a large folder takes to
-// list.
+// document opened with one click, the views switched by a pause on their
+// border, the tree's context menu, exits right after a large folder was
+// expanded, and the time a large folder takes to list.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -29,6 +29,8 @@ constexpr std::uint32_t kDocumentExtensions = 13;
 constexpr std::uint32_t kImageExtensions = 14;
 constexpr std::uint32_t kFavourites = 15;
 constexpr std::uint32_t kFavouriteFlags = 16;
+constexpr std::uint32_t kHoverDelay = 345;
+constexpr DWORD kHoverDelayMs = 600;
 constexpr WORD kExpandAtStart = 5702;
 constexpr int kBigFiles = 20000;
 
@@ -64,6 +66,7 @@ class FileBrowser : public testing::Test {
     settings.SetString(kDocumentExtensions, L".html\0.htm\0.xml\0.txt\0.css"s);
     settings.SetString(kImageExtensions, L".jpg\0.png\0.gif"s);
     settings.SetString(kFavourites, favourite);
+    settings.SetInt(kHoverDelay, kHoverDelayMs);
     std::string bytes = settings.Bytes();
     AppendRun(bytes, kFavouriteFlags, std::string(1, expand_favourite ? '\1' : '\0'));
     ASSERT_TRUE(installed_.scratch.Write(L"Vorndel.ini", bytes));
@@ -142,6 +145,27 @@ TEST_F(FileBrowser, AFavouriteChosenWithAClickListsItsFilesAndOneClickOpensADocu
   Sleep(500);
   EXPECT_EQ(OpenedFiles(window_).size(), 1u);
   Screenshot(ScenarioName() + L".opened");
+
+  // Maximised, a pause on a view's left edge shows the other view; a move
+  // on into the view stops the switch.
+  ShowWindow(window_, SW_MAXIMIZE);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return IsZoomed(window_) != FALSE; }));
+  SetForegroundWindow(window_);
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
+  RECT view = {};
+  GetWindowRect(list_, &view);
+  const int middle = (view.top + view.bottom) / 2;
+  auto shown = [&](HWND shown_view, HWND hidden_view) {
+    return WaitUntil(kStartTimeoutMs, [&] { return IsWindowVisible(shown_view) && !IsWindowVisible(hidden_view); });
+  };
+  MouseAt(view.left, middle, 0);
+  EXPECT_TRUE(shown(tree_, list_)) << "no switch from the list";
+  MouseAt(view.left, middle + 1, 0);
+  EXPECT_TRUE(shown(list_, tree_)) << "no switch from the tree";
+  MouseAt(view.left, middle + 2, 0);
+  MouseAt(view.left + 20, middle + 2, 0);
+  EXPECT_FALSE(WaitUntil(3 * kHoverDelayMs, [&] { return IsWindowVisible(tree_) != FALSE; }));
 }
 
 TEST_F(FileBrowser, ExpandAtStartOnTheDesktopRootFlipsItsSetting) {

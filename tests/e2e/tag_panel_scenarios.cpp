@@ -1,6 +1,7 @@
 // The tag panel as a user meets it: the library read into the tree and
-// written back at exit, quick tags and a click on a tag wrapping the
-// selection, a new folder and an edited tag through their dialogs.
+// written back at exit (whole or not at all, even when killed meanwhile),
+// quick tags and a click on a tag wrapping the selection, a new folder and
+// an edited tag through their dialogs.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,6 +9,7 @@
 
 #include "e2e/document_area.h"
 #include "e2e/driver.h"
+#include "e2e/exit_kills.h"
 #include "e2e/installed_program.h"
 #include "e2e/real_input.h"
 #include "e2e/settings_file.h"
@@ -21,6 +23,7 @@ constexpr WORD kFirstQuickTag = 5411;
 constexpr WORD kNewFolder = 5800;
 constexpr int kFolderName = 3011;
 constexpr int kStartText = 3121;
+constexpr int kKillSteps = 4;
 
 // A library file: the byte-order mark and the text in UTF-16 LE.
 std::string LibraryBytes(const std::wstring& text) {
@@ -47,6 +50,18 @@ const std::wstring kWrittenBack =
     L"Name:Path\r\nStart:C:\\\\x\r\nEnd:\r\nNote:\r\nMove:-2\r\n\r\n"
     L"Folder:Orphans\r\nExp:0\r\n\r\n"
     L"Folder:Closed\r\nExp:0\r\n\r\nName:Bold\r\nStart:<b>\r\nEnd:</b>\r\nNote:\r\nMove:0\r\n\r\n";
+
+// 100 folders of 100 tags each, in the given line end.
+std::wstring LargeLibraryText(const std::wstring& line_end) {
+  std::wstring text;
+  for (int folder = 0; folder < 100; ++folder) {
+    text += L"Folder:Folder " + std::to_wstring(folder) + line_end + L"Exp:0" + line_end + line_end;
+    for (int tag = 0; tag < 100; ++tag)
+      text += L"Name:Tag " + std::to_wstring(tag) + line_end + L"Start:<span class=\"t" + std::to_wstring(tag) +
+              L"\">" + line_end + L"End:</span>" + line_end + L"Note:" + line_end + L"Move:0" + line_end + line_end;
+  }
+  return text;
+}
 
 class TagPanel : public testing::Test {
  protected:
@@ -89,6 +104,34 @@ TEST_F(TagPanel, ThePreparedLibraryKeepsItsNodesAndIsWrittenBackInItsOwnForm) {
   Screenshot(ScenarioName());
   Stop();
   EXPECT_EQ(Library(), LibraryBytes(kWrittenBack));
+}
+
+TEST_F(TagPanel, TheShippedLibraryBecomesTheUsersAndOneThatCouldNotBeReadIsLeftAlone) {
+  ASSERT_TRUE(installed_.scratch.CopyFromBin(L"OptTags_en.txt", L"OptTags_en.txt"));
+  Start();
+  EXPECT_GT(NodeCount(tree_), 0);
+  Stop();
+  const std::string shipped = ReadWholeFile(installed_.scratch.File(L"OptTags_en.txt"));
+  ASSERT_EQ(Library(), shipped);
+
+  // Held by another program while the panel reads it: this run's empty
+  // library must not take its place.
+  const std::wstring path = installed_.scratch.File(L"Tags.txt");
+  HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Start();
+  CloseHandle(held);
+  EXPECT_EQ(NodeCount(tree_), 0);
+  Stop();
+  EXPECT_EQ(Library(), shipped);
+}
+
+// Written with LF, the library comes back with CR LF: the new file differs
+// from the old one in size.
+TEST_F(TagPanel, AKillDuringTheWriteAtExitLeavesTheOldLibraryOrTheNewOneWhole) {
+  const std::string written = LibraryBytes(LargeLibraryText(L"\r\n"));
+  SweepKillsAtExit(installed_, L"Tags.txt", LibraryBytes(LargeLibraryText(L"\n")), kKillSteps,
+                   [&](const std::string& left) { EXPECT_TRUE(left == written) << "not the library written whole"; });
 }
 
 TEST_F(TagPanel, AQuickTagWrapsTheSelectionAndLeavesTheCaretAfterItsStart) {

@@ -32,6 +32,7 @@ constexpr std::uint16_t kFindNext = 5900;
 constexpr std::uint16_t kFindPrevious = 5901;
 constexpr std::uint16_t kReplace = 5910;
 constexpr std::uint16_t kReplaceAll = 5911;
+constexpr int kFolderTree = 402;
 
 void ShowOutcome(const find_commands::Outcome& outcome) {
   WideString text;
@@ -68,6 +69,15 @@ bool MouseBusy() {
 void TogglePane(pane_bases::Side side) {
   pane_bases::Toggle(side);
   client_window::LayOutClient();
+}
+
+// The colour dialog opens over the editor when the editor's menu asked,
+// else over the folder tree while the left pane shows.
+HWND ColourDialogAnchor(HWND main, Document* active) {
+  if (popup_menus::LastPopup() == menu_tables::kEditor && active) return edit_control::WindowOf(*active);
+  HWND left = pane_bases::Base(pane_bases::Side::kLeft);
+  HWND tree = GetDlgItem(left, kFolderTree);
+  return tree && IsWindowVisible(left) ? tree : GetDlgItem(main, 301);
 }
 
 void Run(std::uint16_t command) {
@@ -119,10 +129,7 @@ void Run(std::uint16_t command) {
   }
   if (RunFind(command) || document_tabs::RunCommand(command)) return;
   Document* active = Frame().documents->Active();
-  // The colour dialog opens over the editor when the editor's menu asked.
-  HWND anchor = popup_menus::LastPopup() == menu_tables::kEditor && active ? edit_control::WindowOf(*active)
-                                                                          : GetDlgItem(main, 301);
-  if (tool_commands::Run(command, active, main, anchor)) return;
+  if (tool_commands::Run(command, active, main, ColourDialogAnchor(main, active))) return;
   editor_commands::Run(*Frame().documents, command);
 }
 

@@ -99,8 +99,18 @@ bool ReturnsToTree(UINT message) {
   return message == (ProcessSettings().middle_button_returns_to_tree ? WM_MBUTTONUP : WM_RBUTTONUP);
 }
 
+// The view's edge is its border.  Windows says so; Wine says nowhere, which
+// would leave the hover switch dead there.
+LRESULT EdgeAsBorder(HWND view, LRESULT hit, LPARAM lparam) {
+  RECT frame = {};
+  GetWindowRect(view, &frame);
+  return hit == HTNOWHERE && PtInRect(&frame, {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}) ? HTBORDER : hit;
+}
+
 LRESULT CALLBACK ViewProcedure(HWND view, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id, DWORD_PTR) {
   switch (message) {
+    case WM_NCHITTEST:
+      return EdgeAsBorder(view, DefSubclassProc(view, message, wparam, lparam), lparam);
     case WM_NCMOUSEMOVE:
       HoverBorder(view, wparam, lparam);
       break;
