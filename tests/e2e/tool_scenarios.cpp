@@ -21,6 +21,7 @@ constexpr WORD kNew = 5010;
 constexpr WORD kSelectAll = 5124;
 constexpr WORD kComment = 5170;
 constexpr WORD kColour = 5180;
+constexpr WORD kOpen = 5020;
 constexpr WORD kDate = 5181;
 constexpr WORD kFirstTool = 5511;
 constexpr WORD kHelp = 5610;
@@ -119,6 +120,13 @@ TEST_F(Tools, AboutDisablesTheMainWindowUntilEscapeAndAQuitMeanwhileEndsTheProgr
 
 // One run: a tool slot that uses the mappings, a slot whose program is
 // missing, the colour dialog, and help without its file.
+bool AtFolderTree(HWND window, HWND dialog) {
+  RECT placed = {}, anchor = {};
+  GetWindowRect(dialog, &placed);
+  GetWindowRect(FolderTree(window), &anchor);
+  return placed.left == anchor.left && placed.top == anchor.top;
+}
+
 TEST(ToolSlots, AProgramGetsTheMappedAddressAMissingOneIsReportedAndTheChosenColourIsInserted) {
   ASSERT_TRUE(MainWindows().empty()) << "a main window was left over";
   InstalledProgram installed(ScenarioName());
@@ -149,16 +157,20 @@ TEST(ToolSlots, AProgramGetsTheMappedAddressAMissingOneIsReportedAndTheChosenCol
   PostMessageW(window, WM_COMMAND, kColour, 0);
   HWND dialog = nullptr;
   ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return (dialog = OwnedDialog(window)) != nullptr; }));
-  RECT placed = {}, anchor = {};
-  GetWindowRect(dialog, &placed);
-  GetWindowRect(FolderTree(window), &anchor);
-  EXPECT_EQ(placed.left, anchor.left);
-  EXPECT_EQ(placed.top, anchor.top);
+  EXPECT_TRUE(AtFolderTree(window, dialog));
   Screenshot(ScenarioName() + L".colour");
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(dialog); }));
   EXPECT_EQ(DocumentText(window), L"#ff8000");
   Screenshot(ScenarioName() + L".inserted");
+
+  // The file dialogs open by the same rule.
+  PostMessageW(window, WM_COMMAND, kOpen, 0);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return (dialog = OwnedDialog(window)) != nullptr; }));
+  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return AtFolderTree(window, dialog); }));
+  Screenshot(ScenarioName() + L".open");
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(dialog); }));
 
   SendCommand(window, kNew);
   SendCommand(window, kFirstTool);

@@ -1,6 +1,5 @@
 #include "frame/commands/dispatcher.h"
 
-#include "editor/control/edit_control.h"
 #include "frame/commands/command_ids.h"
 #include "frame/commands/dispatch_rules.h"
 #include "frame/commands/go_to_line.h"
@@ -9,7 +8,7 @@
 #include "frame/frame_state.h"
 #include "frame/language/language_module.h"
 #include "frame/layout/client_window.h"
-#include "frame/layout/popup_menus.h"
+#include "frame/layout/dialog_anchor.h"
 #include "settings/dialogs/editing_dialogs.h"
 #include "settings/options/options_dialog.h"
 #include "settings/settings.h"
@@ -32,7 +31,6 @@ constexpr std::uint16_t kFindNext = 5900;
 constexpr std::uint16_t kFindPrevious = 5901;
 constexpr std::uint16_t kReplace = 5910;
 constexpr std::uint16_t kReplaceAll = 5911;
-constexpr int kFolderTree = 402;
 
 void ShowOutcome(const find_commands::Outcome& outcome) {
   WideString text;
@@ -69,15 +67,6 @@ bool MouseBusy() {
 void TogglePane(pane_bases::Side side) {
   pane_bases::Toggle(side);
   client_window::LayOutClient();
-}
-
-// The colour dialog opens over the editor when the editor's menu asked,
-// else over the folder tree while the left pane shows.
-HWND ColourDialogAnchor(HWND main, Document* active) {
-  if (popup_menus::LastPopup() == menu_tables::kEditor && active) return edit_control::WindowOf(*active);
-  HWND left = pane_bases::Base(pane_bases::Side::kLeft);
-  HWND tree = GetDlgItem(left, kFolderTree);
-  return tree && IsWindowVisible(left) ? tree : GetDlgItem(main, 301);
 }
 
 void Run(std::uint16_t command) {
@@ -129,7 +118,7 @@ void Run(std::uint16_t command) {
   }
   if (RunFind(command) || document_tabs::RunCommand(command)) return;
   Document* active = Frame().documents->Active();
-  if (tool_commands::Run(command, active, main, ColourDialogAnchor(main, active))) return;
+  if (tool_commands::Run(command, active, main, dialog_anchor::Window())) return;
   editor_commands::Run(*Frame().documents, command);
 }
 

@@ -8,6 +8,7 @@
 #include "docs/document_saving.h"
 #include "docs/tabs/file_dialog_choices.h"
 #include "editor/editing/editor_notify.h"
+#include "frame/layout/dialog_anchor.h"
 #include "frame/documents/document_files.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/documents/tab_area.h"
@@ -64,6 +65,8 @@ UINT_PTR CALLBACK OpenHook(HWND dialog, UINT message, WPARAM, LPARAM lparam) {
       language_module::String(string_ids::kEncodingNames + k, text, language_module::kLongStringLimit);
       SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.Empty() ? L"" : Wide(text.Text())));
     }
+  } else if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lparam)->code == CDN_INITDONE) {
+    dialog_anchor::Place(GetParent(dialog));
   } else if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lparam)->code == CDN_FILEOK) {
     choices.open_item = ListChoice(dialog, kOpenEncodingList);
   }
@@ -77,7 +80,9 @@ UINT_PTR CALLBACK SaveHook(HWND dialog, UINT message, WPARAM, LPARAM lparam) {
   } else if (message == WM_NOTIFY) {
     const auto& notify = *reinterpret_cast<const OFNOTIFYW*>(lparam);
     HWND explorer = GetParent(dialog);
-    if (notify.hdr.code == CDN_TYPECHANGE) {
+    if (notify.hdr.code == CDN_INITDONE) {
+      dialog_anchor::Place(explorer);
+    } else if (notify.hdr.code == CDN_TYPECHANGE) {
       const std::u16string_view extension = file_dialog_choices::ExtensionForFilter(notify.lpOFN->nFilterIndex);
       WideString terminated;
       terminated.Assign(extension);
