@@ -3,29 +3,16 @@
 #include <vector>
 
 #include "frame/frame_state.h"
+#include "platform/highlight_box.h"
 
 namespace find_box_items {
-namespace {
-
-constexpr COLORREF kSelectedFill = RGB(232, 255, 255);
-constexpr COLORREF kSelectedOutline = RGB(72, 144, 144);
-
-}  // namespace
 
 void Draw(const DRAWITEMSTRUCT& item) {
   if (item.itemID == static_cast<UINT>(-1)) return;
   HDC dc = item.hDC;
   RECT rect = item.rcItem;
   if (item.itemState & ODS_SELECTED) {
-    HBRUSH fill = CreateSolidBrush(kSelectedFill);
-    HPEN outline = CreatePen(PS_SOLID, 1, kSelectedOutline);
-    HGDIOBJ old_brush = SelectObject(dc, fill);
-    HGDIOBJ old_pen = SelectObject(dc, outline);
-    Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-    SelectObject(dc, old_brush);
-    SelectObject(dc, old_pen);
-    DeleteObject(fill);
-    DeleteObject(outline);
+    highlight_box::Draw(dc, rect);
   } else {
     FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOW));
   }
