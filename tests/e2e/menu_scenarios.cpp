@@ -1,6 +1,10 @@
 // The menus as a user meets them: the menu-bar buttons open their popups
-// and a right click in the editor shows its menu.
+// and a right click in the editor shows its menu; Alt with a menu letter
+// opens that menu.
 #include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -61,6 +65,28 @@ TEST_F(Menus, ARightClickInTheEditorShowsItsMenu) {
   EXPECT_NE(WaitPopup(program_->Id()), nullptr);
   Screenshot(ScenarioName());
   CloseMenu();
+}
+
+TEST_F(Menus, AltWithAMenuLetterOpensThatMenuAndOtherLettersNone) {
+  constexpr int kMenuBarId = 201;
+  HWND bar = GetDlgItem(GetDlgItem(window_, 200), kMenuBarId);
+  ASSERT_NE(bar, nullptr);
+  const struct {
+    UINT letter;
+    int button;  // index of the menu-bar button whose popup opens; -1 none
+  } cases[] = {{'Q', -1}, {'V', 2}, {'H', 6}};
+  for (const auto& press : cases) {
+    ASSERT_TRUE(PressKey(window_, press.letter, false, VK_MENU));
+    if (press.button < 0) {
+      EXPECT_EQ(WaitPopup(program_->Id(), 1000), nullptr) << press.letter;
+      PressKey(window_, VK_ESCAPE, false);
+      continue;
+    }
+    ASSERT_NE(WaitPopup(program_->Id()), nullptr) << press.letter;
+    EXPECT_EQ(SendMessageW(bar, TB_GETHOTITEM, 0, 0), press.button) << press.letter;
+    Screenshot(ScenarioName() + L"." + std::wstring(1, static_cast<wchar_t>(press.letter)));
+    CloseMenu();
+  }
 }
 
 }  // namespace

@@ -200,5 +200,37 @@ TEST_F(TagPanel, EditingATagShowsItsLinesAndOkKeepsItsLongTextsWhole) {
   EXPECT_EQ(Library(), LibraryBytes(kWrittenBack));
 }
 
+TEST_F(TagPanel, TheWheelOverTheDocumentAreaScrollsOnlyThePaneTreeUnderThePointer) {
+  std::wstring many = L"Folder:Many\r\nExp:1\r\n\r\n";
+  for (int i = 0; i < 80; ++i)
+    many += L"Name:T" + std::to_wstring(i) + L"\r\nStart:<a>\r\nEnd:</a>\r\nNote:\r\nMove:0\r\n\r\n";
+  ASSERT_TRUE(installed_.scratch.Write(L"Tags.txt", LibraryBytes(many)));
+  Start();
+  HWND area = GetDlgItem(GetDlgItem(window_, 301), 420);
+  ASSERT_NE(area, nullptr);
+  auto centre = [](HWND window) {
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  };
+  auto first_visible = [&] { return SendMessageW(tree_, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0); };
+  const LRESULT top = first_visible();
+  ASSERT_NE(top, 0);
+  // The area itself under the pointer and a wheel with Ctrl held pass
+  // nothing on; the tree under the pointer scrolls.
+  const struct {
+    POINT at;
+    WORD keys;
+    bool scrolls;
+  } cases[] = {{centre(area), 0, false}, {centre(tree_), MK_CONTROL, false}, {centre(tree_), 0, true}};
+  for (const auto& wheel : cases) {
+    DWORD_PTR answer = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(area, WM_MOUSEWHEEL, MAKEWPARAM(wheel.keys, static_cast<WORD>(-WHEEL_DELTA)),
+                                    MAKELPARAM(wheel.at.x, wheel.at.y), SMTO_ABORTIFHUNG, kStartTimeoutMs, &answer))
+        << "the wheel came back to the area";
+    EXPECT_EQ(first_visible() != top, wheel.scrolls) << wheel.at.x << "," << wheel.at.y << " keys " << wheel.keys;
+  }
+}
+
 }  // namespace
 }  // namespace e2e

@@ -258,6 +258,51 @@ class PaintedBitmap {
   std::uint32_t* bits_ = nullptr;
 };
 
+// Changes the system's scroll-bar width for this session until it goes out
+// of scope (nothing is written to the user's profile).
+class ScrollWidthChange {
+ public:
+  explicit ScrollWidthChange(int added) {
+    saved_.cbSize = sizeof saved_;
+    valid_ = SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof saved_, &saved_, 0) != FALSE;
+    NONCLIENTMETRICSW wider = saved_;
+    wider.iScrollWidth += added;
+    changed_ = valid_ && SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof wider, &wider, 0) != FALSE;
+  }
+  ~ScrollWidthChange() {
+    if (changed_) SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof saved_, &saved_, 0);
+  }
+  bool Changed() const { return changed_; }
+
+ private:
+  NONCLIENTMETRICSW saved_ = {};
+  bool valid_ = false;
+  bool changed_ = false;
+};
+
+TEST(EditControl, FollowsAWiderSystemScrollBarAndReloadsItsCursors) {
+  WinEditHost host;
+  Document* document = host.CreateControl();
+  ASSERT_NE(document, nullptr);
+  HWND window = edit_control::WindowOf(*document);
+  RECT before = {};
+  GetClientRect(window, &before);
+  host.Set().Settings().cursors.fill(nullptr);
+  {
+    ScrollWidthChange wider(10);
+    ASSERT_TRUE(wider.Changed());
+    edit_control::FollowSystemSettings(host.Set(), GetModuleHandleW(nullptr));
+    RECT after = {};
+    GetClientRect(window, &after);
+    EXPECT_EQ(after.right, before.right - 10);
+  }
+  edit_control::FollowSystemSettings(host.Set(), GetModuleHandleW(nullptr));
+  RECT restored = {};
+  GetClientRect(window, &restored);
+  EXPECT_EQ(restored.right, before.right);
+  for (void* cursor : host.Set().Settings().cursors) EXPECT_NE(cursor, nullptr);
+}
+
 TEST(EditControl, PaintsSyntaxColoursSelectionAndMarginIntoABitmap) {
   WinEditHost host;
   Document* document = host.CreateControl();

@@ -39,6 +39,9 @@ Document* DocumentOf(HWND window);
 // and the program module's cursors 110 to 116 (the arrow where one is
 // missing). Create loads them when they were not loaded yet.
 void LoadCursors(EditorSettings& settings, HINSTANCE program);
+// The system's settings changed: the cursors loaded again, and every
+// control's scroll bars take the system's width (its text area follows).
+void FollowSystemSettings(DocumentSet& set, HINSTANCE program);
 
 // Another window dropping something at point (in its own client
 // coordinates) into the control: inside the control's client area the

@@ -326,6 +326,14 @@ Document* DocumentOf(HWND window) {
   return data ? &data->Owner() : nullptr;
 }
 
+void FollowSystemSettings(DocumentSet& set, HINSTANCE program) {
+  LoadCursors(set.Settings(), program);
+  for (std::int32_t i = 0; i < set.Count(); ++i)
+    if (HWND window = WindowOf(*set.At(i)))
+      SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void MoveAll(DocumentSet& set, std::int32_t y, std::int32_t width, std::int32_t height) {
   for (std::int32_t i = 0; i < set.Count(); ++i)
     if (HWND window = WindowOf(*set.At(i))) MoveWindow(window, 0, y, width, height, TRUE);

@@ -138,6 +138,13 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
+// One row of tabs in the strip's font: what lies above the display area.
+std::int32_t RowHeight(HWND tabs) {
+  RECT probe = {0, 0, 400, 400};
+  SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&probe));
+  return std::max<LONG>(probe.top - 2, 1);
+}
+
 HWND CreateTabStrip(HWND area, HINSTANCE instance, HFONT font) {
   HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TCS_TOOLTIPS | TCS_FOCUSNEVER,
                               0, 1, 100, 20, area, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTabStripId)), instance,
@@ -152,10 +159,7 @@ HWND CreateTabStrip(HWND area, HINSTANCE instance, HFONT font) {
   item.mask = TCIF_TEXT | TCIF_PARAM;
   item.pszText = const_cast<wchar_t*>(L"");
   SendMessageW(tabs, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-  // One row of tabs: what lies above the display area.
-  RECT probe = {0, 0, 400, 400};
-  SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&probe));
-  Area().row_height = std::max<LONG>(probe.top - 2, 1);
+  Area().row_height = RowHeight(tabs);
   SubclassTabStrip(tabs);
   return tabs;
 }
@@ -281,8 +285,10 @@ bool CreateArea(void* parent) {
 
 void ApplyFontAndLanguage(void* font) {
   using namespace tab_area;
+  if (!Area().tabs) return;
   SendMessageW(Area().tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   SendMessageW(Area().status, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  Area().row_height = RowHeight(Area().tabs);
   const auto count = static_cast<std::int32_t>(SendMessageW(Area().tabs, TCM_GETITEMCOUNT, 0, 0));
   for (std::int32_t i = 0; i < count; ++i)
     if (Document* document = DocumentAt(i); document && document->Path().Empty()) Retitle(i);

@@ -36,7 +36,8 @@ document_opening::Result OpenAndFollow(std::u16string_view path, int choice);
 void RememberFolder();
 
 // After a new user-interface font or language module: the tab strip and
-// status bar take the font, untitled tabs the new untitled title.
+// status bar take the font (the tab row is measured again), untitled tabs
+// the new untitled title, the status bar the new encoding names.
 void ApplyFontAndLanguage(void* font);
 // A message in the status bar's first part; empty clears it.
 void ShowStatusMessage(std::u16string_view text);

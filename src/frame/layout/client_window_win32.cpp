@@ -98,6 +98,7 @@ void LayOut(HWND main_window) {
   RECT area = {};
   GetClientRect(main_window, &area);
   SendMessageW(rebar, WM_SIZE, 0, MAKELPARAM(area.right, area.bottom));
+  toolbars::FillRows();
   RECT bar = {};
   GetWindowRect(rebar, &bar);
   const int top = bar.bottom - bar.top;

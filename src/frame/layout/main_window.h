@@ -13,6 +13,11 @@ inline constexpr char16_t kClassName[] = u"Vorndel_main_class";
 bool Create(bool settings_read, int show_command);
 // Stores the window's normal rectangle and maximised state in the settings.
 void SavePlacement();
+// After the user-interface font's height or weight in the settings or the
+// language module changed: a new font for every window that shows it, every
+// text from the module read again, the menus rebuilt, the bars measured and
+// the window laid out anew.  The old font goes only once nothing uses it.
+void ApplyFontAndLanguage();
 // Deletes the user-interface font (at exit, after the window is gone).
 void DeleteUiFont();
 // After the settings dialog changed the interface font or language.

@@ -7,10 +7,14 @@
 #include "frame/documents/document_tabs.h"
 #include "frame/commands/command_ids.h"
 #include "frame/commands/dispatcher.h"
+#include "editor/control/edit_control.h"
 #include "frame/layout/client_window.h"
+#include "frame/layout/find_box_items.h"
 #include "frame/layout/menu_hook.h"
 #include "frame/layout/popup_menus.h"
 #include "settings/menus/menus.h"
+#include "tools/file_browser/file_browser.h"
+#include "tools/tag_panel/tag_panel.h"
 #include "tools/toolbars/toolbars.h"
 #include "frame/frame_state.h"
 #include "frame/language/language_module.h"
@@ -33,6 +37,7 @@ HFONT ui_font = nullptr;
 
 const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 HWND Window() { return static_cast<HWND>(Frame().main_window); }
+HINSTANCE Instance() { return static_cast<HINSTANCE>(Frame().program_module); }
 
 HFONT CreateUiFont() {
   WideString face;
@@ -128,15 +133,22 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       if (wparam >= command_ids::kFirstMenuButton && wparam <= command_ids::kLastMenuButton)
         popup_menus::OpenMenuBarPopup(static_cast<std::uint16_t>(wparam));
       return 0;
-    case WM_MEASUREITEM:
     case WM_DRAWITEM:
+      // Control ids other than 0: the find bar passes its boxes' items on.
+      if (wparam != 0 && reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)->CtlType == ODT_COMBOBOX) {
+        find_box_items::Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+        return TRUE;
+      }
+      [[fallthrough]];
+    case WM_MEASUREITEM:
     case WM_INITMENUPOPUP: {
       LRESULT result = 0;
       if (popup_menus::HandleMenuMessage(window, message, wparam, lparam, result)) return result;
       break;
     }
-    case WM_WININICHANGE:
+    case WM_SETTINGCHANGE:
       menus::RemakeFont();
+      if (Frame().documents) edit_control::FollowSystemSettings(*Frame().documents, Instance());
       break;
     case WM_COPYDATA:
       single_instance::Receive(window, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
@@ -165,7 +177,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
 }  // namespace
 
 bool Create(bool settings_read, int show_command) {
-  HINSTANCE instance = static_cast<HINSTANCE>(Frame().program_module);
+  HINSTANCE instance = Instance();
   WNDCLASSEXW window_class = {};
   window_class.cbSize = sizeof window_class;
   window_class.style = CS_HREDRAW | CS_VREDRAW;
@@ -207,6 +219,23 @@ void SavePlacement() {
   saved.top = normal.top;
   saved.width = normal.right - normal.left;
   saved.height = normal.bottom - normal.top;
+}
+
+void ApplyFontAndLanguage() {
+  HFONT font = CreateUiFont();
+  // Without a new font every user keeps the one it has.
+  if (!font) return;
+  HFONT old = ui_font;
+  ui_font = font;
+  Frame().ui_font = font;
+  // The document area first: the tag panel takes its tab-row height.
+  document_tabs::ApplyFontAndLanguage(font);
+  file_browser::ApplyFontAndLanguage(font);
+  tag_panel::ApplyFontAndLanguage(font);
+  toolbars::ApplyFontAndLanguage(font);
+  menus::Rebuild();
+  if (Window()) client_window::LayOut(Window());
+  if (old) DeleteObject(old);
 }
 
 void DeleteUiFont() {

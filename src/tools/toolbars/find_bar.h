@@ -15,6 +15,9 @@ inline constexpr int kReplaceLabelId = 710;
 inline constexpr int kReplaceBoxId = 711;
 
 bool Create(HWND rebar, HWND tooltip, HFONT font, int font_height, int button_height);
+// A new font or language module: buttons, labels, boxes and their tooltips
+// follow; the placeholders and the band (when shown) are sized anew.
+void ApplyFontAndLanguage(HFONT font, int font_height, int button_height);
 HWND Window();
 bool Shown();
 // Hiding takes the focus out of the boxes first, so that the shortcuts

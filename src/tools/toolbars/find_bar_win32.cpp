@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <imm.h>
 
+#include <array>
 #include <vector>
 
 #include "frame/frame_state.h"
@@ -10,6 +11,7 @@
 #include "settings/settings.h"
 #include "tools/toolbars/find_history.h"
 #include "tools/toolbars/toolbar_common.h"
+#include "tools/toolbars/toolbars.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -40,9 +42,11 @@ const FindButton kButtons[] = {
 
 struct Bar {
   HWND rebar = nullptr;
+  HWND tooltip = nullptr;
   HWND window = nullptr;
   HWND find_box = nullptr;
   HWND replace_box = nullptr;
+  std::array<WideString, 2> box_tips;  // the boxes' edit fields' tooltips
   HBRUSH background = nullptr;
   int button_height = 22;
   bool shown = false;
@@ -130,35 +134,6 @@ LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM lp
   return DefSubclassProc(edit, message, wparam, lparam);
 }
 
-void DrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.itemID == static_cast<UINT>(-1)) return;
-  HDC dc = item.hDC;
-  RECT rect = item.rcItem;
-  if (item.itemState & ODS_SELECTED) {
-    HBRUSH fill = CreateSolidBrush(RGB(232, 255, 255));
-    HPEN outline = CreatePen(PS_SOLID, 1, RGB(72, 144, 144));
-    HGDIOBJ old_brush = SelectObject(dc, fill);
-    HGDIOBJ old_pen = SelectObject(dc, outline);
-    Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-    SelectObject(dc, old_brush);
-    SelectObject(dc, old_pen);
-    DeleteObject(fill);
-    DeleteObject(outline);
-  } else {
-    FillRect(dc, &rect, GetSysColorBrush(COLOR_WINDOW));
-  }
-  const auto length = static_cast<int>(SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0));
-  if (length < 0) return;
-  std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, 0);
-  SendMessageW(item.hwndItem, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, GetSysColor((item.itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_WINDOWTEXT));
-  HGDIOBJ old_font = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0)));
-  rect.left += 2;
-  DrawTextW(dc, text.data(), length, &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-  SelectObject(dc, old_font);
-}
-
 // A drop-down entry chosen searches at once.
 void EntryChosen(HWND box) {
   const LRESULT selected = SendMessageW(box, CB_GETCURSEL, 0, 0);
@@ -173,10 +148,9 @@ void EntryChosen(HWND box) {
 LRESULT CALLBACK BarProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
   switch (message) {
     case WM_DRAWITEM:
-      if (reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)->CtlType == ODT_COMBOBOX) {
-        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
-        return TRUE;
-      }
+      // The boxes' items are the main window's to draw.
+      if (reinterpret_cast<const DRAWITEMSTRUCT*>(lparam)->CtlType == ODT_COMBOBOX)
+        return SendMessageW(GetAncestor(window, GA_ROOT), message, wparam, lparam);
       break;
     case WM_CTLCOLORSTATIC:
       SetBkMode(reinterpret_cast<HDC>(wparam), TRANSPARENT);
@@ -221,54 +195,75 @@ void PlaceField(int placeholder, HWND label, HWND box, int label_offset, HFONT f
   SendMessageW(bar.window, TB_SETBUTTONINFOW, placeholder, reinterpret_cast<LPARAM>(&info));
 }
 
-HWND MakeLabel(int id, HFONT font) {
+void SetLabel(HWND label, int id, HFONT font) {
   WideString text;
   language_module::String(static_cast<unsigned>(id), text);
-  HWND label = CreateWindowExW(0, L"STATIC", text.Empty() ? L"" : reinterpret_cast<const wchar_t*>(text.Text()),
-                               WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, bar.window,
+  SetWindowTextW(label, text.Empty() ? L"" : reinterpret_cast<const wchar_t*>(text.Text()));
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+HWND MakeLabel(int id, HFONT font) {
+  HWND label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 0, 0, bar.window,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(bar.window, GWLP_HINSTANCE)), nullptr);
-  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SetLabel(label, id, font);
   return label;
 }
 
-HWND MakeBox(int id, HFONT font, int font_height, int selected, HWND tooltip) {
+void SetBoxFont(HWND box, HFONT font, int font_height) {
+  SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), font_height + 2);
+  SendMessageW(box, CB_SETITEMHEIGHT, 0, font_height + 2);
+}
+
+// The edit field's tooltip (string 701 or 711), added on the first call.
+void SetBoxTip(HWND box, int id, bool add) {
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetComboBoxInfo(box, &info) || !info.hwndItem) return;
+  WideString& tip = bar.box_tips[id == kFindBoxId ? 0 : 1];
+  language_module::String(static_cast<unsigned>(id), tip);
+  TTTOOLINFOW tool = {};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
+  tool.hwnd = box;
+  tool.uId = reinterpret_cast<UINT_PTR>(info.hwndItem);
+  tool.lpszText = const_cast<wchar_t*>(tip.Empty() ? L"" : reinterpret_cast<const wchar_t*>(tip.Text()));
+  SendMessageW(bar.tooltip, add ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+HWND MakeBox(int id, HFONT font, int font_height, int selected) {
   HWND box = CreateWindowExW(0, L"COMBOBOX", L"",
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL |
                                  CBS_OWNERDRAWFIXED | CBS_HASSTRINGS,
                              0, 0, kBoxWidth, kListHeight, bar.window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(bar.window, GWLP_HINSTANCE)), nullptr);
   if (!box) return nullptr;
-  SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  SetBoxFont(box, font, font_height);
   SendMessageW(box, CB_SETEXTENDEDUI, TRUE, 0);
-  SendMessageW(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), font_height + 2);
-  SendMessageW(box, CB_SETITEMHEIGHT, 0, font_height + 2);
   FillBox(box, selected);
   COMBOBOXINFO info = {};
   info.cbSize = sizeof info;
-  if (GetComboBoxInfo(box, &info) && info.hwndItem) {
+  if (GetComboBoxInfo(box, &info) && info.hwndItem)
     SetWindowSubclass(info.hwndItem, EditProcedure, kSubclassId, static_cast<DWORD_PTR>(id));
-    static WideString tips[2];
-    WideString& tip = tips[id == kFindBoxId ? 0 : 1];
-    language_module::String(static_cast<unsigned>(id), tip);
-    TTTOOLINFOW tool = {};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
-    tool.hwnd = box;
-    tool.uId = reinterpret_cast<UINT_PTR>(info.hwndItem);
-    tool.lpszText = const_cast<wchar_t*>(tip.Empty() ? L"" : reinterpret_cast<const wchar_t*>(tip.Text()));
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  }
+  SetBoxTip(box, id, true);
   return box;
+}
+
+// The labels and boxes over their placeholders, the find box's first.
+void PlaceFields(HFONT font, int font_height) {
+  PlaceField(kFindPlaceholder, GetDlgItem(bar.window, kFindLabelId), bar.find_box, 4, font, font_height);
+  PlaceField(kReplacePlaceholder, GetDlgItem(bar.window, kReplaceLabelId), bar.replace_box, 8, font, font_height);
 }
 
 }  // namespace
 
 bool Create(HWND rebar, HWND tooltip, HFONT font, int font_height, int button_height) {
   bar.rebar = rebar;
+  bar.tooltip = tooltip;
   bar.button_height = button_height;
   bar.background = CreateSolidBrush(kBarColour);
-  bar.window = toolbar_common::MakeToolbar(rebar, 203, button_height);
+  bar.window = toolbar_common::MakeToolbar(rebar, toolbars::kFindBarId, button_height);
   if (!bar.window) return false;
   ShowWindow(bar.window, SW_HIDE);
   HIMAGELIST images = ImageList_LoadImageW(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(rebar, GWLP_HINSTANCE)),
@@ -285,16 +280,28 @@ bool Create(HWND rebar, HWND tooltip, HFONT font, int font_height, int button_he
   SendMessageW(bar.window, TB_SETBUTTONSIZE, 0, MAKELPARAM(button_height, button_height));
   SetWindowSubclass(bar.window, BarProcedure, kSubclassId, 0);
   const Settings& settings = ProcessSettings();
-  HWND find_label = MakeLabel(kFindLabelId, font);
-  bar.find_box = MakeBox(kFindBoxId, font, font_height, settings.find_selected, tooltip);
-  HWND replace_label = MakeLabel(kReplaceLabelId, font);
-  bar.replace_box = MakeBox(kReplaceBoxId, font, font_height, settings.replacement_selected, tooltip);
+  MakeLabel(kFindLabelId, font);
+  bar.find_box = MakeBox(kFindBoxId, font, font_height, settings.find_selected);
+  MakeLabel(kReplaceLabelId, font);
+  bar.replace_box = MakeBox(kReplaceBoxId, font, font_height, settings.replacement_selected);
   if (!bar.find_box || !bar.replace_box) return false;
-  PlaceField(kFindPlaceholder, find_label, bar.find_box, 4, font, font_height);
-  PlaceField(kReplacePlaceholder, replace_label, bar.replace_box, 8, font, font_height);
-  for (const FindButton& entry : kButtons)
-    if (entry.style != BTNS_SEP) toolbar_common::AddTooltip(tooltip, bar.window, static_cast<std::uint16_t>(entry.id));
+  PlaceFields(font, font_height);
+  toolbar_common::SetTooltips(tooltip, bar.window);
   return true;
+}
+
+void ApplyFontAndLanguage(HFONT font, int font_height, int button_height) {
+  if (!bar.window) return;
+  bar.button_height = button_height;
+  SendMessageW(bar.window, TB_SETBUTTONSIZE, 0, MAKELPARAM(button_height, button_height));
+  SetLabel(GetDlgItem(bar.window, kFindLabelId), kFindLabelId, font);
+  SetLabel(GetDlgItem(bar.window, kReplaceLabelId), kReplaceLabelId, font);
+  SetBoxFont(bar.find_box, font, font_height);
+  SetBoxFont(bar.replace_box, font, font_height);
+  SetBoxTip(bar.find_box, kFindBoxId, false);
+  SetBoxTip(bar.replace_box, kReplaceBoxId, false);
+  PlaceFields(font, font_height);
+  if (bar.shown) toolbar_common::FitBand(bar.rebar, bar.window, toolbars::kFindBarId, button_height, 0);
 }
 
 HWND Window() { return bar.window; }
@@ -306,12 +313,12 @@ void Show(bool shown) {
     SIZE size = {};
     SendMessageW(bar.window, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
     ShowWindow(bar.window, SW_SHOW);
-    toolbar_common::InsertBand(bar.rebar, bar.window, 203, -1, bar.button_height, 0);
+    toolbar_common::InsertBand(bar.rebar, bar.window, toolbars::kFindBarId, -1, bar.button_height, 0);
     const auto count = static_cast<int>(SendMessageW(bar.rebar, RB_GETBANDCOUNT, 0, 0));
     SendMessageW(bar.rebar, RB_MAXIMIZEBAND, count - 1, 0);
   } else {
     if (IsChild(bar.window, GetFocus())) SetFocus(MainWindow());
-    const LRESULT index = SendMessageW(bar.rebar, RB_IDTOINDEX, 203, 0);
+    const LRESULT index = SendMessageW(bar.rebar, RB_IDTOINDEX, toolbars::kFindBarId, 0);
     if (index >= 0) SendMessageW(bar.rebar, RB_DELETEBAND, index, 0);
     ShowWindow(bar.window, SW_HIDE);
     SendMessageW(bar.rebar, RB_MAXIMIZEBAND, 1, 0);

@@ -21,9 +21,13 @@ int TextWidth(HWND window, HFONT font, const wchar_t* text);
 HWND MakeToolbar(HWND parent, int id, int button_height);
 // Right button presses do nothing on the bars.
 void IgnoreRightButton(HWND toolbar);
-// A tooltip naming the command, tied to its button's rectangle.
-void AddTooltip(HWND tooltip, HWND toolbar, std::uint16_t command);
+// One tooltip per button of the toolbar (separators aside), tied to the
+// button's rectangle: the command's name and its shortcut.  Made on the
+// first call; later calls take the texts and rectangles afresh.
+void SetTooltips(HWND tooltip, HWND toolbar);
 // A band for a toolbar at index (-1: the end).
 bool InsertBand(HWND rebar, HWND toolbar, int id, int index, int button_height, int extra_width);
+// The band's minimum sizes after the toolbar's buttons changed.
+void FitBand(HWND rebar, HWND toolbar, int id, int button_height, int extra_width);
 
 }  // namespace toolbar_common

@@ -15,8 +15,37 @@ namespace toolbar_common {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 2;
-// One text per tooltip, alive as long as the tooltip may show it.
-std::deque<WideString> tooltip_texts;
+
+// A button's tooltip text, alive as long as the tooltip may show it.
+struct Tip {
+  HWND bar;
+  std::uint16_t command;
+  WideString text;
+};
+std::deque<Tip> tips;
+
+void TooltipText(std::uint16_t command, WideString& text) {
+  language_module::String(command, text);
+  WideString shortcut;
+  if (accelerator_table::ShortcutText(command, shortcut) && !shortcut.Empty()) {
+    text.Append(u" (");
+    text.Append(shortcut.View());
+    text.Append(u')');
+  }
+}
+
+// The band's child sizes from its toolbar's buttons.
+REBARBANDINFOW BandSizes(HWND toolbar, int button_height, int extra_width) {
+  SIZE size = {};
+  SendMessageW(toolbar, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
+  REBARBANDINFOW band = {};
+  band.cbSize = sizeof band;
+  band.fMask = RBBIM_CHILDSIZE | RBBIM_SIZE;
+  band.cxMinChild = size.cx + extra_width;
+  band.cyMinChild = button_height + 2;
+  band.cx = size.cx + extra_width;
+  return band;
+}
 
 LRESULT CALLBACK BarProcedure(HWND bar, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
   if (message == WM_RBUTTONDOWN) return 0;
@@ -61,41 +90,48 @@ HWND MakeToolbar(HWND parent, int id, int button_height) {
 
 void IgnoreRightButton(HWND toolbar) { SetWindowSubclass(toolbar, BarProcedure, kSubclassId, 0); }
 
-void AddTooltip(HWND tooltip, HWND toolbar, std::uint16_t command) {
-  tooltip_texts.emplace_back();
-  WideString& text = tooltip_texts.back();
-  language_module::String(command, text);
-  WideString shortcut;
-  if (accelerator_table::ShortcutText(command, shortcut) && !shortcut.Empty()) {
-    text.Append(u" (");
-    text.Append(shortcut.View());
-    text.Append(u')');
+void SetTooltips(HWND tooltip, HWND toolbar) {
+  const auto count = static_cast<int>(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    TBBUTTON button = {};
+    SendMessageW(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+    if (button.fsStyle & BTNS_SEP) continue;
+    const auto command = static_cast<std::uint16_t>(button.idCommand);
+    auto known = std::ranges::find_if(tips, [&](const Tip& tip) { return tip.bar == toolbar && tip.command == command; });
+    const bool added = known == tips.end();
+    Tip& tip = added ? tips.emplace_back(toolbar, command) : *known;
+    TooltipText(command, tip.text);
+    TTTOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_SUBCLASS;
+    tool.hwnd = toolbar;
+    tool.uId = command;
+    SendMessageW(toolbar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tool.rect));
+    tool.lpszText = const_cast<wchar_t*>(tip.text.Empty() ? L"" : reinterpret_cast<const wchar_t*>(tip.text.Text()));
+    if (added) {
+      SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    } else {
+      SendMessageW(tooltip, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+      SendMessageW(tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
   }
-  TTTOOLINFOW tool = {};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_SUBCLASS;
-  tool.hwnd = toolbar;
-  tool.uId = command;
-  const LRESULT index = SendMessageW(toolbar, TB_COMMANDTOINDEX, command, 0);
-  SendMessageW(toolbar, TB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&tool.rect));
-  tool.lpszText = const_cast<wchar_t*>(text.Empty() ? L"" : reinterpret_cast<const wchar_t*>(text.Text()));
-  SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 bool InsertBand(HWND rebar, HWND toolbar, int id, int index, int button_height, int extra_width) {
-  SIZE size = {};
-  SendMessageW(toolbar, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&size));
-  REBARBANDINFOW band = {};
-  band.cbSize = sizeof band;
-  band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_ID | RBBIM_HEADERSIZE | RBBIM_SIZE;
+  REBARBANDINFOW band = BandSizes(toolbar, button_height, extra_width);
+  band.fMask |= RBBIM_STYLE | RBBIM_CHILD | RBBIM_ID | RBBIM_HEADERSIZE;
   band.fStyle = RBBS_NOGRIPPER | RBBS_CHILDEDGE;
   band.hwndChild = toolbar;
-  band.cxMinChild = size.cx + extra_width;
-  band.cyMinChild = button_height + 2;
-  band.cx = size.cx + extra_width;
   band.wID = id;
   band.cxHeader = 3;
   return SendMessageW(rebar, RB_INSERTBANDW, index, reinterpret_cast<LPARAM>(&band)) != 0;
+}
+
+void FitBand(HWND rebar, HWND toolbar, int id, int button_height, int extra_width) {
+  const LRESULT index = SendMessageW(rebar, RB_IDTOINDEX, id, 0);
+  if (index < 0) return;
+  REBARBANDINFOW band = BandSizes(toolbar, button_height, extra_width);
+  SendMessageW(rebar, RB_SETBANDINFOW, index, reinterpret_cast<LPARAM>(&band));
 }
 
 }  // namespace toolbar_common

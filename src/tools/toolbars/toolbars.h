@@ -19,6 +19,17 @@ inline constexpr int kFindBarId = 203;
 bool Create(HWND main_window, HFONT font);
 HWND Rebar();
 
+// After a new user-interface font or language module: the bars, labels and
+// boxes take the font, their texts are read again, and buttons, boxes and
+// bands are sized anew.
+void ApplyFontAndLanguage(HFONT font);
+// One row of bands: the last one takes what the row leaves; two rows: the
+// second band fills the first row.
+void FillRows();
+// The tooltips' texts (command name and shortcut) read again, as after a
+// key-binding change.
+void RefreshTooltips();
+
 // The buttons' states from the active document and the options.
 void RefreshStates();
 // The tooltips' shortcut texts after the key bindings changed.

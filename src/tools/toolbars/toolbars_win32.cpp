@@ -62,9 +62,9 @@ Bars bars;
 
 HINSTANCE Instance() { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(bars.main, GWLP_HINSTANCE)); }
 
-bool MakeMenuBar() {
-  bars.menu_bar = toolbar_common::MakeToolbar(bars.rebar, kMenuBarId, bars.button_height);
-  if (!bars.menu_bar) return false;
+// Each menu-bar button's text (string id, then id + 10000) and its width
+// from that text in the current font.
+void SetMenuTexts() {
   for (int i = 0; i < kMenuButtons; ++i) {
     const unsigned id = kFirstMenuButton + i;
     WideString& text = bars.menu_texts[static_cast<std::size_t>(i)];
@@ -72,13 +72,6 @@ bool MakeMenuBar() {
     WideString second;
     language_module::String(id + 10000, second);
     text.Append(second.View());
-    TBBUTTON button = {};
-    button.iBitmap = I_IMAGENONE;
-    button.idCommand = static_cast<int>(id);
-    button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = BTNS_DROPDOWN;
-    button.dwData = id;
-    SendMessageW(bars.menu_bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
     TBBUTTONINFOW info = {};
     info.cbSize = sizeof info;
     info.dwMask = TBIF_SIZE;
@@ -86,6 +79,21 @@ bool MakeMenuBar() {
     info.cx = static_cast<WORD>(toolbar_common::TextWidth(bars.menu_bar, bars.font, shown) + kMenuTextPadding);
     SendMessageW(bars.menu_bar, TB_SETBUTTONINFOW, id, reinterpret_cast<LPARAM>(&info));
   }
+}
+
+bool MakeMenuBar() {
+  bars.menu_bar = toolbar_common::MakeToolbar(bars.rebar, kMenuBarId, bars.button_height);
+  if (!bars.menu_bar) return false;
+  for (int i = 0; i < kMenuButtons; ++i) {
+    TBBUTTON button = {};
+    button.iBitmap = I_IMAGENONE;
+    button.idCommand = kFirstMenuButton + i;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = BTNS_DROPDOWN;
+    button.dwData = kFirstMenuButton + i;
+    SendMessageW(bars.menu_bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
+  }
+  SetMenuTexts();
   toolbar_common::IgnoreRightButton(bars.menu_bar);
   return true;
 }
@@ -108,8 +116,7 @@ bool MakeToolBar() {
     SendMessageW(bars.tool_bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
   }
   SendMessageW(bars.tool_bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(bars.button_height, bars.button_height));
-  for (const ToolButton& entry : kToolButtons)
-    if (entry.command) toolbar_common::AddTooltip(bars.tooltip, bars.tool_bar, entry.command);
+  toolbar_common::SetTooltips(bars.tooltip, bars.tool_bar);
   toolbar_common::IgnoreRightButton(bars.tool_bar);
   return true;
 }
@@ -196,6 +203,35 @@ bool Create(HWND main_window, HFONT font) {
 }
 
 HWND Rebar() { return bars.rebar; }
+
+void ApplyFontAndLanguage(HFONT font) {
+  if (!bars.rebar) return;
+  bars.font = font;
+  SendMessageW(bars.rebar, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  const int font_height = toolbar_common::FontHeight(bars.main, font);
+  bars.button_height = toolbar_common::ButtonHeight(font_height);
+  SendMessageW(bars.menu_bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(bars.button_height, bars.button_height));
+  SendMessageW(bars.tool_bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(bars.button_height, bars.button_height));
+  SetMenuTexts();
+  find_bar::ApplyFontAndLanguage(font, font_height, bars.button_height);
+  RefreshTooltips();
+  toolbar_common::FitBand(bars.rebar, bars.menu_bar, kMenuBarId, bars.button_height, 0);
+  toolbar_common::FitBand(bars.rebar, bars.tool_bar, kToolBarId, bars.button_height, kToolBarExtraWidth);
+  FillRows();
+}
+
+void FillRows() {
+  if (!bars.rebar) return;
+  const auto rows = SendMessageW(bars.rebar, RB_GETROWCOUNT, 0, 0);
+  const auto count = SendMessageW(bars.rebar, RB_GETBANDCOUNT, 0, 0);
+  SendMessageW(bars.rebar, RB_MAXIMIZEBAND, rows == 1 ? count - 1 : 1, 0);
+}
+
+void RefreshTooltips() {
+  if (!bars.rebar) return;
+  toolbar_common::SetTooltips(bars.tooltip, bars.tool_bar);
+  toolbar_common::SetTooltips(bars.tooltip, find_bar::Window());
+}
 
 void RefreshStates() {
   if (!bars.tool_bar) return;
