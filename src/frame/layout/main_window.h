@@ -20,7 +20,5 @@ void SavePlacement();
 void ApplyFontAndLanguage();
 // Deletes the user-interface font (at exit, after the window is gone).
 void DeleteUiFont();
-// After the settings dialog changed the interface font or language.
-void ApplyFontAndLanguage();
 
 }  // namespace main_window

@@ -32,8 +32,6 @@ void RefreshTooltips();
 
 // The buttons' states from the active document and the options.
 void RefreshStates();
-// The tooltips' shortcut texts after the key bindings changed.
-void RefreshTooltips();
 // Custom drawing and the menu bar's drop-downs, as the rebar passes them
 // on; false when the notification is not theirs.
 bool Notify(const NMHDR& header, LRESULT& result);
