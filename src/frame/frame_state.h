@@ -10,6 +10,7 @@
 struct FrameState {
   void* program_module = nullptr;   // HINSTANCE of the program
   int os_version_class = 0;         // os_version::Classify
+  WideString program_path;          // Vorndel.exe itself, resolved at start-up
   WideString settings_file_path;    // resolved at start-up
   void* main_window = nullptr;      // HWND
   void* ui_font = nullptr;          // HFONT of the tab strip, status bar and panes

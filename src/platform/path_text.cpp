@@ -20,6 +20,13 @@ std::u16string_view ExtensionOf(std::u16string_view path) {
   return path.substr(dot);
 }
 
+std::u16string_view BaseName(std::u16string_view path) {
+  const std::size_t slash = path.find_last_of(u"\\/");
+  if (slash != std::u16string_view::npos) path.remove_prefix(slash + 1);
+  path.remove_suffix(ExtensionOf(path).size());
+  return path;
+}
+
 std::u16string ColourText(std::uint32_t colour) {
   static constexpr char16_t digits[] = u"0123456789abcdef";
   std::u16string text(u"#");

@@ -15,6 +15,9 @@ bool SameName(std::u16string_view a, std::u16string_view b);
 // the last component has no dot.
 std::u16string_view ExtensionOf(std::u16string_view path);
 
+// The last component without its extension: "C:\a.b\prog.exe" gives "prog".
+std::u16string_view BaseName(std::u16string_view path);
+
 // 0x00BBGGRR as "#rrggbb" in lower-case hexadecimal.
 std::u16string ColourText(std::uint32_t colour);
 

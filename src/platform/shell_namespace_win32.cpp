@@ -2,29 +2,12 @@
 
 #include <shlwapi.h>
 
+#include "platform/com_pointer.h"
+
 static_assert(sizeof(wchar_t) == 2, "UTF-16 names are passed to Windows as they are");
 
 namespace shell_namespace {
 namespace {
-
-// Releases a COM interface with its owner.
-template <typename Interface>
-class Com {
- public:
-  Com() = default;
-  ~Com() {
-    if (pointer_) pointer_->Release();
-  }
-  Com(const Com&) = delete;
-  Com& operator=(const Com&) = delete;
-  Interface* operator->() const { return pointer_; }
-  Interface* Get() const { return pointer_; }
-  Interface** Out() { return &pointer_; }
-  void** OutVoid() { return reinterpret_cast<void**>(&pointer_); }
-
- private:
-  Interface* pointer_ = nullptr;
-};
 
 bool Assign(WideString& out, const wchar_t* text) { return out.Assign(reinterpret_cast<const char16_t*>(text)); }
 
@@ -40,8 +23,8 @@ bool NameIn(IShellFolder* folder, PCUITEMID_CHILD child, SHGDNF flags, WideStrin
 }
 
 // The folder an identifier list names, bound on the calling thread.
-bool Bind(PCIDLIST_ABSOLUTE list, Com<IShellFolder>& folder) {
-  Com<IShellFolder> desktop;
+bool Bind(PCIDLIST_ABSOLUTE list, ComPointer<IShellFolder>& folder) {
+  ComPointer<IShellFolder> desktop;
   if (FAILED(SHGetDesktopFolder(desktop.Out()))) return false;
   if (ILIsEmpty(list)) return SUCCEEDED(desktop->QueryInterface(IID_IShellFolder, folder.OutVoid()));
   return SUCCEEDED(desktop->BindToObject(list, nullptr, IID_IShellFolder, folder.OutVoid()));
@@ -99,7 +82,7 @@ void ItemList::Reset(PIDLIST_ABSOLUTE owned) {
 bool Equal(PCIDLIST_ABSOLUTE a, PCIDLIST_ABSOLUTE b) { return a && b && ILIsEqual(a, b); }
 
 FolderOrder::FolderOrder(PCIDLIST_ABSOLUTE folder) {
-  Com<IShellFolder> bound;
+  ComPointer<IShellFolder> bound;
   if (folder && Bind(folder, bound)) bound->QueryInterface(IID_IShellFolder, reinterpret_cast<void**>(&folder_));
 }
 
@@ -121,14 +104,14 @@ bool PathOf(PCIDLIST_ABSOLUTE item, WideString& path) {
 
 bool DisplayName(PCIDLIST_ABSOLUTE item, WideString& name) {
   name.Clear();
-  Com<IShellFolder> parent;
+  ComPointer<IShellFolder> parent;
   PCUITEMID_CHILD last = nullptr;
   if (!item || FAILED(SHBindToParent(item, IID_IShellFolder, parent.OutVoid(), &last))) return false;
   return NameIn(parent.Get(), last, SHGDN_NORMAL, name);
 }
 
 SFGAOF Attributes(PCIDLIST_ABSOLUTE item, SFGAOF mask) {
-  Com<IShellFolder> parent;
+  ComPointer<IShellFolder> parent;
   PCUITEMID_CHILD last = nullptr;
   if (!item || FAILED(SHBindToParent(item, IID_IShellFolder, parent.OutVoid(), &last))) return 0;
   SFGAOF attributes = mask;
@@ -137,9 +120,9 @@ SFGAOF Attributes(PCIDLIST_ABSOLUTE item, SFGAOF mask) {
 }
 
 bool ForEachFolder(PCIDLIST_ABSOLUTE folder, bool display_names, const std::function<bool(const Child&)>& each) {
-  Com<IShellFolder> bound;
+  ComPointer<IShellFolder> bound;
   if (!folder || !Bind(folder, bound)) return false;
-  Com<IEnumIDList> items;
+  ComPointer<IEnumIDList> items;
   const HRESULT enumerated = bound->EnumObjects(nullptr, SHCONTF_FOLDERS, items.Out());
   if (FAILED(enumerated)) return false;
   if (enumerated == S_FALSE || !items.Get()) return true;

@@ -10,14 +10,14 @@ namespace {
 
 constexpr char kSignature[8] = {'V', 'o', 'r', 'n', 'd', 'e', 'l', '\0'};
 
+}  // namespace
+
 bool IsPlainName(std::u16string_view name) {
   if (name.empty() || name == u"." || name == u"..") return false;
   for (char16_t unit : name)
     if (unit == u'\\' || unit == u'/' || unit == u':' || unit < 0x20) return false;
   return true;
 }
-
-}  // namespace
 
 std::size_t Candidates(std::u16string_view stored, std::uint16_t ui_language,
                        std::u16string_view (&out)[kMaxCandidates]) {

@@ -20,6 +20,9 @@ inline constexpr std::size_t kMaxCandidates = 3;
 std::size_t Candidates(std::u16string_view stored, std::uint16_t ui_language,
                        std::u16string_view (&out)[kMaxCandidates]);
 
+// A name that can only mean a file in the program's folder.
+bool IsPlainName(std::u16string_view name);
+
 // folder + "\" + name + ".dll".
 bool ModulePath(std::u16string_view program_folder, std::u16string_view name, WideString& path);
 

@@ -18,6 +18,9 @@ inline constexpr std::uint32_t kLongStringLimit = 260;  // encoding and line-bre
 // unloaded and no other one is tried.  On success Name() is the name that
 // loaded.  A module already loaded is replaced only on success.
 bool Load(std::u16string_view stored_name, std::u16string_view program_folder);
+// The user's choice at run time: only the module named, no fallback; on
+// any failure the module in use stays and so do its texts.
+bool Switch(std::u16string_view name, std::u16string_view program_folder);
 void Unload();
 bool Loaded();
 const WideString& Name();

@@ -29,27 +29,44 @@ bool SignatureIn(HMODULE candidate) {
   return language_choice::HasSignature(data, size);
 }
 
+// False when the module is there but unusable; `absent` tells the caller
+// it may try the next name.
+bool TryModule(std::u16string_view program_folder, std::u16string_view name, bool& absent) {
+  absent = false;
+  WideString path;
+  if (!language_choice::ModulePath(program_folder, name, path)) return false;
+  HMODULE candidate = LoadAsData(path.Text());
+  if (!candidate) {
+    absent = true;
+    return false;
+  }
+  WideString loaded_name;
+  if (!SignatureIn(candidate) || !loaded_name.Assign(name)) {
+    FreeLibrary(candidate);
+    return false;
+  }
+  Unload();
+  module = candidate;
+  module_name = std::move(loaded_name);
+  return true;
+}
+
 }  // namespace
 
 bool Load(std::u16string_view stored_name, std::u16string_view program_folder) {
   std::u16string_view names[language_choice::kMaxCandidates];
   const std::size_t count = language_choice::Candidates(stored_name, GetUserDefaultUILanguage(), names);
   for (std::size_t i = 0; i < count; ++i) {
-    WideString path;
-    if (!language_choice::ModulePath(program_folder, names[i], path)) return false;
-    HMODULE candidate = LoadAsData(path.Text());
-    if (!candidate) continue;
-    WideString name;
-    if (!SignatureIn(candidate) || !name.Assign(names[i])) {
-      FreeLibrary(candidate);
-      return false;
-    }
-    Unload();
-    module = candidate;
-    module_name = std::move(name);
-    return true;
+    bool absent = false;
+    if (TryModule(program_folder, names[i], absent)) return true;
+    if (!absent) return false;
   }
   return false;
+}
+
+bool Switch(std::u16string_view name, std::u16string_view program_folder) {
+  bool absent = false;
+  return language_choice::IsPlainName(name) && TryModule(program_folder, name, absent);
 }
 
 void Unload() {

@@ -8,6 +8,7 @@
 
 #include "frame/frame_state.h"
 #include "frame/documents/document_tabs.h"
+#include "platform/com_pointer.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -15,20 +16,6 @@ namespace open_from_outside {
 namespace {
 
 const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-
-template <typename T>
-class ComPointer {
- public:
-  ~ComPointer() {
-    if (pointer_) pointer_->Release();
-  }
-  T** Out() { return &pointer_; }
-  T* operator->() const { return pointer_; }
-  explicit operator bool() const { return pointer_ != nullptr; }
-
- private:
-  T* pointer_ = nullptr;
-};
 
 bool IsShellLink(const WideString& name) {
   SHFILEINFOW info = {};

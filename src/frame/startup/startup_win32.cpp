@@ -114,12 +114,13 @@ Outcome StartUp(int show_command) {
     error_box::ShowFixed(u"Failed to execute file.");
     return Outcome::kFailed;
   }
+  frame.program_path = std::move(program_path);
   // Open only during start-up; closed when this function returns.
   SettingsReader reader;
   reader.Open(frame.settings_file_path.View());
   Settings& settings = ProcessSettings();
   ReadLanguageModuleName(reader, settings);
-  if (!language_module::Load(settings.language_module_name.View(), settings_location::FolderOf(program_path.View())) ||
+  if (!language_module::Load(settings.language_module_name.View(), settings_location::FolderOf(frame.program_path.View())) ||
       !settings.language_module_name.Assign(language_module::Name().View())) {
     error_box::ShowFixed(u"Language file not found.");
     return Outcome::kFailed;

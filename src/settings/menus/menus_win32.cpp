@@ -6,6 +6,8 @@
 #include <array>
 #include <deque>
 
+#include "platform/highlight_box.h"
+
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
 namespace menus {
@@ -221,14 +223,7 @@ bool Draw(const DRAWITEMSTRUCT& item) {
   SetBkMode(dc, TRANSPARENT);
   if (enabled) {
     if (item.itemState & ODS_SELECTED) {
-      HBRUSH fill = CreateSolidBrush(RGB(232, 255, 255));
-      HPEN outline = CreatePen(PS_SOLID, 1, RGB(72, 144, 144));
-      HGDIOBJ old_brush = SelectObject(dc, fill), old_pen = SelectObject(dc, outline);
-      Rectangle(dc, area.left, area.top, area.right, area.bottom);
-      SelectObject(dc, old_brush);
-      SelectObject(dc, old_pen);
-      DeleteObject(fill);
-      DeleteObject(outline);
+      highlight_box::Draw(dc, area);
     } else {
       FillRect(dc, &area, GetSysColorBrush(COLOR_MENU));
     }

@@ -7,6 +7,7 @@
 
 #include "frame/language/language_dialog.h"
 #include "frame/language/language_module.h"
+#include "platform/window_text.h"
 #include "settings/settings.h"
 #include "tools/tag_panel/tag_dialog_text.h"
 
@@ -43,15 +44,7 @@ void SetString(HWND window, unsigned id) {
   SetWindowTextW(window, Wide(text));
 }
 
-// The field's whole text, however long.
-bool ReadText(HWND dialog, int id, WideString& text) {
-  HWND field = GetDlgItem(dialog, id);
-  const int length = GetWindowTextLengthW(field);
-  if (!text.Reserve(static_cast<std::uint32_t>(std::max(length, 0)))) return false;
-  const int read = length > 0 ? GetWindowTextW(field, reinterpret_cast<wchar_t*>(text.Data()), length + 1) : 0;
-  text.SetLength(static_cast<std::uint32_t>(std::clamp(read, 0, length)));
-  return true;
-}
+bool ReadText(HWND dialog, int id, WideString& text) { return window_text::Read(dialog, id, text); }
 
 bool ReadLines(HWND dialog, int id, WideString& text) {
   WideString shown;

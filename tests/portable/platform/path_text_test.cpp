@@ -20,6 +20,13 @@ TEST(PathText, ExtensionIsFromTheLastDotOfTheLastComponent) {
   EXPECT_EQ(ExtensionOf(u""), u"");
 }
 
+TEST(PathText, BaseNameDropsFolderAndExtension) {
+  EXPECT_EQ(BaseName(u"C:\\a.b\\prog.exe"), u"prog");
+  EXPECT_EQ(BaseName(u"English.dll"), u"English");
+  EXPECT_EQ(BaseName(u"C:\\tools\\make"), u"make");
+  EXPECT_EQ(BaseName(u"C:\\x\\.htaccess"), u"");
+}
+
 TEST(PathText, ColourTextIsRedGreenBlueLowerCase) {
   EXPECT_EQ(ColourText(0x00FF8000), u"#0080ff");
   EXPECT_EQ(ColourText(0x000000AB), u"#ab0000");
