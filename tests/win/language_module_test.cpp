@@ -20,8 +20,8 @@
 namespace dialog_template {
 // Controls by their fields, so that a difference between modules reads.
 std::ostream& operator<<(std::ostream& out, const Control& control) {
-  out << "{id " << static_cast<std::int32_t>(control.id) << ", style 0x" << std::hex << control.style << std::dec
-      << ", class ";
+  out << "{id " << static_cast<std::int32_t>(control.id) << std::hex << ", style 0x" << control.style
+      << ", extended style 0x" << control.ex_style << std::dec << ", class ";
   if (control.class_name.empty()) out << "#0x" << std::hex << control.class_ordinal << std::dec;
   for (char16_t c : control.class_name) out << static_cast<char>(c);
   return out << "}";
@@ -334,6 +334,7 @@ TEST(LanguageModules, JapaneseHasEveryDialogOfEnglishWithTheSameControls) {
       continue;
     }
     EXPECT_EQ(japanese_controls.style, english_controls.style) << "dialog " << id;
+    EXPECT_EQ(japanese_controls.ex_style, english_controls.ex_style) << "dialog " << id;
     EXPECT_EQ(japanese_controls.items, english_controls.items) << "dialog " << id;
   }
 }

@@ -8,10 +8,12 @@ namespace {
 constexpr std::uint32_t kSetFontStyle = 0x40;  // DS_SETFONT
 // dlgVer, signature, helpID, exStyle, style, cDlgItems, x, y, cx, cy.
 constexpr std::size_t kHeaderBytes = 26;
+constexpr std::size_t kExStyleOffset = 8;
 constexpr std::size_t kStyleOffset = 12;
 constexpr std::size_t kCountOffset = 16;
 // helpID, exStyle, style, x, y, cx, cy, id of an extended item.
 constexpr std::size_t kItemHeaderBytes = 24;
+constexpr std::size_t kItemExStyleOffset = 4;
 constexpr std::size_t kItemStyleOffset = 8;
 constexpr std::size_t kItemIdOffset = 20;
 
@@ -105,11 +107,13 @@ bool ReadControls(const std::uint8_t* bytes, std::size_t size, Controls& control
   if (!SkipString(bytes, size, at)) return false;
   Controls read;
   read.style = Double(bytes, kStyleOffset);
+  read.ex_style = Double(bytes, kExStyleOffset);
   for (std::uint16_t left = Unit(bytes, kCountOffset); left > 0; --left) {
     at = Aligned(at);
     if (at + kItemHeaderBytes > size) return false;
     Control& control = read.items.emplace_back();
     control.style = Double(bytes, at + kItemStyleOffset);
+    control.ex_style = Double(bytes, at + kItemExStyleOffset);
     control.id = Double(bytes, at + kItemIdOffset);
     at += kItemHeaderBytes;
     if (!ReadClass(bytes, size, at, control) || !SkipField(bytes, size, at)) return false;

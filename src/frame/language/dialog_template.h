@@ -22,20 +22,22 @@ std::size_t FontSizeOffset(const std::uint8_t* bytes, std::size_t size);
 bool SetPointSize(std::uint8_t* bytes, std::size_t size, std::uint16_t points);
 
 // A control of a template as the dialog manager creates it: its id, its
-// style and its window class, a predefined class's ordinal (0x80 button,
+// styles and its window class, a predefined class's ordinal (0x80 button,
 // 0x81 edit ...) or else a class name.
 struct Control {
   std::uint32_t id = 0;
   std::uint32_t style = 0;
+  std::uint32_t ex_style = 0;
   std::uint16_t class_ordinal = 0;
   std::u16string class_name;
   bool operator==(const Control&) const = default;
 };
 
-// The dialog's style and its controls in template order, so that two
+// The dialog's styles and its controls in template order, so that two
 // modules' templates can be held side by side.
 struct Controls {
   std::uint32_t style = 0;
+  std::uint32_t ex_style = 0;
   std::vector<Control> items;
 };
 

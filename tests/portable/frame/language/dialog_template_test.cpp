@@ -32,12 +32,13 @@ class TemplateBytes {
 // Builds an extended template header with the given style, menu, class,
 // title and font fields.
 std::vector<std::uint8_t> Template(std::uint32_t style, std::u16string menu, std::u16string klass,
-                                   std::u16string title, bool with_font = true, std::uint16_t items = 2) {
+                                   std::u16string title, bool with_font = true, std::uint16_t items = 2,
+                                   std::uint32_t ex_style = 0) {
   TemplateBytes t;
   t.Word(1);
   t.Word(0xFFFF);
   t.Double(0);                                     // help id
-  t.Double(0);                                     // extended style
+  t.Double(ex_style);
   t.Double(style);
   t.Word(items);
   t.Word(0), t.Word(0), t.Word(200), t.Word(100);  // x y cx cy
@@ -99,6 +100,7 @@ TEST(DialogTemplate, RejectsOtherTemplatesAndNeverReadsPastTheEnd) {
 struct ItemBytes {
   std::uint32_t id;
   std::uint32_t style;
+  std::uint32_t ex_style;
   std::u16string klass;  // {0xFFFF, ordinal} or a name with its NUL
   std::u16string title;
   std::uint16_t extra_bytes;
@@ -107,11 +109,11 @@ struct ItemBytes {
 std::vector<std::uint8_t> WithItems(std::uint32_t style, const std::vector<ItemBytes>& items) {
   TemplateBytes t;
   t.bytes = Template(style, std::u16string(1, 0), std::u16string(1, 0), std::u16string(u"Odd\0", 4), true,
-                     static_cast<std::uint16_t>(items.size()));
+                     static_cast<std::uint16_t>(items.size()), 0x10000);  // WS_EX_CONTROLPARENT
   for (const ItemBytes& item : items) {
     t.Align();
     t.Double(0);  // help id
-    t.Double(0);  // extended style
+    t.Double(item.ex_style);
     t.Double(item.style);
     t.Word(7), t.Word(9), t.Word(50), t.Word(14);
     t.Double(item.id);
@@ -125,20 +127,21 @@ std::vector<std::uint8_t> WithItems(std::uint32_t style, const std::vector<ItemB
 
 TEST(DialogTemplate, ReadsEveryControlWithItsIdStyleAndClass) {
   const std::vector<ItemBytes> items = {
-      {1, 0x50010001, {0xFFFF, 0x80}, std::u16string(u"OK\0", 3), 0},
-      {0xFFFFFFFF, 0x50000000, {0xFFFF, 0x82}, std::u16string(u"&Line:\0", 7), 3},
-      {1550, 0x50810005, std::u16string(u"SysListView32\0", 14), std::u16string(1, 0), 0},
-      {3152, 0x500000A6, std::u16string(u"msctls_updown32\0", 16), {0xFFFF, 101}, 6},
+      {1, 0x50010001, 0, {0xFFFF, 0x80}, std::u16string(u"OK\0", 3), 0},
+      {0xFFFFFFFF, 0x50000000, 0, {0xFFFF, 0x82}, std::u16string(u"&Line:\0", 7), 3},
+      {1550, 0x50810005, 0x200, std::u16string(u"SysListView32\0", 14), std::u16string(1, 0), 0},
+      {3152, 0x500000A6, 0, std::u16string(u"msctls_updown32\0", 16), {0xFFFF, 101}, 6},
   };
   const auto bytes = WithItems(0x80C800C0, items);
   dialog_template::Controls read;
   ASSERT_TRUE(dialog_template::ReadControls(bytes.data(), bytes.size(), read));
   EXPECT_EQ(read.style, 0x80C800C0u);
+  EXPECT_EQ(read.ex_style, 0x10000u);
   const std::vector<dialog_template::Control> expected = {
-      {1, 0x50010001, 0x80, u""},
-      {0xFFFFFFFF, 0x50000000, 0x82, u""},
-      {1550, 0x50810005, 0, u"SysListView32"},
-      {3152, 0x500000A6, 0, u"msctls_updown32"},
+      {1, 0x50010001, 0, 0x80, u""},
+      {0xFFFFFFFF, 0x50000000, 0, 0x82, u""},
+      {1550, 0x50810005, 0x200, 0, u"SysListView32"},
+      {3152, 0x500000A6, 0, 0, u"msctls_updown32"},
   };
   EXPECT_EQ(read.items, expected);
 
