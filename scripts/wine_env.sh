@@ -34,9 +34,11 @@ wine_env_display() {
 # buttons) go into the prefix (without them "Tahoma" falls back to a Japanese face that draws the backslash as a
 # yen sign); "Courier New" is mapped to a monospaced face; Japanese text in
 # both gets glyphs through font links (Tahoma's default links reach
-# "MS UI Gothic", mapped here to IPA Gothic).
+# "MS UI Gothic", mapped here to IPA Gothic).  Bold Tahoma, the face of
+# window captions, is linked on its own: the regular face's links do not
+# reach it.
 wine_env_prefix() {
-  if [[ ! -f "$WINEPREFIX/.vorndel-ready-3" ]]; then
+  if [[ ! -f "$WINEPREFIX/.vorndel-ready-4" ]]; then
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 </dev/null || true
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
@@ -56,12 +58,12 @@ REG
     wine regedit "$reg" >/dev/null 2>&1 </dev/null || true
     # Multi-string values need reg.exe: regedit drops str(7) lines.
     local face
-    for face in "DejaVu Sans Mono" "DejaVu Sans"; do
+    for face in "DejaVu Sans Mono" "DejaVu Sans" "Tahoma Bold"; do
       wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
         /v "$face" /t REG_MULTI_SZ /d "ipag.ttf,IPAGothic" /f >/dev/null 2>&1 </dev/null || true
     done
     wineserver -w
-    touch "$WINEPREFIX/.vorndel-ready-3"
+    touch "$WINEPREFIX/.vorndel-ready-4"
   fi
 }
 

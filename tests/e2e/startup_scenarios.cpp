@@ -2,6 +2,7 @@
 // modules, the settings location, and the ways the program is closed.
 #include <gtest/gtest.h>
 
+#include "e2e/document_area.h"
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
 #include "e2e/real_input.h"
@@ -63,7 +64,7 @@ TEST(Startup, ALanguageModuleWithoutTheSignatureIsRefused) {
   InstalledProgram installed(ScenarioName());
   ForgeSignature(installed, "Vorndex", 8);
   // A usable fallback is not tried once a module has loaded and failed.
-  ASSERT_TRUE(installed.scratch.CopyFromBin(L"English.dll", L"Japanese.dll"));
+  ASSERT_TRUE(installed.scratch.CopyFromBin(L"Japanese.dll", L"Japanese.dll"));
   ExpectStartupError(installed, L"Language file not found.");
 
   InstalledProgram short_signature(ScenarioName() + L"-short");
@@ -72,11 +73,16 @@ TEST(Startup, ALanguageModuleWithoutTheSignatureIsRefused) {
 }
 
 TEST(Startup, TheJapaneseModuleIsTheLastFallback) {
+  // The stored module and English are both missing.
   InstalledProgram installed(ScenarioName(), L"Vorndel.exe", false);
-  ASSERT_TRUE(installed.scratch.CopyFromBin(L"English.dll", L"Japanese.dll"));
+  ASSERT_TRUE(installed.scratch.CopyFromBin(L"Japanese.dll", L"Japanese.dll"));
+  SettingsFile settings;
+  settings.SetString(0, L"Klingon");
+  ASSERT_TRUE(installed.scratch.Write(L"Vorndel.ini", settings.Bytes()));
   Program program(installed.exe, {});
   HWND window = program.WaitMainWindow();
   ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(WaitForTabs(window, {L"無題    "})) << "the untitled tab is not in Japanese";
   Screenshot(ScenarioName());
   PostMessageW(window, WM_CLOSE, 0, 0);
   DWORD code = 99;
