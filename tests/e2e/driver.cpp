@@ -291,8 +291,8 @@ HWND ActiveEditor(HWND main_window) {
   return nullptr;
 }
 
-std::wstring UntitledTitle() {
-  HMODULE module = LoadLibraryExW((BinFolder() + L"\\English.dll").c_str(), nullptr,
+std::wstring UntitledTitle(const std::wstring& module_file) {
+  HMODULE module = LoadLibraryExW((BinFolder() + L"\\" + module_file).c_str(), nullptr,
                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   wchar_t text[128] = {};
   if (module) {

@@ -110,7 +110,7 @@ int ActiveFile(HWND main_window);
 // Waits until count documents have paths.
 bool WaitForFiles(HWND main_window, std::size_t count, DWORD timeout_ms = kStartTimeoutMs);
 // The title of an untitled document (string 20220 of English.dll).
-std::wstring UntitledTitle();
+std::wstring UntitledTitle(const std::wstring& module_file = L"English.dll");
 
 // The clipboard's Unicode text; false when it holds none or cannot be opened.
 bool ClipboardText(std::wstring& text);
