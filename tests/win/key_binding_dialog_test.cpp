@@ -17,6 +17,7 @@
 #include "frame/commands/accelerator_table.h"
 #include "frame/frame_state.h"
 #include "frame/language/language_module.h"
+#include "support/program_folder.h"
 
 namespace {
 
@@ -103,10 +104,7 @@ void CALLBACK RunStep(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 TEST(KeyBindingDialog, AKeyAndAMouseActionChangedInTheDialogReachTheTable) {
-  wchar_t folder[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, folder, MAX_PATH);
-  *std::wcsrchr(folder, L'\\') = 0;
-  ASSERT_TRUE(language_module::Load(u"English", reinterpret_cast<const char16_t*>(folder)));
+  ASSERT_TRUE(language_module::Load(u"English", test_support::U16(test_support::ProgramFolder())));
   Frame().program_module = GetModuleHandleW(nullptr);
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
   InitCommonControlsEx(&controls);

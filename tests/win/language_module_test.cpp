@@ -16,6 +16,7 @@
 #include "frame/language/dialog_template.h"
 #include "frame/language/language_dialog.h"
 #include "frame/frame_state.h"
+#include "support/program_folder.h"
 
 namespace dialog_template {
 // Controls by their fields, so that a difference between modules reads.
@@ -30,14 +31,8 @@ std::ostream& operator<<(std::ostream& out, const Control& control) {
 
 namespace {
 
-std::wstring ProgramFolder() {
-  wchar_t path[MAX_PATH];
-  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, n);
-  return folder.substr(0, folder.rfind(L'\\'));
-}
-
-std::u16string U16(const std::wstring& text) { return {text.begin(), text.end()}; }
+using test_support::ProgramFolder;
+using test_support::U16;
 
 // Every string id the program reads: command names, menu titles,
 // placeholders, pane and bar texts, dialog texts, interface and error texts.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "frame/language/language_module.h"
+#include "support/program_folder.h"
 
 namespace {
 
@@ -32,10 +33,7 @@ MEASUREITEMSTRUCT MeasureOf(HMENU menu, int position) {
 }
 
 TEST(Menus, PopupsCarryTheTextsAndRebuildsLeaveNoOldPopups) {
-  wchar_t folder[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, folder, MAX_PATH);
-  *std::wcsrchr(folder, L'\\') = 0;
-  ASSERT_TRUE(language_module::Load(u"English", reinterpret_cast<const char16_t*>(folder)));
+  ASSERT_TRUE(language_module::Load(u"English", test_support::U16(test_support::ProgramFolder())));
   ASSERT_TRUE(menus::Create([](unsigned id) { return language_module::StringView(id); }, nullptr));
   HMENU file = menus::Handle(menu_tables::kFile);
   ASSERT_NE(file, nullptr);

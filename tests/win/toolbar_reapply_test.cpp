@@ -15,6 +15,7 @@
 
 #include "frame/commands/accelerator_table.h"
 #include "frame/frame_state.h"
+#include "support/program_folder.h"
 #include "frame/language/language_module.h"
 #include "settings/settings.h"
 #include "tools/toolbars/find_bar.h"
@@ -22,14 +23,8 @@
 
 namespace {
 
-std::wstring ProgramFolder() {
-  wchar_t path[MAX_PATH];
-  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring folder(path, n);
-  return folder.substr(0, folder.rfind(L'\\'));
-}
-
-std::u16string U16(const std::wstring& text) { return {text.begin(), text.end()}; }
+using test_support::ProgramFolder;
+using test_support::U16;
 
 std::vector<UINT> drawn_controls;  // control ids of WM_DRAWITEM at the host
 
