@@ -143,6 +143,10 @@ TEST_F(Toolbars, TheTwentyNewestSearchesAreKeptAndReplaceAllCounts) {
   ASSERT_TRUE(written.Parse(ReadWholeFile(installed_.scratch.File(L"Vorndel.ini"))));
   EXPECT_EQ(written.String(kFindHistory), L"cat");
   for (int k = 1; k < 20; ++k) EXPECT_EQ(written.String(kFindHistory + k), L"word" + std::to_wstring(21 - k));
+  // The next start offers them again, the newest shown.
+  Start("cat");
+  EXPECT_EQ(SendMessageW(find_box_, CB_GETCOUNT, 0, 0), 20);
+  EXPECT_EQ(BoxText(find_box_), L"cat");
 }
 
 }  // namespace

@@ -55,9 +55,10 @@ Bar bar;
 
 HWND MainWindow() { return static_cast<HWND>(Frame().main_window); }
 
+// By the box's id: the boxes are filled before their handles are kept.
 std::vector<WideString>& HistoryOf(HWND box) {
   Settings& settings = ProcessSettings();
-  return box == bar.find_box ? settings.find_history : settings.replacement_history;
+  return GetDlgCtrlID(box) == kFindBoxId ? settings.find_history : settings.replacement_history;
 }
 
 // The box's list shows its history, newest first.
