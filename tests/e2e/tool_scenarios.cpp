@@ -172,6 +172,27 @@ TEST(ToolSlots, AProgramGetsTheMappedAddressAMissingOneIsReportedAndTheChosenCol
   PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(dialog); }));
 
+  // After the editor's own menu, the colour dialog opens on the editor.
+  HWND editor = ActiveEditor(window);
+  RECT editor_rect = {};
+  GetWindowRect(editor, &editor_rect);
+  const POINT inside = {(editor_rect.left + editor_rect.right) / 2, (editor_rect.top + editor_rect.bottom) / 2};
+  SetForegroundWindow(window);
+  MouseAt(inside.x, inside.y, 0);
+  MouseAt(inside.x, inside.y, MOUSEEVENTF_RIGHTDOWN);
+  MouseAt(inside.x, inside.y, MOUSEEVENTF_RIGHTUP);
+  ASSERT_NE(WaitPopup(program.Id()), nullptr);
+  PressKey(window, VK_ESCAPE, false);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return WaitPopup(program.Id(), 0) == nullptr; }));
+  PostMessageW(window, WM_COMMAND, kColour, 0);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return (dialog = OwnedDialog(window)) != nullptr; }));
+  RECT placed = {};
+  GetWindowRect(dialog, &placed);
+  EXPECT_EQ(placed.left, editor_rect.left);
+  EXPECT_EQ(placed.top, editor_rect.top);
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(dialog); }));
+
   SendCommand(window, kNew);
   SendCommand(window, kFirstTool);
   EXPECT_EQ(ProbeParameters(record), L"-x");
