@@ -291,16 +291,18 @@ HWND ActiveEditor(HWND main_window) {
   return nullptr;
 }
 
-std::wstring UntitledTitle(const std::wstring& module_file) {
+std::wstring ModuleText(const std::wstring& module_file, unsigned id) {
   HMODULE module = LoadLibraryExW((BinFolder() + L"\\" + module_file).c_str(), nullptr,
                                   LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
   wchar_t text[128] = {};
   if (module) {
-    LoadStringW(module, 20220, text, 128);
+    LoadStringW(module, id, text, 128);
     FreeLibrary(module);
   }
   return text;
 }
+
+std::wstring UntitledTitle(const std::wstring& module_file) { return ModuleText(module_file, 20220); }
 
 std::vector<std::wstring> OpenedFiles(HWND main_window) {
   const std::wstring untitled = UntitledTitle();

@@ -110,6 +110,8 @@ int ActiveFile(HWND main_window);
 // Waits until count documents have paths.
 bool WaitForFiles(HWND main_window, std::size_t count, DWORD timeout_ms = kStartTimeoutMs);
 // The title of an untitled document (string 20220 of English.dll).
+// A string of a language module beside the driver.
+std::wstring ModuleText(const std::wstring& module_file, unsigned id);
 std::wstring UntitledTitle(const std::wstring& module_file = L"English.dll");
 
 // The clipboard's Unicode text; false when it holds none or cannot be opened.

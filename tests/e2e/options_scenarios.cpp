@@ -23,6 +23,7 @@ constexpr int kSendTo = 1140, kLanguage = 1154;
 constexpr int kDocumentExtensions = 1231, kWheelStep = 1251;
 constexpr std::uint32_t kLanguageName = 0, kDocumentExtensionsEntry = 13, kWheelStepEntry = 22;
 constexpr WORD kFileButton = 5000;
+constexpr int kFindLabel = 700;
 constexpr int kKeyBindings = 1130, kBindingRows = 1550, kKeyList = 1520, kAssign = 1530, kCloseBindings = 1533;
 constexpr int kCtrl = 1540, kShift = 1541;
 constexpr int kOpenRow = 1, kKeyN = 28 + 10 + 13;
@@ -263,6 +264,7 @@ TEST(Options, TheLanguageSwitchesAtOnceAndKeepsTheModuleWhenTheChosenOneFails) {
     ASSERT_TRUE(WaitGone(dialog));
     EXPECT_TRUE(WaitUntil(kStartTimeoutMs,
                           [&] { return TabTexts(window) == std::vector<std::wstring>{japanese_untitled}; }));
+    EXPECT_EQ(WindowText(Control(window, kFindLabel)), ModuleText(L"Japanese.dll", kFindLabel));
     FilePopup(program, window, L"japanese");
     Close(program, window);
     EXPECT_EQ(Written(installed).String(kLanguageName), L"Japanese");

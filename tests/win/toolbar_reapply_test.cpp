@@ -33,36 +33,6 @@ LRESULT CALLBACK HostProcedure(HWND window, UINT message, WPARAM wparam, LPARAM 
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
-// One string table block (16 strings from first) as a resource holds it.
-std::vector<WORD> StringBlock(unsigned first, const std::vector<std::pair<unsigned, std::wstring>>& strings) {
-  std::vector<WORD> block;
-  for (unsigned id = first; id < first + 16; ++id) {
-    std::wstring text;
-    for (const auto& [string_id, string] : strings)
-      if (string_id == id) text = string;
-    block.push_back(static_cast<WORD>(text.size()));
-    block.insert(block.end(), text.begin(), text.end());
-  }
-  return block;
-}
-
-// A copy of English.dll whose menu titles and find label say other things.
-void WriteOtherModule(const std::wstring& path) {
-  ASSERT_TRUE(CopyFileW((ProgramFolder() + L"\\English.dll").c_str(), path.c_str(), FALSE));
-  HANDLE update = BeginUpdateResourceW(path.c_str(), FALSE);
-  ASSERT_NE(update, nullptr);
-  std::pair<unsigned, std::vector<WORD>> blocks[] = {
-      {313, StringBlock(4992, {{5000, L"Documents and files"}, {5001, L"Editing"}, {5002, L"Display"},
-                               {5003, L"Marks"}, {5004, L"Tags"}, {5005, L"Programs"}, {5006, L"Assistance"}})},
-      {44, StringBlock(688, {{700, L"Look for:"}, {701, L"What to look for"}})},
-  };
-  for (auto& [block, data] : blocks)
-    ASSERT_TRUE(UpdateResourceW(update, MAKEINTRESOURCEW(6), MAKEINTRESOURCEW(block),
-                                MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), data.data(),
-                                static_cast<DWORD>(data.size() * sizeof(WORD))));
-  ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
-}
-
 // The tooltip window the bars share: the one the host owns.
 HWND SharedTooltip(HWND host) {
   std::pair<HWND, HWND> search = {host, nullptr};
@@ -110,12 +80,6 @@ RECT ButtonRect(HWND bar, int command) {
   RECT rect = {};
   SendMessageW(bar, TB_GETRECT, command, reinterpret_cast<LPARAM>(&rect));
   return rect;
-}
-
-std::wstring WindowText(HWND window) {
-  wchar_t text[128] = {};
-  GetWindowTextW(window, text, 128);
-  return text;
 }
 
 class ToolbarReapply : public testing::Test {
@@ -220,31 +184,6 @@ TEST_F(ToolbarReapply, ALargerFontGrowsTheBandsButtonsLabelsAndBoxesAndKeepsThem
     const RECT tip = TooltipRect(tooltip_, bar, static_cast<UINT_PTR>(command));
     EXPECT_TRUE(EqualRect(&button, &tip)) << command;
   }
-}
-
-TEST_F(ToolbarReapply, TheTextsComeFromTheModuleLoadedSince) {
-  wchar_t temp[MAX_PATH];
-  GetTempPathW(MAX_PATH, temp);
-  const std::wstring folder = std::wstring(temp) + L"vorndel_reapply_" + std::to_wstring(GetCurrentProcessId());
-  CreateDirectoryW(folder.c_str(), nullptr);
-  const std::wstring module = folder + L"\\Other.dll";
-  WriteOtherModule(module);
-  const LONG menu_width = ButtonRect(bars_.menu, 5000).right - ButtonRect(bars_.menu, 5000).left;
-  const std::wstring save_tip = TooltipText(tooltip_, bars_.tools, 5050);
-
-  ASSERT_TRUE(language_module::Load(u"Other", U16(folder)));
-  Reapply(-12, FW_NORMAL);
-  EXPECT_EQ(WindowText(GetDlgItem(bars_.find, find_bar::kFindLabelId)), L"Look for:");
-  EXPECT_GT(ButtonRect(bars_.menu, 5000).right - ButtonRect(bars_.menu, 5000).left, menu_width);
-  COMBOBOXINFO box = {};
-  box.cbSize = sizeof box;
-  ASSERT_TRUE(GetComboBoxInfo(GetDlgItem(bars_.find, find_bar::kFindBoxId), &box));
-  EXPECT_EQ(TooltipText(tooltip_, box.hwndCombo, reinterpret_cast<UINT_PTR>(box.hwndItem)), L"What to look for");
-  EXPECT_EQ(TooltipText(tooltip_, bars_.tools, 5050), save_tip) << "a text the module did not change";
-
-  language_module::Unload();
-  DeleteFileW(module.c_str());
-  RemoveDirectoryW(folder.c_str());
 }
 
 TEST_F(ToolbarReapply, TooltipsShowTheShortcutsOfTheNewBindings) {
