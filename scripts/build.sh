@@ -14,6 +14,8 @@ case "$kind" in
   bench)  args+=(-DVORNDEL_TESTS=OFF -DCMAKE_BUILD_TYPE=Release) ;;
   *) echo "unknown build: $kind" >&2; exit 2 ;;
 esac
+# A compiler cache, when one is installed, lets several checkouts share work.
+command -v ccache >/dev/null && args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 [[ -f "$dir/build.ninja" ]] || cmake "${args[@]}" >/dev/null
 targets=()
 for t in "$@"; do targets+=(--target "$t"); done
