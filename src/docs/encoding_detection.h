@@ -3,7 +3,7 @@
 // validity, competing Shift_JIS and EUC-JP scores and ISO-2022-JP escapes.
 #include <cstdint>
 
-#include "docs/encoding.h"
+#include "platform/encoding.h"
 
 namespace encoding_detection {
 

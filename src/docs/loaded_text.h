@@ -4,7 +4,7 @@
 // written.  The document record builds on it.
 #include <cstdint>
 
-#include "docs/encoding.h"
+#include "platform/encoding.h"
 #include "editor/store/text_store.h"
 #include "platform/wide_string.h"
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "docs/encoding.h"
+#include "platform/encoding.h"
 
 enum ChunkStatus : int {
   kChunkDataEnded = 0,  // the data ended without a line break

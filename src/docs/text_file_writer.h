@@ -4,7 +4,7 @@
 // a byte sink as it is encoded.
 #include <cstdint>
 
-#include "docs/encoding.h"
+#include "platform/encoding.h"
 #include "platform/byte_sink.h"
 
 class TextFileWriter {

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "frame/commands/accelerator_table.h"
-#include "frame/language/error_box.h"
-#include "frame/language/language_dialog.h"
-#include "frame/language/language_module.h"
-#include "frame/language/string_ids.h"
+#include "settings/accelerator_table.h"
+#include "base/language/error_box.h"
+#include "base/language/language_dialog.h"
+#include "base/language/language_module.h"
+#include "base/language/string_ids.h"
 #include "settings/binding_names.h"
 #include "settings/key_names.h"
 

@@ -3,8 +3,8 @@
 #include <shellapi.h>
 
 #include "commands/command_ids.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

@@ -1,7 +1,7 @@
 #include "tools/tag_library_file.h"
 
-#include "frame/language/language_choice.h"
-#include "frame/startup/settings_location.h"
+#include "base/language/language_choice.h"
+#include "base/settings_location.h"
 #include "platform/file_exists.h"
 #include "tools/tag_library_reader.h"
 #include "tools/tag_library_writer.h"

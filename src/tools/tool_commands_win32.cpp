@@ -5,8 +5,8 @@
 #include <shlwapi.h>
 
 #include "commands/command_ids.h"
-#include "frame/language/error_box.h"
-#include "frame/language/html_help.h"
+#include "base/language/error_box.h"
+#include "base/language/html_help.h"
 #include "settings/settings.h"
 #include "tools/about_window.h"
 #include "tools/external_tools.h"

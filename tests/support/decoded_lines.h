@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "docs/encoding.h"
+#include "platform/encoding.h"
 #include "docs/line_decoding.h"
 
 namespace test_support {

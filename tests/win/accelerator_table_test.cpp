@@ -1,12 +1,12 @@
 // The bindings in the system's own accelerator table: what entry 20 holds
 // goes in and comes out as stored, and a rebuild replaces the table whole.
-#include "frame/commands/accelerator_table.h"
+#include "settings/accelerator_table.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include "frame/frame_state.h"
+#include "base/frame_state.h"
 #include "support/accelerator_bytes.h"
 
 namespace {

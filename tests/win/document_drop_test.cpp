@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "frame/documents/document_tabs.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
 #include "platform/shell_folders.h"
 #include "settings/load_settings.h"
 #include "settings/settings.h"

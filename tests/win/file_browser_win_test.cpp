@@ -11,7 +11,7 @@
 #include <string>
 
 #include "editor/control/edit_control.h"
-#include "frame/frame_state.h"
+#include "base/frame_state.h"
 #include "platform/shell_namespace.h"
 #include "platform/text_measurer.h"
 #include "settings/settings.h"

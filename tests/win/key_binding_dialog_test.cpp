@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "frame/commands/accelerator_table.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
+#include "settings/accelerator_table.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
 #include "support/program_folder.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // path, with the signature checked, each carrying every text the program
 // asks for; and Japanese.dll keeping step with every string and dialog of
 // English.dll.
-#include "frame/language/language_module.h"
+#include "base/language/language_module.h"
 
 #include <windows.h>
 
@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "commands/command_catalogue.h"
-#include "frame/language/dialog_template.h"
-#include "frame/language/language_dialog.h"
-#include "frame/frame_state.h"
+#include "base/language/dialog_template.h"
+#include "base/language/language_dialog.h"
+#include "base/frame_state.h"
 #include "support/program_folder.h"
 
 namespace dialog_template {

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "frame/language/language_module.h"
+#include "base/language/language_module.h"
 #include "support/program_folder.h"
 
 namespace {

@@ -13,10 +13,10 @@
 #include <utility>
 #include <vector>
 
-#include "frame/commands/accelerator_table.h"
-#include "frame/frame_state.h"
+#include "settings/accelerator_table.h"
+#include "base/frame_state.h"
 #include "support/program_folder.h"
-#include "frame/language/language_module.h"
+#include "base/language/language_module.h"
 #include "settings/settings.h"
 #include "tools/toolbars/find_bar.h"
 #include "tools/toolbars/toolbars.h"

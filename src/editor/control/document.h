@@ -9,7 +9,7 @@
 #include <memory>
 #include <string_view>
 
-#include "docs/encoding.h"
+#include "platform/encoding.h"
 #include "editor/input/caret_navigator.h"
 #include "editor/input/caret_presenter.h"
 #include "editor/paint/colour_checkpoints.h"

@@ -5,7 +5,7 @@
 // the same colours are drawn with one call.
 #include <cstdint>
 
-#include "docs/encoding.h"
+#include "platform/encoding.h"
 #include "editor/paint/editor_colours.h"
 #include "editor/paint/paint_highlights.h"
 #include "editor/layout/text_metrics.h"

@@ -3,7 +3,7 @@
 // (one shape per line-break style), the tab and the full-width space.
 #include <cstdint>
 
-#include "docs/encoding.h"
+#include "platform/encoding.h"
 #include "platform/canvas.h"
 
 namespace unit_marks {

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "frame/commands/find_commands.h"
+#include "tools/toolbars/find_commands.h"
 
 namespace dispatcher {
 

@@ -9,10 +9,10 @@
 #include "frame/documents/document_files.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/documents/tab_area.h"
-#include "frame/language/error_box.h"
-#include "frame/frame_state.h"
+#include "base/language/error_box.h"
+#include "base/frame_state.h"
 #include "frame/startup/open_from_outside.h"
-#include "frame/language/string_ids.h"
+#include "base/language/string_ids.h"
 #include "settings/open_documents.h"
 #include "settings/settings.h"
 

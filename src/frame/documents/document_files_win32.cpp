@@ -12,11 +12,11 @@
 #include "frame/documents/document_files.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/documents/tab_area.h"
-#include "frame/language/error_box.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
-#include "frame/startup/settings_location.h"
-#include "frame/language/string_ids.h"
+#include "base/language/error_box.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
+#include "base/settings_location.h"
+#include "base/language/string_ids.h"
 #include "platform/file_source.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");

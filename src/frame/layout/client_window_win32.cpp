@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "frame/documents/document_tabs.h"
-#include "frame/frame_state.h"
+#include "base/frame_state.h"
 #include "frame/layout/frame_geometry.h"
 #include "settings/settings.h"
 #include "tools/file_browser/file_browser.h"

@@ -1,7 +1,7 @@
 #include "frame/layout/dialog_anchor.h"
 
 #include "editor/control/edit_control.h"
-#include "frame/frame_state.h"
+#include "base/frame_state.h"
 #include "frame/layout/popup_menus.h"
 #include "tools/panes/pane_bases.h"
 

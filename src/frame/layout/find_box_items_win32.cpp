@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "frame/frame_state.h"
+#include "base/frame_state.h"
 #include "platform/highlight_box.h"
 
 namespace find_box_items {

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "base/frame_services_win32.h"
 #include "frame/documents/document_tabs.h"
 #include "commands/command_ids.h"
 #include "frame/commands/dispatcher.h"
@@ -16,12 +17,14 @@
 #include "tools/file_browser/file_browser.h"
 #include "tools/tag_panel/tag_panel.h"
 #include "tools/toolbars/toolbars.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
 #include "frame/startup/shutdown.h"
 #include "frame/startup/single_instance.h"
-#include "frame/language/string_ids.h"
+#include "base/language/string_ids.h"
 #include "frame/layout/window_placement.h"
+#include "frame/startup/open_from_outside.h"
+#include "tools/file_browser/file_list.h"
 #include "settings/settings.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
@@ -83,12 +86,33 @@ void MinimumTrackSize(MINMAXINFO& info) {
   info.ptMinTrackSize.x = frame.right - frame.left;
 }
 
+// The services the panes, bars and dialogs ask of the frame.
+void OfferServices() {
+  frame_services::Services services;
+  services.choose_from_context_menu = [](int popup, POINT screen, HWND owner) {
+    return popup_menus::ChooseFromContextMenu(static_cast<menu_tables::Popup>(popup), screen, owner);
+  };
+  services.handle_menu_message = popup_menus::HandleMenuMessage;
+  services.focus_active_document = document_tabs::FocusActive;
+  services.tab_row_height = document_tabs::TabRowHeight;
+  services.open_document = [](std::u16string_view path) {
+    if (open_from_outside::OpenName(path) == document_opening::kFailed) return false;
+    open_from_outside::Finish();
+    return true;
+  };
+  services.apply_font_and_language = ApplyFontAndLanguage;
+  services.refill_file_list = [] { file_list::Refill(); };
+  services.refresh_tooltips = toolbars::RefreshTooltips;
+  frame_services::Set(services);
+}
+
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
       Frame().main_window = window;
       if (!client_window::Create(window) || !menu_hook::Install(window) || !popup_menus::Create()) return -1;
       dispatcher::Start(&toolbars::Fields());
+      OfferServices();
       return 0;
     case WM_SIZE:
       if (wparam != SIZE_MINIMIZED) client_window::LayOut(window);

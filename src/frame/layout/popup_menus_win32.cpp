@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "frame/commands/accelerator_table.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
+#include "settings/accelerator_table.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
 #include "frame/layout/menu_hook.h"
 #include "settings/menus/menus.h"
 #include "settings/settings.h"

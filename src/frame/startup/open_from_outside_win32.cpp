@@ -6,7 +6,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include "frame/frame_state.h"
+#include "base/frame_state.h"
 #include "frame/documents/document_tabs.h"
 #include "platform/com_pointer.h"
 

@@ -4,9 +4,9 @@
 
 #include <utility>
 
-#include "frame/commands/accelerator_table.h"
+#include "settings/accelerator_table.h"
 #include "frame/documents/document_tabs.h"
-#include "frame/frame_state.h"
+#include "base/frame_state.h"
 #include "frame/layout/main_window.h"
 #include "settings/editor_options.h"
 #include "settings/save_settings.h"

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "editor/control/document_set.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_dialog.h"
+#include "base/frame_state.h"
+#include "base/language/language_dialog.h"
 #include "settings/dialogs/bookmark_rows.h"
 #include "platform/window_text.h"
 #include "settings/dialogs/dialog_fields.h"

@@ -5,8 +5,8 @@
 #include <array>
 
 #include "editor/control/document_set.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_dialog.h"
+#include "base/frame_state.h"
+#include "base/language/language_dialog.h"
 #include "settings/settings.h"
 
 namespace editing_dialogs {

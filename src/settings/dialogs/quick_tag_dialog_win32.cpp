@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "frame/language/language_dialog.h"
+#include "base/language/language_dialog.h"
 #include "platform/window_text.h"
 #include "settings/dialogs/dialog_fields.h"
 #include "settings/settings.h"

@@ -1,11 +1,11 @@
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
+#include "base/frame_services_win32.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
 #include "platform/window_text.h"
 #include "settings/dialogs/dialog_fields.h"
 #include "settings/dialogs/editing_dialogs.h"
 #include "settings/options/extension_lists.h"
 #include "settings/options/option_pages.h"
-#include "tools/file_browser/file_list.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -66,7 +66,7 @@ void Apply(HWND page, Settings& settings) {
   settings.default_line_break = Selection(page, kLineBreak, settings.default_line_break);
   ReadExtensions(page, kDocumentExtensions, settings.document_extensions);
   ReadExtensions(page, kImageExtensions, settings.image_extensions);
-  file_list::Refill();
+  frame_services::RefillFileList();
   settings.wheel_step = WheelStep(page);
   if (Frame().documents) Frame().documents->Settings().wheel_step = settings.wheel_step;
   settings.reopen_documents = IsDlgButtonChecked(page, kReopen) == BST_CHECKED;

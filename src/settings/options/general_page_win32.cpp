@@ -1,10 +1,11 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/commands/accelerator_table.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
-#include "frame/startup/settings_location.h"
+#include "settings/accelerator_table.h"
+#include "base/frame_services_win32.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
+#include "base/settings_location.h"
 #include "platform/folder_listing.h"
 #include "platform/path_text.h"
 #include "platform/window_text.h"
@@ -13,7 +14,6 @@
 #include "settings/options/language_list.h"
 #include "settings/options/option_pages.h"
 #include "settings/options/send_to.h"
-#include "tools/toolbars/toolbars.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -101,7 +101,7 @@ void Apply(HWND page, OptionsState& state, Settings& settings) {
   settings.tag_panel_double_click = Checked(page, kTagDoubleClick);
   if (state.bindings.keys_changed) {
     accelerator_table::RebuildAccelerators(state.bindings.slots);
-    toolbars::RefreshTooltips();
+    frame_services::RefreshTooltips();
     state.bindings.keys_changed = false;
   }
   if (state.bindings.mouse_changed) {

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "frame/frame_state.h"
-#include "frame/language/error_box.h"
-#include "frame/language/language_dialog.h"
-#include "frame/language/language_module.h"
-#include "frame/layout/main_window.h"
-#include "frame/startup/settings_location.h"
+#include "base/frame_state.h"
+#include "base/language/error_box.h"
+#include "base/language/language_dialog.h"
+#include "base/language/language_module.h"
+#include "base/frame_services_win32.h"
+#include "base/settings_location.h"
 #include "platform/path_text.h"
 #include "settings/options/option_pages.h"
 #include "settings/options/send_to.h"
@@ -130,7 +130,7 @@ void TakeOverPending(const OptionsState& state) {
                                       settings_location::FolderOf(Frame().program_path.View())) ||
              !settings.language_module_name.Assign(language_module::Name().View());
   }
-  main_window::ApplyFontAndLanguage();
+  frame_services::ApplyFontAndLanguage();
   if (failed) error_box::Show(kCannotOpen);
 }
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "frame/language/language_module.h"
+#include "base/language/language_module.h"
 #include "platform/file_exists.h"
 #include "platform/path_text.h"
 #include "platform/window_text.h"

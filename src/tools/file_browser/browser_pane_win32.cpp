@@ -2,9 +2,9 @@
 
 #include "commands/command_ids.h"
 #include "editor/control/edit_control.h"
-#include "frame/documents/document_tabs.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
+#include "base/frame_services_win32.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
 #include "settings/settings.h"
 #include "tools/file_browser/browser_pane.h"
 #include "tools/file_browser/file_browser.h"
@@ -242,7 +242,7 @@ bool HandleMessage(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESUL
       ShellChange(wparam, lparam);
       return true;
     case file_list::kFocusEditor:
-      document_tabs::FocusActive();
+      frame_services::FocusActiveDocument();
       return true;
   }
   return false;

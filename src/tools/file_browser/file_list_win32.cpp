@@ -3,9 +3,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "frame/documents/document_tabs.h"
-#include "frame/frame_state.h"
-#include "frame/startup/open_from_outside.h"
+#include "base/frame_services_win32.h"
+#include "base/frame_state.h"
 #include "platform/folder_listing.h"
 #include "platform/path_text.h"
 #include "platform/shell_namespace.h"
@@ -113,12 +112,10 @@ void Clicked(const NMITEMACTIVATE& activation) {
   if (index >= 0 && static_cast<std::size_t>(index) < state.names.size() && (hit.flags & LVHT_ONITEM) &&
       file_list_rules::OpensAsDocument(state.names[index].View(), ProcessSettings().document_extensions)) {
     WideString path;
-    if (path.AssignJoined(state.folder.View(), state.names[index].View()) &&
-        open_from_outside::OpenName(path.View()) != document_opening::kFailed)
-      open_from_outside::Finish();
+    if (path.AssignJoined(state.folder.View(), state.names[index].View())) frame_services::OpenDocument(path.View());
   }
   SyncSelection();
-  document_tabs::FocusActive();
+  frame_services::FocusActiveDocument();
 }
 
 void BeginDrag(const NMLISTVIEW& view) {

@@ -6,9 +6,10 @@
 #include <cstring>
 
 #include "commands/command_ids.h"
-#include "frame/language/error_box.h"
-#include "frame/frame_state.h"
-#include "frame/layout/popup_menus.h"
+#include "base/language/error_box.h"
+#include "base/frame_services_win32.h"
+#include "base/frame_state.h"
+#include "settings/menus/menu_tables.h"
 #include "settings/settings.h"
 #include "tools/file_browser/favourites.h"
 #include "tools/file_browser/folder_tree.h"
@@ -77,7 +78,7 @@ void ContextMenu(HWND base, LPARAM point) {
   }
   const ShellNode* node = NodeOf(item);
   tree.context_serial = node ? node->serial : 0;
-  if (const std::uint16_t command = popup_menus::ChooseFromContextMenu(menu_tables::kFolderTree, screen, base))
+  if (const std::uint16_t command = frame_services::ChooseFromContextMenu(menu_tables::kFolderTree, screen, base))
     Command(command);
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <unordered_set>
 
-#include "frame/language/language_module.h"
+#include "base/language/language_module.h"
 #include "platform/natural_order.h"
 #include "settings/settings.h"
 #include "tools/file_browser/browser_pane.h"

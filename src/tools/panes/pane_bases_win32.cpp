@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "frame/layout/popup_menus.h"
+#include "base/frame_services_win32.h"
 #include "settings/settings.h"
 #include "tools/panes/splitter_limits.h"
 
@@ -188,7 +188,7 @@ LRESULT CALLBACK Procedure(HWND base, UINT message, WPARAM wparam, LPARAM lparam
     case WM_INITMENUPOPUP: {
       // The panes' context menus are owned here.
       LRESULT result = 0;
-      if (popup_menus::HandleMenuMessage(base, message, wparam, lparam, result)) return result;
+      if (frame_services::HandleMenuMessage(base, message, wparam, lparam, result)) return result;
       break;
     }
     case WM_MOUSELEAVE:

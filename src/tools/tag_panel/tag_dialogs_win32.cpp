@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "frame/language/language_dialog.h"
-#include "frame/language/language_module.h"
+#include "base/language/language_dialog.h"
+#include "base/language/language_module.h"
 #include "platform/window_text.h"
 #include "settings/settings.h"
 #include "tools/tag_panel/tag_dialog_text.h"

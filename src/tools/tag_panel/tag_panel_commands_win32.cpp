@@ -5,8 +5,9 @@
 #include <cstring>
 
 #include "commands/command_ids.h"
-#include "frame/frame_state.h"
-#include "frame/layout/popup_menus.h"
+#include "base/frame_services_win32.h"
+#include "base/frame_state.h"
+#include "settings/menus/menu_tables.h"
 #include "tools/tag_panel/tag_dialogs_win32.h"
 #include "tools/tag_panel/tag_tree_view_win32.h"
 
@@ -88,7 +89,7 @@ void ShowMenu(HWND base, HWND tree, POINT screen) {
     target = tag_tree_view::HitTest(tree, client);
   }
   if (target) SendMessageW(tree, TVM_SELECTITEM, TVGN_DROPHILITE, reinterpret_cast<LPARAM>(target));
-  const std::uint16_t chosen = popup_menus::ChooseFromContextMenu(menu_tables::kTagPanel, screen, base);
+  const std::uint16_t chosen = frame_services::ChooseFromContextMenu(menu_tables::kTagPanel, screen, base);
   if (target) SendMessageW(tree, TVM_SELECTITEM, TVGN_DROPHILITE, 0);
   if (chosen) SendMessageW(base, WM_COMMAND, chosen, 0);
   target = nullptr;

@@ -1,7 +1,7 @@
 #include "tools/tag_panel/tag_panel_editor_win32.h"
 
 #include "editor/control/edit_control.h"
-#include "frame/frame_state.h"
+#include "base/frame_state.h"
 #include "tools/tag_insertion.h"
 
 namespace tag_panel_editor {

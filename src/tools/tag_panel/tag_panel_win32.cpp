@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "frame/documents/document_tabs.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
+#include "base/frame_services_win32.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
 #include "settings/settings.h"
 #include "tools/panes/pane_bases.h"
 #include "tools/panes/splitter_limits.h"
@@ -41,7 +41,7 @@ void LayOut() {
   GetClientRect(panel.base, &area);
   const int strip = splitter_limits::kStrip;
   const int width = std::max<int>(area.right - strip, 0);
-  const int tab_height = document_tabs::TabRowHeight();
+  const int tab_height = frame_services::TabRowHeight();
   MoveWindow(panel.tabs, strip, 1, width, tab_height, TRUE);
   MoveWindow(panel.tree, strip, tab_height + 1, width, std::max<int>(area.bottom - tab_height - 1, 0), TRUE);
 }

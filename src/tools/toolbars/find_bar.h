@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "frame/commands/find_commands.h"
+#include "tools/toolbars/find_commands.h"
 
 namespace find_bar {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "commands/command_ids.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
 #include "settings/settings.h"
 #include "tools/toolbars/find_history.h"
 #include "tools/toolbars/toolbar_common.h"

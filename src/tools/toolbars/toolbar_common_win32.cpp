@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <deque>
 
-#include "frame/commands/accelerator_table.h"
-#include "frame/language/language_module.h"
+#include "settings/accelerator_table.h"
+#include "base/language/language_module.h"
 #include "platform/wide_string.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");

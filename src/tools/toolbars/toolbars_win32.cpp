@@ -6,8 +6,8 @@
 #include <array>
 
 #include "commands/command_ids.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
 #include "settings/settings.h"
 #include "tools/toolbars/button_states.h"
 #include "tools/toolbars/find_bar.h"

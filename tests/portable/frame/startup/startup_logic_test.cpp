@@ -5,7 +5,7 @@
 #include <string>
 
 #include "frame/startup/os_version.h"
-#include "frame/startup/settings_location.h"
+#include "base/settings_location.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "frame/frame_state.h"
+#include "base/frame_state.h"
 
 FrameState& Frame() {
   static FrameState state;

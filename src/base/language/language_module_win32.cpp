@@ -1,8 +1,8 @@
-#include "frame/language/language_module.h"
+#include "base/language/language_module.h"
 
 #include <windows.h>
 
-#include "frame/language/language_choice.h"
+#include "base/language/language_choice.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

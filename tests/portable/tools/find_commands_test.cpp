@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "frame/commands/find_commands.h"
+#include "tools/toolbars/find_commands.h"
 #include "support/document_fixture.h"
 
 namespace {

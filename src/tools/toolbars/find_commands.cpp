@@ -1,4 +1,4 @@
-#include "frame/commands/find_commands.h"
+#include "tools/toolbars/find_commands.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "frame/language/dialog_template.h"
+#include "base/language/dialog_template.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 // Dialog templates of a language module: patching their font size, and
 // reading their controls, whatever bytes the module holds.
-#include "frame/language/dialog_template.h"
+#include "base/language/dialog_template.h"
 
 #include <gtest/gtest.h>
 

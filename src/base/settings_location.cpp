@@ -1,4 +1,4 @@
-#include "frame/startup/settings_location.h"
+#include "base/settings_location.h"
 
 #include "platform/path_text.h"
 

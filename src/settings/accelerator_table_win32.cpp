@@ -1,10 +1,10 @@
-#include "frame/commands/accelerator_table.h"
+#include "settings/accelerator_table.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "frame/frame_state.h"
+#include "base/frame_state.h"
 #include "settings/key_names.h"
 #include "settings/menus/menus.h"
 

@@ -1,10 +1,10 @@
-#include "frame/language/error_box.h"
+#include "base/language/error_box.h"
 
 #include <windows.h>
 
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
-#include "frame/language/string_ids.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
+#include "base/language/string_ids.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

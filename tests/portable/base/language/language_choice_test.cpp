@@ -1,5 +1,5 @@
 // Choosing, locating and checking language modules.
-#include "frame/language/language_choice.h"
+#include "base/language/language_choice.h"
 
 #include <gtest/gtest.h>
 

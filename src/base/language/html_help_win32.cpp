@@ -1,4 +1,4 @@
-#include "frame/language/html_help.h"
+#include "base/language/html_help.h"
 
 #include <windows.h>
 

@@ -1,11 +1,11 @@
-#include "frame/language/language_dialog.h"
+#include "base/language/language_dialog.h"
 
 #include <cstdint>
 #include <cstring>
 
-#include "frame/language/dialog_template.h"
-#include "frame/frame_state.h"
-#include "frame/language/language_module.h"
+#include "base/language/dialog_template.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
 #include "platform/heap.h"
 
 namespace language_dialog {

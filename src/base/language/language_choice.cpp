@@ -1,4 +1,4 @@
-#include "frame/language/language_choice.h"
+#include "base/language/language_choice.h"
 
 #include <cstring>
 #include <utility>

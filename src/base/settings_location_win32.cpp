@@ -2,7 +2,7 @@
 #include <shlobj.h>
 #include <shlwapi.h>
 
-#include "frame/startup/settings_location.h"
+#include "base/settings_location.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

@@ -1,0 +1,40 @@
+#pragma once
+// What the panes, bars and dialogs ask of the rooms above them (the frame,
+// and the tools for the settings dialog).  The frame fills the table in
+// when its main window is made, so that no lower room includes a higher
+// one; until then every service does nothing.  Windows only.
+#include <windows.h>
+
+#include <cstdint>
+#include <string_view>
+
+namespace frame_services {
+
+struct Services {
+  // A pane's context menu (a popup of the menu tables) owned by owner.
+  std::uint16_t (*choose_from_context_menu)(int popup, POINT screen, HWND owner) = nullptr;
+  bool (*handle_menu_message)(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result) = nullptr;
+  void (*focus_active_document)() = nullptr;
+  std::int32_t (*tab_row_height)() = nullptr;
+  bool (*open_document)(std::u16string_view path) = nullptr;
+  void (*apply_font_and_language)() = nullptr;
+  void (*refill_file_list)() = nullptr;
+  void (*refresh_tooltips)() = nullptr;
+};
+
+void Set(const Services& services);
+
+// The chosen command, 0 when the menu was dismissed.
+std::uint16_t ChooseFromContextMenu(int popup, POINT screen, HWND owner);
+// The owner-drawn items' and popups' messages at a pane's base; true when
+// handled.
+bool HandleMenuMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+void FocusActiveDocument();
+std::int32_t TabRowHeight();
+// Opens path as a document, as if named from outside; false when it failed.
+bool OpenDocument(std::u16string_view path);
+void ApplyFontAndLanguage();
+void RefillFileList();
+void RefreshTooltips();
+
+}  // namespace frame_services
