@@ -5,7 +5,7 @@
 
 #include "platform/file_replace.h"
 #include "platform/heap_block.h"
-#include "platform/overlapped_io.h"
+#include "platform/overlapped_io_win32.h"
 
 namespace byte_file {
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "platform/file_source.h"
-#include "platform/overlapped_io.h"
+#include "platform/overlapped_io_win32.h"
 
 namespace byte_file {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/highlight_box.h"
+#include "platform/highlight_box_win32.h"
 
 namespace highlight_box {
 

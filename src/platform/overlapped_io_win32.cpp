@@ -1,4 +1,4 @@
-#include "platform/overlapped_io.h"
+#include "platform/overlapped_io_win32.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/shell_namespace.h"
+#include "platform/shell_namespace_win32.h"
 
 #include <shlwapi.h>
 

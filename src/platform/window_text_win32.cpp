@@ -1,4 +1,4 @@
-#include "platform/window_text.h"
+#include "platform/window_text_win32.h"
 
 #include <algorithm>
 #include <utility>

@@ -6,7 +6,7 @@
 
 #include "base/frame_state.h"
 #include "settings/key_names.h"
-#include "settings/menus/menus.h"
+#include "settings/menus/menus_win32.h"
 
 namespace accelerator_table {
 namespace {

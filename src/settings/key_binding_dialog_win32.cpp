@@ -1,4 +1,4 @@
-#include "settings/key_binding_dialog.h"
+#include "settings/key_binding_dialog_win32.h"
 
 #include <commctrl.h>
 
@@ -7,7 +7,7 @@
 
 #include "settings/accelerator_table.h"
 #include "base/language/error_box.h"
-#include "base/language/language_dialog.h"
+#include "base/language/language_dialog_win32.h"
 #include "base/language/language_module.h"
 #include "base/language/string_ids.h"
 #include "settings/binding_names.h"

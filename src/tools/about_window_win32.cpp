@@ -1,4 +1,4 @@
-#include "tools/about_window.h"
+#include "tools/about_window_win32.h"
 
 #include <shellapi.h>
 

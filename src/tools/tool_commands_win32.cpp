@@ -1,4 +1,4 @@
-#include "tools/tool_commands.h"
+#include "tools/tool_commands_win32.h"
 
 #include <commdlg.h>
 #include <shellapi.h>
@@ -8,7 +8,7 @@
 #include "base/language/error_box.h"
 #include "base/language/html_help.h"
 #include "settings/settings.h"
-#include "tools/about_window.h"
+#include "tools/about_window_win32.h"
 #include "tools/external_tools.h"
 #include "tools/insertion_tools.h"
 

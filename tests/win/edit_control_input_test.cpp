@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 #include "platform/wide_string.h"
 #include "win/edit_host.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 #include "editor/editing/editor_notify.h"
 #include "win/edit_host.h"
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 #include "editor/editing/editor_notify.h"
 #include "win/edit_host.h"
 

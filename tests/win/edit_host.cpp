@@ -1,6 +1,6 @@
 #include "win/edit_host.h"
 
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 #include "platform/text_measurer.h"
 
 namespace {

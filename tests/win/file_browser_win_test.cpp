@@ -10,15 +10,15 @@
 #include <fstream>
 #include <string>
 
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 #include "base/frame_state.h"
-#include "platform/shell_namespace.h"
+#include "platform/shell_namespace_win32.h"
 #include "platform/text_measurer.h"
 #include "settings/settings.h"
 #include "support/wide_list.h"
-#include "tools/file_browser/file_browser.h"
-#include "tools/file_browser/file_list.h"
-#include "tools/file_browser/shell_worker.h"
+#include "tools/file_browser/file_browser_win32.h"
+#include "tools/file_browser/file_list_win32.h"
+#include "tools/file_browser/shell_worker_win32.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // window: a timer takes one step at a time while the dialog runs its modal
 // loop, and what it changed reaches the working copies and, applied, the
 // accelerator table.
-#include "settings/key_binding_dialog.h"
+#include "settings/key_binding_dialog_win32.h"
 
 #include <windows.h>
 #include <commctrl.h>

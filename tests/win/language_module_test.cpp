@@ -15,7 +15,7 @@
 
 #include "commands/command_catalogue.h"
 #include "base/language/dialog_template.h"
-#include "base/language/language_dialog.h"
+#include "base/language/language_dialog_win32.h"
 #include "base/frame_state.h"
 #include "support/program_folder.h"
 

@@ -1,7 +1,7 @@
 // The popups as the system holds them: built from the tables with the
 // language's texts, rebuilt without leaving old popups behind, and deaf to
 // the owner-drawn controls that send the same messages.
-#include "settings/menus/menus.h"
+#include "settings/menus/menus_win32.h"
 
 #include <windows.h>
 

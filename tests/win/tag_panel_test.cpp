@@ -1,7 +1,7 @@
 // The tag panel under Wine on a plain host window that passes it the
 // right base's messages: records freed with the tree, drags that lose the
 // mouse, and long notes as tips.
-#include "tools/tag_panel/tag_panel.h"
+#include "tools/tag_panel/tag_panel_win32.h"
 
 #include <windows.h>
 #include <commctrl.h>

@@ -18,8 +18,8 @@
 #include "support/program_folder.h"
 #include "base/language/language_module.h"
 #include "settings/settings.h"
-#include "tools/toolbars/find_bar.h"
-#include "tools/toolbars/toolbars.h"
+#include "tools/toolbars/find_bar_win32.h"
+#include "tools/toolbars/toolbars_win32.h"
 
 namespace {
 

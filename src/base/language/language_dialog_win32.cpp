@@ -1,4 +1,4 @@
-#include "base/language/language_dialog.h"
+#include "base/language/language_dialog_win32.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,8 +1,8 @@
-#include "editor/control/edit_control_mouse.h"
+#include "editor/control/edit_control_mouse_win32.h"
 
 #include <windowsx.h>
 
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 #include "editor/editing/editor_notify.h"
 
 namespace edit_control {

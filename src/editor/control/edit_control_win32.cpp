@@ -1,11 +1,11 @@
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 
 #include <imm.h>
 
 #include <memory>
 
 #include "editor/control/control_window.h"
-#include "editor/control/edit_control_mouse.h"
+#include "editor/control/edit_control_mouse_win32.h"
 #include "platform/clipboard.h"
 #include "platform/gdi_canvas.h"
 #include "platform/input_method.h"

@@ -1,4 +1,4 @@
-#include "frame/commands/dispatcher.h"
+#include "frame/commands/dispatcher_win32.h"
 
 #include "commands/command_handlers.h"
 #include "frame/commands/dispatch_rules.h"
@@ -7,15 +7,15 @@
 #include "frame/commands/editor_commands.h"
 #include "base/frame_state.h"
 #include "base/language/language_module.h"
-#include "frame/layout/client_window.h"
-#include "frame/layout/dialog_anchor.h"
-#include "settings/dialogs/editing_dialogs.h"
-#include "settings/options/options_dialog.h"
+#include "frame/layout/client_window_win32.h"
+#include "frame/layout/dialog_anchor_win32.h"
+#include "settings/dialogs/editing_dialogs_win32.h"
+#include "settings/options/options_dialog_win32.h"
 #include "settings/settings.h"
-#include "tools/panes/pane_bases.h"
+#include "tools/panes/pane_bases_win32.h"
 #include "tools/tag_insertion.h"
-#include "tools/tool_commands.h"
-#include "tools/toolbars/toolbars.h"
+#include "tools/tool_commands_win32.h"
+#include "tools/toolbars/toolbars_win32.h"
 
 namespace dispatcher {
 namespace {

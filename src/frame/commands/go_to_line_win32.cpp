@@ -3,7 +3,7 @@
 #include "frame/commands/go_to_line.h"
 #include "frame/documents/document_tabs.h"
 #include "base/frame_state.h"
-#include "base/language/language_dialog.h"
+#include "base/language/language_dialog_win32.h"
 #include "settings/settings.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");

@@ -5,19 +5,19 @@
 #include <algorithm>
 
 #include "docs/tabs/bookmark_list.h"
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 #include "editor/editing/editor_notify.h"
-#include "frame/commands/dispatcher.h"
+#include "frame/commands/dispatcher_win32.h"
 #include "frame/documents/document_tabs.h"
-#include "frame/documents/tab_area.h"
+#include "frame/documents/tab_area_win32.h"
 #include "base/frame_state.h"
 #include "frame/layout/frame_geometry.h"
 #include "base/language/language_module.h"
-#include "frame/layout/popup_menus.h"
+#include "frame/layout/popup_menus_win32.h"
 #include "base/language/string_ids.h"
 #include "settings/settings.h"
-#include "tools/panes/pane_bases.h"
-#include "tools/toolbars/toolbars.h"
+#include "tools/panes/pane_bases_win32.h"
+#include "tools/toolbars/toolbars_win32.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

@@ -8,7 +8,7 @@
 #include "commands/command_ids.h"
 #include "frame/documents/document_files.h"
 #include "frame/documents/document_tabs.h"
-#include "frame/documents/tab_area.h"
+#include "frame/documents/tab_area_win32.h"
 #include "base/language/error_box.h"
 #include "base/frame_state.h"
 #include "frame/startup/open_from_outside.h"

@@ -7,10 +7,10 @@
 #include "docs/loaded_text.h"
 #include "docs/text_file_loader.h"
 #include "docs/tabs/bookmark_list.h"
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 #include "editor/layout/metrics_line_layout.h"
 #include "frame/documents/document_tabs.h"
-#include "frame/documents/tab_area.h"
+#include "frame/documents/tab_area_win32.h"
 #include "base/language/error_box.h"
 #include "base/frame_state.h"
 #include "base/language/language_module.h"
@@ -21,8 +21,8 @@
 #include "platform/text_measurer.h"
 #include "settings/editor_options.h"
 #include "settings/settings.h"
-#include "tools/file_browser/file_browser.h"
-#include "tools/toolbars/toolbars.h"
+#include "tools/file_browser/file_browser_win32.h"
+#include "tools/toolbars/toolbars_win32.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

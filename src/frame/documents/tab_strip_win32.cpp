@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "frame/documents/document_tabs.h"
-#include "frame/documents/tab_area.h"
+#include "frame/documents/tab_area_win32.h"
 
 namespace tab_area {
 namespace {

@@ -1,4 +1,4 @@
-#include "frame/layout/client_window.h"
+#include "frame/layout/client_window_win32.h"
 
 #include <commctrl.h>
 
@@ -6,10 +6,10 @@
 #include "base/frame_state.h"
 #include "frame/layout/frame_geometry.h"
 #include "settings/settings.h"
-#include "tools/file_browser/file_browser.h"
-#include "tools/panes/pane_bases.h"
-#include "tools/tag_panel/tag_panel.h"
-#include "tools/toolbars/toolbars.h"
+#include "tools/file_browser/file_browser_win32.h"
+#include "tools/panes/pane_bases_win32.h"
+#include "tools/tag_panel/tag_panel_win32.h"
+#include "tools/toolbars/toolbars_win32.h"
 
 namespace client_window {
 namespace {

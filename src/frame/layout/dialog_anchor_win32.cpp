@@ -1,9 +1,9 @@
-#include "frame/layout/dialog_anchor.h"
+#include "frame/layout/dialog_anchor_win32.h"
 
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 #include "base/frame_state.h"
-#include "frame/layout/popup_menus.h"
-#include "tools/panes/pane_bases.h"
+#include "frame/layout/popup_menus_win32.h"
+#include "tools/panes/pane_bases_win32.h"
 
 namespace dialog_anchor {
 namespace {

@@ -1,9 +1,9 @@
-#include "frame/layout/find_box_items.h"
+#include "frame/layout/find_box_items_win32.h"
 
 #include <vector>
 
 #include "base/frame_state.h"
-#include "platform/highlight_box.h"
+#include "platform/highlight_box_win32.h"
 
 namespace find_box_items {
 

@@ -1,10 +1,10 @@
-#include "frame/layout/menu_hook.h"
+#include "frame/layout/menu_hook_win32.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
 #include "commands/command_ids.h"
-#include "tools/toolbars/toolbars.h"
+#include "tools/toolbars/toolbars_win32.h"
 
 namespace menu_hook {
 namespace {

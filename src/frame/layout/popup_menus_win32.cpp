@@ -1,16 +1,16 @@
-#include "frame/layout/popup_menus.h"
+#include "frame/layout/popup_menus_win32.h"
 
 #include <commctrl.h>
 
 #include "settings/accelerator_table.h"
 #include "base/frame_state.h"
 #include "base/language/language_module.h"
-#include "frame/layout/menu_hook.h"
-#include "settings/menus/menus.h"
+#include "frame/layout/menu_hook_win32.h"
+#include "settings/menus/menus_win32.h"
 #include "settings/settings.h"
-#include "tools/file_browser/file_browser.h"
-#include "tools/tag_panel/tag_panel.h"
-#include "tools/toolbars/toolbars.h"
+#include "tools/file_browser/file_browser_win32.h"
+#include "tools/tag_panel/tag_panel_win32.h"
+#include "tools/toolbars/toolbars_win32.h"
 
 namespace popup_menus {
 namespace {

@@ -1,7 +1,7 @@
 // Program entry.
 #include <windows.h>
 
-#include "frame/startup/startup.h"
+#include "frame/startup/startup_win32.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
   return startup::Run(instance, show_command);

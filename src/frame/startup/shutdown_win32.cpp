@@ -10,11 +10,11 @@
 #include "frame/layout/main_window.h"
 #include "settings/editor_options.h"
 #include "settings/save_settings.h"
-#include "settings/menus/menus.h"
+#include "settings/menus/menus_win32.h"
 #include "settings/settings.h"
-#include "tools/file_browser/file_browser.h"
-#include "tools/tag_panel/tag_panel.h"
-#include "tools/toolbars/toolbars.h"
+#include "tools/file_browser/file_browser_win32.h"
+#include "tools/tag_panel/tag_panel_win32.h"
+#include "tools/toolbars/toolbars_win32.h"
 
 namespace shutdown {
 

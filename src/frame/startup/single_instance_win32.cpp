@@ -1,4 +1,4 @@
-#include "frame/startup/single_instance.h"
+#include "frame/startup/single_instance_win32.h"
 
 #include "frame/startup/handover_names.h"
 #include "frame/startup/open_from_outside.h"

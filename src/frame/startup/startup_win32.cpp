@@ -1,4 +1,4 @@
-#include "frame/startup/startup.h"
+#include "frame/startup/startup_win32.h"
 
 #include <objbase.h>
 #include <shellapi.h>
@@ -13,7 +13,7 @@
 #include "frame/startup/open_from_outside.h"
 #include "frame/startup/os_version.h"
 #include "base/settings_location.h"
-#include "frame/startup/single_instance.h"
+#include "frame/startup/single_instance_win32.h"
 #include "base/language/string_ids.h"
 #include "platform/heap.h"
 #include "platform/shell_folders.h"
@@ -21,7 +21,7 @@
 #include "settings/open_documents.h"
 #include "settings/settings.h"
 #include "settings/settings_reader.h"
-#include "tools/file_browser/shell_worker.h"
+#include "tools/file_browser/shell_worker_win32.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

@@ -1,14 +1,14 @@
-#include "settings/dialogs/editing_dialogs.h"
+#include "settings/dialogs/editing_dialogs_win32.h"
 
 #include <array>
 #include <vector>
 
 #include "editor/control/document_set.h"
 #include "base/frame_state.h"
-#include "base/language/language_dialog.h"
+#include "base/language/language_dialog_win32.h"
 #include "settings/dialogs/bookmark_rows.h"
-#include "platform/window_text.h"
-#include "settings/dialogs/dialog_fields.h"
+#include "platform/window_text_win32.h"
+#include "settings/dialogs/dialog_fields_win32.h"
 #include "settings/settings.h"
 
 namespace editing_dialogs {

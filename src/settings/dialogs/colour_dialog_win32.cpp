@@ -1,4 +1,4 @@
-#include "settings/dialogs/editing_dialogs.h"
+#include "settings/dialogs/editing_dialogs_win32.h"
 
 #include <commdlg.h>
 
@@ -6,7 +6,7 @@
 
 #include "editor/control/document_set.h"
 #include "base/frame_state.h"
-#include "base/language/language_dialog.h"
+#include "base/language/language_dialog_win32.h"
 #include "settings/settings.h"
 
 namespace editing_dialogs {

@@ -1,6 +1,6 @@
-#include "settings/dialogs/dialog_fields.h"
+#include "settings/dialogs/dialog_fields_win32.h"
 
-#include "platform/window_text.h"
+#include "platform/window_text_win32.h"
 #include "settings/dialogs/number_field.h"
 
 namespace dialog_fields {

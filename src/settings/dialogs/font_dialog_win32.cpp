@@ -1,4 +1,4 @@
-#include "settings/dialogs/editing_dialogs.h"
+#include "settings/dialogs/editing_dialogs_win32.h"
 
 #include <commctrl.h>
 
@@ -6,9 +6,9 @@
 
 #include "editor/control/document_set.h"
 #include "base/frame_state.h"
-#include "base/language/language_dialog.h"
-#include "platform/window_text.h"
-#include "settings/dialogs/dialog_fields.h"
+#include "base/language/language_dialog_win32.h"
+#include "platform/window_text_win32.h"
+#include "settings/dialogs/dialog_fields_win32.h"
 #include "settings/dialogs/font_fields.h"
 #include "settings/editor_options.h"
 #include "settings/settings.h"

@@ -1,10 +1,10 @@
-#include "settings/dialogs/editing_dialogs.h"
+#include "settings/dialogs/editing_dialogs_win32.h"
 
 #include <array>
 
-#include "base/language/language_dialog.h"
-#include "platform/window_text.h"
-#include "settings/dialogs/dialog_fields.h"
+#include "base/language/language_dialog_win32.h"
+#include "platform/window_text_win32.h"
+#include "settings/dialogs/dialog_fields_win32.h"
 #include "settings/settings.h"
 
 namespace editing_dialogs {

@@ -1,4 +1,4 @@
-#include "settings/menus/menus.h"
+#include "settings/menus/menus_win32.h"
 
 #include <shlwapi.h>
 
@@ -6,7 +6,7 @@
 #include <array>
 #include <deque>
 
-#include "platform/highlight_box.h"
+#include "platform/highlight_box_win32.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

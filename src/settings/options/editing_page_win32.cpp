@@ -1,11 +1,11 @@
 #include "base/frame_services_win32.h"
 #include "base/frame_state.h"
 #include "base/language/language_module.h"
-#include "platform/window_text.h"
-#include "settings/dialogs/dialog_fields.h"
-#include "settings/dialogs/editing_dialogs.h"
+#include "platform/window_text_win32.h"
+#include "settings/dialogs/dialog_fields_win32.h"
+#include "settings/dialogs/editing_dialogs_win32.h"
 #include "settings/options/extension_lists.h"
-#include "settings/options/option_pages.h"
+#include "settings/options/option_pages_win32.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

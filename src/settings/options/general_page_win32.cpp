@@ -8,11 +8,11 @@
 #include "base/settings_location.h"
 #include "platform/folder_listing.h"
 #include "platform/path_text.h"
-#include "platform/window_text.h"
+#include "platform/window_text_win32.h"
 #include "settings/dialogs/number_field.h"
-#include "settings/key_binding_dialog.h"
+#include "settings/key_binding_dialog_win32.h"
 #include "settings/options/language_list.h"
-#include "settings/options/option_pages.h"
+#include "settings/options/option_pages_win32.h"
 #include "settings/options/send_to.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");

@@ -1,6 +1,6 @@
-#include "settings/options/option_pages.h"
+#include "settings/options/option_pages_win32.h"
 
-#include "platform/highlight_box.h"
+#include "platform/highlight_box_win32.h"
 
 namespace option_pages {
 namespace {

@@ -1,15 +1,15 @@
-#include "settings/options/options_dialog.h"
+#include "settings/options/options_dialog_win32.h"
 
 #include <algorithm>
 
 #include "base/frame_state.h"
 #include "base/language/error_box.h"
-#include "base/language/language_dialog.h"
+#include "base/language/language_dialog_win32.h"
 #include "base/language/language_module.h"
 #include "base/frame_services_win32.h"
 #include "base/settings_location.h"
 #include "platform/path_text.h"
-#include "settings/options/option_pages.h"
+#include "settings/options/option_pages_win32.h"
 #include "settings/options/send_to.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");

@@ -7,8 +7,8 @@
 #include "base/language/language_module.h"
 #include "platform/file_exists.h"
 #include "platform/path_text.h"
-#include "platform/window_text.h"
-#include "settings/options/option_pages.h"
+#include "platform/window_text_win32.h"
+#include "settings/options/option_pages_win32.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

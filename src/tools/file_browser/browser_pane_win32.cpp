@@ -1,17 +1,17 @@
 #include <windowsx.h>
 
 #include "commands/command_ids.h"
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 #include "base/frame_services_win32.h"
 #include "base/frame_state.h"
 #include "base/language/language_module.h"
 #include "settings/settings.h"
 #include "tools/file_browser/browser_pane.h"
-#include "tools/file_browser/file_browser.h"
-#include "tools/file_browser/file_list.h"
-#include "tools/file_browser/folder_tree.h"
-#include "tools/file_browser/shell_worker.h"
-#include "tools/panes/pane_bases.h"
+#include "tools/file_browser/file_browser_win32.h"
+#include "tools/file_browser/file_list_win32.h"
+#include "tools/file_browser/folder_tree_win32.h"
+#include "tools/file_browser/shell_worker_win32.h"
+#include "tools/panes/pane_bases_win32.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

@@ -1,10 +1,10 @@
 // The folder tree kept current by the shell's change events.  Walks over
 // the visible nodes take the next node before they change one.
-#include "platform/shell_namespace.h"
+#include "platform/shell_namespace_win32.h"
 #include "settings/settings.h"
 #include "tools/file_browser/favourites.h"
-#include "tools/file_browser/folder_tree.h"
-#include "tools/file_browser/folder_tree_nodes.h"
+#include "tools/file_browser/folder_tree_win32.h"
+#include "tools/file_browser/folder_tree_nodes_win32.h"
 
 namespace folder_tree {
 namespace {

@@ -12,8 +12,8 @@
 #include "settings/menus/menu_tables.h"
 #include "settings/settings.h"
 #include "tools/file_browser/favourites.h"
-#include "tools/file_browser/folder_tree.h"
-#include "tools/file_browser/folder_tree_nodes.h"
+#include "tools/file_browser/folder_tree_win32.h"
+#include "tools/file_browser/folder_tree_nodes_win32.h"
 
 namespace folder_tree {
 namespace {

@@ -9,11 +9,11 @@
 #include "settings/settings.h"
 #include "tools/file_browser/browser_pane.h"
 #include "tools/file_browser/favourites.h"
-#include "tools/file_browser/file_list.h"
+#include "tools/file_browser/file_list_win32.h"
 #include "tools/file_browser/folder_paths.h"
-#include "tools/file_browser/folder_tree.h"
-#include "tools/file_browser/folder_tree_nodes.h"
-#include "tools/file_browser/shell_worker.h"
+#include "tools/file_browser/folder_tree_win32.h"
+#include "tools/file_browser/folder_tree_nodes_win32.h"
+#include "tools/file_browser/shell_worker_win32.h"
 
 namespace folder_tree {
 namespace {

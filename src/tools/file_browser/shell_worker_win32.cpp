@@ -1,4 +1,4 @@
-#include "tools/file_browser/shell_worker.h"
+#include "tools/file_browser/shell_worker_win32.h"
 
 #include <shlwapi.h>
 

@@ -1,4 +1,4 @@
-#include "tools/panes/pane_bases.h"
+#include "tools/panes/pane_bases_win32.h"
 
 #include <commctrl.h>
 #include <windowsx.h>

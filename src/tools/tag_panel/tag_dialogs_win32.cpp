@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "base/language/language_dialog.h"
+#include "base/language/language_dialog_win32.h"
 #include "base/language/language_module.h"
-#include "platform/window_text.h"
+#include "platform/window_text_win32.h"
 #include "settings/settings.h"
 #include "tools/tag_panel/tag_dialog_text.h"
 

@@ -1,6 +1,6 @@
 #include "tools/tag_panel/tag_panel_editor_win32.h"
 
-#include "editor/control/edit_control.h"
+#include "editor/control/edit_control_win32.h"
 #include "base/frame_state.h"
 #include "tools/tag_insertion.h"
 

@@ -1,4 +1,4 @@
-#include "tools/tag_panel/tag_panel.h"
+#include "tools/tag_panel/tag_panel_win32.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -9,7 +9,7 @@
 #include "base/frame_state.h"
 #include "base/language/language_module.h"
 #include "settings/settings.h"
-#include "tools/panes/pane_bases.h"
+#include "tools/panes/pane_bases_win32.h"
 #include "tools/panes/splitter_limits.h"
 #include "tools/tag_library_file.h"
 #include "tools/tag_panel/tag_drags_win32.h"

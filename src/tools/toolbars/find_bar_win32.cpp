@@ -1,4 +1,4 @@
-#include "tools/toolbars/find_bar.h"
+#include "tools/toolbars/find_bar_win32.h"
 
 #include <commctrl.h>
 #include <imm.h>
@@ -11,8 +11,8 @@
 #include "base/language/language_module.h"
 #include "settings/settings.h"
 #include "tools/toolbars/find_history.h"
-#include "tools/toolbars/toolbar_common.h"
-#include "tools/toolbars/toolbars.h"
+#include "tools/toolbars/toolbar_common_win32.h"
+#include "tools/toolbars/toolbars_win32.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 

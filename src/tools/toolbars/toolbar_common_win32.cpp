@@ -1,4 +1,4 @@
-#include "tools/toolbars/toolbar_common.h"
+#include "tools/toolbars/toolbar_common_win32.h"
 
 #include <commctrl.h>
 

@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "platform/shell_namespace.h"
+#include "platform/shell_namespace_win32.h"
 #include "tools/file_browser/tree_rules.h"
 
 namespace shell_worker {

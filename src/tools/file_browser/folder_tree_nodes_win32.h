@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "platform/shell_namespace.h"
+#include "platform/shell_namespace_win32.h"
 #include "platform/wide_string.h"
 #include "tools/file_browser/node_serials.h"
 #include "tools/file_browser/tree_rules.h"

@@ -4,7 +4,7 @@
 // own buttons.  Windows-only header.
 #include <windows.h>
 
-#include "settings/options/options_state.h"
+#include "settings/options/options_state_win32.h"
 #include "settings/settings.h"
 
 namespace option_pages {

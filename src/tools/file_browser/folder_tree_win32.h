@@ -9,7 +9,7 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/shell_namespace.h"
+#include "platform/shell_namespace_win32.h"
 #include "tools/file_browser/shell_events.h"
 #include "tools/file_browser/tree_commands.h"
 
