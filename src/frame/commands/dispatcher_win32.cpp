@@ -29,6 +29,7 @@ constexpr std::uint16_t kFind = 5130;
 constexpr std::uint16_t kFindBar = 5230;
 constexpr std::uint16_t kFindNext = 5900;
 constexpr std::uint16_t kFindPrevious = 5901;
+constexpr std::uint16_t kHighlight = 5902;
 constexpr std::uint16_t kReplace = 5910;
 constexpr std::uint16_t kReplaceAll = 5911;
 
@@ -41,9 +42,15 @@ void ShowOutcome(const find_commands::Outcome& outcome) {
 
 // The find bar's commands; false for other commands.
 bool RunFind(std::uint16_t command) {
-  if (command != kFindNext && command != kFindPrevious && command != kReplace && command != kReplaceAll) return false;
+  if (command != kFindNext && command != kFindPrevious && command != kHighlight && command != kReplace &&
+      command != kReplaceAll)
+    return false;
   if (!find_fields) return true;
   Document* active = Frame().documents->Active();
+  if (command == kHighlight) {
+    find_commands::Highlight(active, *find_fields);
+    return true;
+  }
   if (command == kFindNext || command == kFindPrevious) {
     ShowOutcome(find_commands::Find(active, *find_fields, command == kFindNext));
     return true;

@@ -17,7 +17,7 @@ void Convert(Document& document) {
   document.ConvertSelection(Mapping);
 }
 
-constexpr std::array<DocumentCommand, 17> kDocumentCommands = {{
+constexpr std::array<DocumentCommand, 18> kDocumentCommands = {{
     {kUndo, [](Document& d) { d.Undo(); }},
     {kRedo, [](Document& d) { d.Redo(); }},
     {kCut, [](Document& d) { d.Copy(true); }},
@@ -25,6 +25,7 @@ constexpr std::array<DocumentCommand, 17> kDocumentCommands = {{
     {kPaste, [](Document& d) { d.Paste(); }},
     {kDelete, [](Document& d) { d.DeleteCommand(); }},
     {kSelectAll, [](Document& d) { d.Navigator().SelectAll(); }},
+    {kSelectToken, [](Document& d) { d.SelectToken(); }},
     {kUpperCase, Convert<text_mapping::kUppercase>},
     {kLowerCase, Convert<text_mapping::kLowercase>},
     {kFullWidth, Convert<text_mapping::kFullwidth>},

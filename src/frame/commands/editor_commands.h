@@ -1,7 +1,8 @@
 #pragma once
 // The commands that act on the active document or on the editor switches
-// every document shares: undo, the clipboard, selection, case and width
-// conversion, indentation, the view switches and the document boundaries.
+// every document shares: undo, the clipboard, selection (all, or the HTML
+// construct around the caret), case and width conversion, indentation, the
+// view switches and the document boundaries.
 #include <cstdint>
 
 #include "editor/control/document_set.h"
@@ -15,6 +16,7 @@ inline constexpr std::uint16_t kCopy = 5121;
 inline constexpr std::uint16_t kPaste = 5122;
 inline constexpr std::uint16_t kDelete = 5123;
 inline constexpr std::uint16_t kSelectAll = 5124;
+inline constexpr std::uint16_t kSelectToken = 5125;
 inline constexpr std::uint16_t kUpperCase = 5151;
 inline constexpr std::uint16_t kLowerCase = 5152;
 inline constexpr std::uint16_t kFullWidth = 5153;
