@@ -170,8 +170,9 @@ int StateOf(Popup popup, std::uint16_t id, const Situation& s) {
       if (id == 5083) return Greyed(s.last_tab_selected);
       return -1;
     case kTagPanel:
-      // New folder without a target appends one, so an empty library is no
-      // dead end.
+      // New folder without a target makes the first folder of an empty
+      // library, which would otherwise be a dead end.
+      if (id == 5800) return Greyed(!s.tag_target && !s.tag_tree_empty);
       if (id == 5801 || id == 5802 || id == 5803) return Greyed(!s.tag_target);
       return -1;
     case kFolderTree:
