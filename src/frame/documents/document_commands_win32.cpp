@@ -8,6 +8,7 @@
 #include "frame/documents/document_commands.h"
 #include "frame/documents/document_files.h"
 #include "frame/documents/document_tabs.h"
+#include "frame/documents/recent_files.h"
 #include "frame/documents/tab_area.h"
 #include "frame/language/error_box.h"
 #include "frame/frame_state.h"
@@ -61,7 +62,7 @@ void OpenRecent(std::size_t index) {
   WideString path;
   if (!path.Assign(recent[index].path.View())) return;
   open_from_outside::OpenName(path.View());
-  RememberFolder();
+  Frame().last_folder.Assign(recent_files::FolderOfEntry(path.View()));
 }
 
 void GoToBookmark(std::size_t index) {
@@ -70,8 +71,8 @@ void GoToBookmark(std::size_t index) {
   WideString path;
   if (!path.Assign(bookmarks[index].path.View())) return;
   const std::int32_t line = bookmarks[index].line;
-  if (OpenAndFollow(path.View(), kAutoDetect) == document_opening::kFailed) return;
-  GoToLine(line);
+  if (OpenAndFollow(path.View(), kAutoDetect) != document_opening::kFailed) GoToLine(line);
+  Frame().last_folder.Assign(recent_files::FolderOfEntry(path.View()));
 }
 
 }  // namespace
