@@ -24,6 +24,7 @@ constexpr WORD kFirstQuickTag = 5411;
 constexpr WORD kNewFolder = 5800;
 constexpr int kFolderName = 3011;
 constexpr int kStartText = 3121;
+constexpr int kEndText = 3131;
 constexpr int kKillSteps = 4;
 
 // A library file: the byte-order mark and the text in UTF-16 LE.
@@ -218,6 +219,10 @@ TEST_F(TagPanel, EditingATagShowsItsLinesAndOkKeepsItsLongTextsWhole) {
   HWND dialog = WaitDialog(program_->Id(), L"Edit tag");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowText(GetDlgItem(dialog, kStartText)), L"<ul>\r\n<li>");
+  // Typing stops at 259 characters; the long end text from the file stays
+  // whole.
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kStartText), EM_GETLIMITTEXT, 0, 0), 259);
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kEndText), EM_GETLIMITTEXT, 0, 0), 1000);
   Screenshot(ScenarioName());
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(dialog); }));
