@@ -19,7 +19,7 @@ done
 
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh" win Vorndel language_modules >/dev/null
-source "$root/scripts/wine_env.sh"
+source "$root/scripts/wine_env.sh" run
 trap wine_env_stop EXIT
 
 headless=0

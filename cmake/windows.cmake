@@ -34,14 +34,18 @@ foreach(dir IN LISTS language_dirs)
 endforeach()
 add_custom_target(language_modules ALL DEPENDS ${language_modules})
 
-# The default tag library, read from beside the program until the user's
-# own library exists.
-set(default_tag_library ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/OptTags_en.txt)
-add_custom_command(OUTPUT ${default_tag_library}
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/res/OptTags_en.txt ${default_tag_library}
-  DEPENDS ${PROJECT_SOURCE_DIR}/res/OptTags_en.txt
-  COMMENT "Default tag library OptTags_en.txt")
-add_custom_target(default_tag_library ALL DEPENDS ${default_tag_library})
+# The default tag libraries, read from beside the program until the user's
+# own library exists: OptTags.txt first under a Japanese interface.
+set(default_tag_libraries)
+foreach(library OptTags_en.txt OptTags.txt)
+  set(copy ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${library})
+  add_custom_command(OUTPUT ${copy}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/res/${library} ${copy}
+    DEPENDS ${PROJECT_SOURCE_DIR}/res/${library}
+    COMMENT "Default tag library ${library}")
+  list(APPEND default_tag_libraries ${copy})
+endforeach()
+add_custom_target(default_tag_library ALL DEPENDS ${default_tag_libraries})
 add_dependencies(Vorndel default_tag_library)
 
 if(VORNDEL_TESTS)

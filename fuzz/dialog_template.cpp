@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "frame/language/dialog_template.h"
+#include "base/language/dialog_template.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   // An exact-size copy so that the sanitizer sees any read past the end.

@@ -1,7 +1,15 @@
 # Sourced by run.sh and test.sh: a private Wine prefix, a virtual display when
 # there is none, and a persistent wineserver, all stopped by wine_env_stop.
+#   source scripts/wine_env.sh        the tests' prefix
+#   source scripts/wine_env.sh run    the prefix run.sh opens the program in
+# The two never share a prefix: tests write the application-data folder
+# (settings, tag library), which must not become the user's.
 wine_env_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="$wine_env_root/build/wineprefix"
+if [[ "${1:-}" == run ]]; then
+  export WINEPREFIX="$wine_env_root/build/wineprefix-run"
+else
+  export WINEPREFIX="$wine_env_root/build/wineprefix"
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 wine_env_xvfb_pid=

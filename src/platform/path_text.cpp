@@ -31,13 +31,14 @@ std::u16string_view BaseName(std::u16string_view path) {
   return path;
 }
 
-std::u16string ColourText(std::uint32_t colour) {
+std::array<char16_t, 7> ColourText(std::uint32_t colour) {
   static constexpr char16_t digits[] = u"0123456789abcdef";
-  std::u16string text(u"#");
+  std::array<char16_t, 7> text = {u'#'};
+  std::size_t at = 1;
   for (int shift : {0, 8, 16}) {
     const unsigned byte = (colour >> shift) & 0xFF;
-    text += digits[byte >> 4];
-    text += digits[byte & 15];
+    text[at++] = digits[byte >> 4];
+    text[at++] = digits[byte & 15];
   }
   return text;
 }

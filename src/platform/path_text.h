@@ -2,8 +2,8 @@
 // Comparison and splitting of paths, names and extensions as the program
 // does everywhere: only ASCII letters are compared without case, so that
 // results never depend on the user's locale.
+#include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace path_text {
@@ -21,7 +21,7 @@ std::u16string_view FileName(std::u16string_view path);
 // The last component without its extension: "C:\a.b\prog.exe" gives "prog".
 std::u16string_view BaseName(std::u16string_view path);
 
-// 0x00BBGGRR as "#rrggbb" in lower-case hexadecimal.
-std::u16string ColourText(std::uint32_t colour);
+// 0x00BBGGRR as "#rrggbb" in lower-case hexadecimal (no allocation).
+std::array<char16_t, 7> ColourText(std::uint32_t colour);
 
 }  // namespace path_text

@@ -110,6 +110,9 @@ void Show(HWND main_window) {
                                 kStyle, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2,
                                 width, height, main_window, nullptr, instance, nullptr);
   if (window) {
+    // A fixed little window: its system menu offers only moving and closing.
+    if (HMENU system = GetSystemMenu(window, FALSE))
+      for (UINT item : {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE}) DeleteMenu(system, item, MF_BYCOMMAND);
     CreateWindowExW(0, kLinkClass, L"", WS_CHILD | WS_VISIBLE, 12, 47, 250, 20, window, nullptr, instance, nullptr);
     EnableWindow(main_window, FALSE);
     ShowWindow(window, SW_SHOW);

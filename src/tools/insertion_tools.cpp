@@ -74,7 +74,8 @@ bool InsertDate(Document& document, const CalendarDate& date) {
 }
 
 bool InsertColour(Document& document, std::uint32_t colour) {
-  return document.InsertText(path_text::ColourText(colour)) >= 0;
+  const std::array<char16_t, 7> text = path_text::ColourText(colour);
+  return document.InsertText({text.data(), text.size()}) >= 0;
 }
 
 bool ImageTag(std::u16string_view source, const ImageSize& size, WideString& tag) {

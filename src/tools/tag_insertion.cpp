@@ -11,7 +11,10 @@ std::int32_t ToInt32(std::int64_t value) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
-bool Wrap(Document* document, std::u16string_view start, std::u16string_view end, std::int64_t move) {
+using CaretRule = TextPosition (*)(const TextPosition& base, std::u16string_view start, std::int64_t move);
+
+bool Wrap(Document* document, std::u16string_view start, std::u16string_view end, std::int64_t move,
+          CaretRule caret_rule) {
   if (!document || (start.empty() && end.empty())) return false;
   const SelectionState& selection = document->Selection();
   const TextPosition base = selection.exists ? selection.start : selection.caret;
@@ -22,7 +25,7 @@ bool Wrap(Document* document, std::u16string_view start, std::u16string_view end
   if (!wrapped.Reserve(static_cast<std::uint32_t>(start.size() + selected.size() + end.size())) ||
       !wrapped.Assign(start) || !wrapped.Append(selected) || !wrapped.Append(end))
     return false;
-  const TextPosition target = CaretTarget(base, start, move);
+  const TextPosition target = caret_rule(base, start, move);
   return document->InsertText(wrapped.View(), &target) >= 0;
 }
 
@@ -42,14 +45,24 @@ TextPosition CaretTarget(const TextPosition& base, std::u16string_view start, st
   return {ToInt32(line), ToInt32(column + move), 0};
 }
 
+TextPosition QuickTagCaretTarget(const TextPosition& base, std::u16string_view start) {
+  std::int64_t column = base.column;
+  for (char16_t unit : start)
+    if (unit != u'\n' && unit != u'\r') ++column;
+  return {base.line, ToInt32(column), 0};
+}
+
 bool InsertTag(Document* document, const TagEntry& tag) {
-  return Wrap(document, tag.start.View(), tag.end.View(), tag.move);
+  return Wrap(document, tag.start.View(), tag.end.View(), tag.move, CaretTarget);
 }
 
 bool InsertQuickTag(Document* document, const Settings& settings, std::uint16_t command) {
   if (command < command_ids::kFirstQuickTag || command > command_ids::kLastQuickTag) return false;
   const QuickTag& tag = settings.quick_tags[command - command_ids::kFirstQuickTag];
-  return Wrap(document, tag.start_text.View(), tag.end_text.View(), 0);
+  return Wrap(document, tag.start_text.View(), tag.end_text.View(), 0,
+              [](const TextPosition& base, std::u16string_view start, std::int64_t) {
+                return QuickTagCaretTarget(base, start);
+              });
 }
 
 }  // namespace tag_insertion

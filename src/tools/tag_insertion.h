@@ -18,6 +18,13 @@ namespace tag_insertion {
 // editor lets a column past either end of a line flow on.
 TextPosition CaretTarget(const TextPosition& base, std::u16string_view start, std::int64_t move);
 
+// Where a quick tag leaves the caret: the base line, the column advanced
+// by the units of `start` that are no line breaks (CR, LF).  The editor
+// flows a column past the line's end into the lines below, counting each
+// line end as one, so after a multi-line start text the caret stands one
+// unit short of its end per line break.
+TextPosition QuickTagCaretTarget(const TextPosition& base, std::u16string_view start);
+
 // Start text, selected text and end text in place of the selection; the
 // caret after the start text plus the tag's move.  Nothing happens without
 // a document or when start and end are both empty; true when the text was

@@ -9,6 +9,9 @@
 namespace tag_library_file {
 namespace {
 
+constexpr std::u16string_view kExtension = u".txt";
+constexpr int kLastSaveNumber = 99;
+
 class SystemFiles final : public LibraryFiles {
  public:
   bool Exists(std::u16string_view path) override { return byte_file::FileExists(path); }
@@ -51,18 +54,36 @@ bool ChooseFileToRead(const Locations& where, LibraryFiles& files, WideString& c
   return false;
 }
 
-bool Load(const Locations& where, LibraryFiles& files, TagLibrary& library) {
-  WideString path;
-  if (!ChooseFileToRead(where, files, path)) return true;
-  if (path.Empty()) return false;
-  const std::unique_ptr<byte_file::Source> source = files.Open(path.View());
+bool Load(const Locations& where, LibraryFiles& files, TagLibrary& library, WideString& read) {
+  read.Clear();
+  if (!ChooseFileToRead(where, files, read)) return true;
+  if (read.Empty()) return false;
+  const std::unique_ptr<byte_file::Source> source = files.Open(read.View());
   return source && LoadTagLibrary(*source, library);
 }
 
-bool Save(std::u16string_view settings_file, bool loaded_whole, LibraryFiles& files, TagLibraryWalk& walk) {
-  WideString path;
-  if (!loaded_whole || !UserFilePath(settings_file, path)) return false;
-  const std::unique_ptr<byte_file::Target> target = files.Replace(path.View());
+bool SavePath(std::u16string_view settings_file, bool loaded_whole, LibraryFiles& files, WideString& path) {
+  if (!UserFilePath(settings_file, path)) return false;
+  if (loaded_whole || !files.Exists(path.View())) return true;
+  const std::u16string_view folder = settings_location::FolderOf(settings_file);
+  const std::u16string_view stem = kUserFileName.substr(0, kUserFileName.size() - kExtension.size());
+  for (int number = 2; number <= kLastSaveNumber; ++number) {
+    WideString name;
+    const bool built = name.Assign(stem) && name.Append(u" (") &&
+                       (number < 10 || name.Append(static_cast<char16_t>(u'0' + number / 10))) &&
+                       name.Append(static_cast<char16_t>(u'0' + number % 10)) && name.Append(u")") &&
+                       name.Append(kExtension);
+    if (!built || !path.AssignJoined(folder, name.View())) return false;
+    if (!files.Exists(path.View())) return true;
+  }
+  path.Clear();
+  return false;
+}
+
+bool Save(std::u16string_view settings_file, bool loaded_whole, LibraryFiles& files, TagLibraryWalk& walk,
+          WideString& written) {
+  if (!SavePath(settings_file, loaded_whole, files, written)) return false;
+  const std::unique_ptr<byte_file::Target> target = files.Replace(written.View());
   return target && SaveTagLibrary(walk, *target);
 }
 

@@ -44,15 +44,23 @@ bool UserFilePath(std::u16string_view settings_file, WideString& path);
 // for a file it could not read.
 bool ChooseFileToRead(const Locations& where, LibraryFiles& files, WideString& chosen);
 
-// Reads the chosen file into `library`.  True when nothing was left unread:
-// no file was there, or one was read to its end.  False for a file that
-// exists but could not be opened or read whole (locked, a read error, out
-// of memory); what was read stays in the library.
-bool Load(const Locations& where, LibraryFiles& files, TagLibrary& library);
+// Reads the chosen file into `library` and names it in `read` (empty when
+// there was none).  True when nothing was left unread: no file was there,
+// or one was read to its end.  False for a file that exists but could not
+// be opened or read whole (locked, a read error, out of memory); what was
+// read stays in the library.
+bool Load(const Locations& where, LibraryFiles& files, TagLibrary& library, WideString& read);
 
-// Replaces the user's library with the walk's content.  `loaded_whole` is
-// Load's answer of this run: a library read only in part is not written,
-// so that the unread rest is not lost.  True when the file was replaced.
-bool Save(std::u16string_view settings_file, bool loaded_whole, LibraryFiles& files, TagLibraryWalk& walk);
+// Where the library is written at shutdown: "Tags.txt" in the settings
+// folder when this run's library was read whole.  One read only in part
+// goes to the first of "Tags.txt", "Tags (2).txt" ... "Tags (99).txt" that
+// does not exist, so that the file holding the unread rest stays as it
+// was.  False when none is free or memory runs out.
+bool SavePath(std::u16string_view settings_file, bool loaded_whole, LibraryFiles& files, WideString& path);
+
+// Writes the walk's content to SavePath's file and names it in `written`.
+// True when the file was replaced.
+bool Save(std::u16string_view settings_file, bool loaded_whole, LibraryFiles& files, TagLibraryWalk& walk,
+          WideString& written);
 
 }  // namespace tag_library_file

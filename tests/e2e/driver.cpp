@@ -355,14 +355,45 @@ bool SetClipboardText(const std::wstring& text) {
   return set;
 }
 
-std::wstring DocumentText(HWND main_window) {
+std::wstring CopiedSelection(HWND main_window) {
   std::wstring text;
   // Something the program cannot have copied, so that a failed copy shows.
   SetClipboardText(L"\x1F(nothing copied)");
-  SendCommand(main_window, 5124);
   SendCommand(main_window, 5121);
   ClipboardText(text);
   return text;
+}
+
+std::wstring WaitForSelection(HWND main_window, const std::wstring& expected) {
+  std::wstring copied;
+  WaitUntil(kStartTimeoutMs, [&] { return (copied = CopiedSelection(main_window)) == expected; });
+  return copied;
+}
+
+std::wstring DocumentText(HWND main_window) {
+  SendCommand(main_window, 5124);
+  return CopiedSelection(main_window);
+}
+
+bool MarkWrittenLater(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  FILETIME time = {};
+  GetSystemTimeAsFileTime(&time);
+  ULARGE_INTEGER later = {{time.dwLowDateTime, time.dwHighDateTime}};
+  later.QuadPart += 50'000'000;
+  time = {later.LowPart, later.HighPart};
+  const bool set = SetFileTime(file, nullptr, nullptr, &time) != FALSE;
+  CloseHandle(file);
+  return set;
+}
+
+bool SamePicture(const ClientPicture& a, const ClientPicture& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.At(x, y) != b.At(x, y)) return false;
+  return true;
 }
 
 void SendKey(HWND window, UINT virtual_key) {

@@ -120,6 +120,14 @@ bool SetClipboardText(const std::wstring& text);
 // The active document's whole text as the program copies it (select all,
 // then copy), line ends as CR LF.
 std::wstring DocumentText(HWND main_window);
+// The active document's selection as the program copies it.
+std::wstring CopiedSelection(HWND main_window);
+// Real input arrives some time after it was made: the selection is copied
+// until it is the one expected (or the time is up); the last one copied.
+std::wstring WaitForSelection(HWND main_window, const std::wstring& expected);
+// Gives the file a write time seconds after now, as another program's
+// later write would.
+bool MarkWrittenLater(const std::wstring& path);
 
 // Key and character messages sent to a window one by one, so that each is
 // handled before the next message of the driver arrives.
@@ -145,6 +153,7 @@ class ClientPicture {
   int height_ = 0;
   std::vector<COLORREF> pixels_;
 };
+bool SamePicture(const ClientPicture& a, const ClientPicture& b);
 
 // Sends WM_COPYDATA as a second instance would, with a bounded wait.
 bool SendCopyData(HWND window, ULONG_PTR dw_data, const void* bytes, DWORD count);

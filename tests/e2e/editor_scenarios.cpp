@@ -29,7 +29,6 @@ constexpr COLORREF kSelection = 0x808080;
 
 constexpr WORD kUndo = 5110;
 constexpr WORD kCut = 5120;
-constexpr WORD kCopy = 5121;
 constexpr WORD kPaste = 5122;
 constexpr WORD kDelete = 5123;
 constexpr WORD kSelectAll = 5124;
@@ -90,21 +89,11 @@ class Editor : public testing::Test {
     EXPECT_TRUE(CloseDiscarding(*program_, window_));
   }
 
-  std::wstring Copied() {
-    std::wstring text;
-    SetClipboardText(L"(nothing copied)");
-    SendCommand(window_, kCopy);
-    ClipboardText(text);
-    return text;
-  }
+  std::wstring Copied() { return CopiedSelection(window_); }
 
-  // Key presses reach the program through its input queue, some time after
-  // they were made: the selection is copied until it is the one expected.
   std::wstring SelectedByShift(UINT key, int times, const std::wstring& expected) {
     EXPECT_TRUE(PressWithShift(window_, key, times));
-    std::wstring copied;
-    WaitUntil(kStartTimeoutMs, [&] { return (copied = Copied()) == expected; });
-    return copied;
+    return WaitForSelection(window_, expected);
   }
 
   InstalledProgram installed_{ScenarioName()};

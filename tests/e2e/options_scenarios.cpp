@@ -187,14 +187,6 @@ ClientPicture FilePopup(const Program& program, HWND window, const std::wstring&
   return picture;
 }
 
-bool SamePicture(const ClientPicture& a, const ClientPicture& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x)
-      if (a.At(x, y) != b.At(x, y)) return false;
-  return true;
-}
-
 HWND WaitBindings(const Program& program) {
   HWND found = nullptr;
   WaitUntil(kStartTimeoutMs, [&] {

@@ -133,15 +133,7 @@ TEST_F(Tabs, AFileChangedByAnotherProgramIsOfferedForReloadOnce) {
   ASSERT_TRUE(WaitForTabs(window_, {L"a.html    "}));
   ASSERT_TRUE(installed_.scratch.Write(L"a.html", "new\r\ntext"));
   // Another program's write, a few seconds later than the one loaded.
-  HANDLE file = CreateFileW(installed_.scratch.File(L"a.html").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
-  FILETIME time = {};
-  GetSystemTimeAsFileTime(&time);
-  ULARGE_INTEGER later = {{time.dwLowDateTime, time.dwHighDateTime}};
-  later.QuadPart += 50'000'000;
-  time = {later.LowPart, later.HighPart};
-  SetFileTime(file, nullptr, nullptr, &time);
-  CloseHandle(file);
+  ASSERT_TRUE(MarkWrittenLater(installed_.scratch.File(L"a.html")));
 
   PostMessageW(window_, WM_ACTIVATEAPP, TRUE, 0);
   MessageBoxSeen prompt = Box();

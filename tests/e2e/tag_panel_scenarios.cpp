@@ -1,5 +1,6 @@
 // The tag panel as a user meets it: the library read into the tree and
-// written back at exit (whole or not at all, even when killed meanwhile),
+// written back at exit (whole or not at all, even when killed meanwhile; a
+// library that could not be read under a new name),
 // quick tags and a click on a tag wrapping the selection, a new folder and
 // an edited tag through their dialogs.
 #include <gtest/gtest.h>
@@ -23,6 +24,7 @@ constexpr WORD kFirstQuickTag = 5411;
 constexpr WORD kNewFolder = 5800;
 constexpr int kFolderName = 3011;
 constexpr int kStartText = 3121;
+constexpr int kEndText = 3131;
 constexpr int kKillSteps = 4;
 
 // A library file: the byte-order mark and the text in UTF-16 LE.
@@ -106,7 +108,7 @@ TEST_F(TagPanel, ThePreparedLibraryKeepsItsNodesAndIsWrittenBackInItsOwnForm) {
   EXPECT_EQ(Library(), LibraryBytes(kWrittenBack));
 }
 
-TEST_F(TagPanel, TheShippedLibraryBecomesTheUsersAndOneThatCouldNotBeReadIsLeftAlone) {
+TEST_F(TagPanel, TheShippedLibraryBecomesTheUsersAndOneThatCouldNotBeReadIsLeftAloneAndTold) {
   ASSERT_TRUE(installed_.scratch.CopyFromBin(L"OptTags_en.txt", L"OptTags_en.txt"));
   Start();
   EXPECT_GT(NodeCount(tree_), 0);
@@ -114,16 +116,40 @@ TEST_F(TagPanel, TheShippedLibraryBecomesTheUsersAndOneThatCouldNotBeReadIsLeftA
   const std::string shipped = ReadWholeFile(installed_.scratch.File(L"OptTags_en.txt"));
   ASSERT_EQ(Library(), shipped);
 
-  // Held by another program while the panel reads it: this run's empty
-  // library must not take its place.
+  // Held by another program while the panel reads it: the user is told,
+  // and this run's library goes beside it under a new name at exit.
   const std::wstring path = installed_.scratch.File(L"Tags.txt");
   HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   Start();
+  MessageBoxSeen told;
+  ASSERT_TRUE(WaitMessageBox(program_->Id(), kStartTimeoutMs, told));
+  Screenshot(ScenarioName());
+  EXPECT_EQ(told.text.substr(0, told.text.find(L'\r')),
+            L"The tag library could not be read whole. It is left as it is; the tags of this session will be saved "
+            L"under a new name at exit:");
+  EXPECT_TRUE(told.text.ends_with(L"\\Tags.txt")) << std::string(told.text.begin(), told.text.end());
+  PressOk(told.box);
   CloseHandle(held);
   EXPECT_EQ(NodeCount(tree_), 0);
-  Stop();
+  // The first folder of an empty library, made in this run.
+  PostMessageW(RightBase(window_), WM_COMMAND, kNewFolder, 0);
+  HWND dialog = WaitDialog(program_->Id(), L"New folder");
+  ASSERT_NE(dialog, nullptr);
+  SendMessageW(GetDlgItem(dialog, kFolderName), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Session"));
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return NodeCount(tree_) == 1; }));
+
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  MessageBoxSeen saved;
+  ASSERT_TRUE(WaitMessageBox(program_->Id(), kStartTimeoutMs, saved));
+  EXPECT_TRUE(saved.text.ends_with(L"\\Tags (2).txt")) << std::string(saved.text.begin(), saved.text.end());
+  PressOk(saved.box);
+  DWORD exit_code = 0;
+  ASSERT_TRUE(program_->WaitExit(kExitTimeoutMs, exit_code));
+  window_ = nullptr;
   EXPECT_EQ(Library(), shipped);
+  EXPECT_EQ(ReadWholeFile(installed_.scratch.File(L"Tags (2).txt")), LibraryBytes(L"Folder:Session\r\nExp:0\r\n\r\n"));
 }
 
 // Written with LF, the library comes back with CR LF: the new file differs
@@ -193,6 +219,10 @@ TEST_F(TagPanel, EditingATagShowsItsLinesAndOkKeepsItsLongTextsWhole) {
   HWND dialog = WaitDialog(program_->Id(), L"Edit tag");
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(WindowText(GetDlgItem(dialog, kStartText)), L"<ul>\r\n<li>");
+  // Typing stops at 259 characters; the long end text from the file stays
+  // whole.
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kStartText), EM_GETLIMITTEXT, 0, 0), 259);
+  EXPECT_EQ(SendMessageW(GetDlgItem(dialog, kEndText), EM_GETLIMITTEXT, 0, 0), 1000);
   Screenshot(ScenarioName());
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(dialog); }));

@@ -52,7 +52,7 @@ std::vector<unsigned> NamedStringIds() {
                          20510, 20520, 20521, 20530, 20531, 20600});
   range(20608, 20616);
   ids.insert(ids.end(), {21000, 21002, 21003, 21004, 21005, 21100, 21110, 21120, 21121});
-  ids.insert(ids.end(), {30000, 30001, 30002, 30003, 30005, 30006, 30007});
+  ids.insert(ids.end(), {30000, 30001, 30002, 30003, 30005, 30006, 30007, 30040, 30041, 30042});
   return ids;
 }
 
@@ -118,6 +118,11 @@ TEST_P(EveryModule, CarriesEveryStringTheProgramNames) {
     WideString text;
     ASSERT_TRUE(language_module::String(id, text));
     EXPECT_FALSE(text.Empty()) << "string " << id << " is missing";
+    // The program reads at most kStringLimit characters: a longer text
+    // would show cut.
+    WideString whole;
+    ASSERT_TRUE(language_module::String(id, whole, 4 * language_module::kStringLimit));
+    EXPECT_EQ(whole.View(), text.View()) << "string " << id << " is longer than the program reads";
   }
   EXPECT_EQ(language_module::StringView(20220), GetParam().untitled);
 }

@@ -16,9 +16,16 @@ const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_
 
 void ShowFixed(const char16_t* text) { MessageBoxW(nullptr, Wide(text), L"Error", kStyle); }
 
-void Show(unsigned text_id) {
+void Show(unsigned text_id) { ShowNamed(text_id, {}); }
+
+void ShowNamed(unsigned text_id, std::u16string_view name) {
   WideString text, caption;
   language_module::String(text_id, text);
+  if (!name.empty()) {
+    // Without memory for the name the text alone still tells the fault.
+    WideString named;
+    if (named.Assign(text.View()) && named.Append(u"\r\n\r\n") && named.Append(name)) text = std::move(named);
+  }
   language_module::String(string_ids::kErrorCaption, caption);
   MessageBoxW(static_cast<HWND>(Frame().main_window), Wide(text.Text()), Wide(caption.Text()), kStyle);
 }

@@ -18,5 +18,8 @@ inline constexpr unsigned kCannotSave = 30002;
 inline constexpr unsigned kCannotOpen = 30003;
 inline constexpr unsigned kBookmarksFull = 30006;
 inline constexpr unsigned kBookmarkNeedsFile = 30007;
+inline constexpr unsigned kTagLibraryUnread = 30040;
+inline constexpr unsigned kTagLibrarySavedAs = 30041;
+inline constexpr unsigned kTagLibraryNotSaved = 30042;
 
 }  // namespace string_ids

@@ -61,8 +61,8 @@ void Document::TextReplaced() {
   RepaintAll();
 }
 
-void Document::ToggleHighlightWord(std::u16string_view text) {
-  if (highlight_word::Toggle(highlight_word_, text)) RepaintAll();
+void Document::ToggleHighlight(const HighlightRequest& request) {
+  if (highlight_word::Toggle(highlight_word_, request.text)) RepaintAll();
 }
 
 void Document::SetTagPair(const TagPairHighlight& pair) {

@@ -13,6 +13,7 @@
 #include "editor/input/caret_navigator.h"
 #include "editor/input/caret_presenter.h"
 #include "editor/paint/colour_checkpoints.h"
+#include "editor/paint/highlight_word.h"
 #include "editor/control/control_window.h"
 #include "editor/editing/document_editor.h"
 #include "editor/layout/document_layout.h"
@@ -71,11 +72,12 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   // Highlights.
   MarkedLines& Marked() { return marked_lines_; }
   const WideString& HighlightWordText() const { return highlight_word_; }
-  // Toggles the highlighted word with text; repaints when it changed.
   // The HTML construct around the unit last hit on the caret line becomes
   // the selection; false when there is none.
   bool SelectToken();
-  void ToggleHighlightWord(std::u16string_view text);
+  // Toggles the highlighted word with the request's text; repaints when it
+  // changed.
+  void ToggleHighlight(const HighlightRequest& request);
   TagPairHighlight& TagPair() { return tag_pair_; }
   void SetTagPair(const TagPairHighlight& pair);
   void ClearTagPairHighlight() override;

@@ -4,6 +4,12 @@
 
 class WideString;
 
+// What the highlight command asks of a document: every occurrence of the
+// text, matched the way the find bar matches.
+struct HighlightRequest {
+  std::u16string_view text;
+};
+
 namespace highlight_word {
 
 // Clears the word when it equals text, else replaces it with text (an empty

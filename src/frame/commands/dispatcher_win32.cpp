@@ -36,9 +36,15 @@ void ShowOutcome(const find_commands::Outcome& outcome) {
 
 // The find bar's commands.
 bool RunFind(std::uint16_t command) {
-  if (command != kFindNext && command != kFindPrevious && command != kReplace && command != kReplaceAll) return false;
+  if (command != kFindNext && command != kFindPrevious && command != kHighlightAll && command != kReplace &&
+      command != kReplaceAll)
+    return false;
   if (!find_fields) return true;
   Document* active = Frame().documents->Active();
+  if (command == kHighlightAll) {
+    find_commands::Highlight(active, *find_fields);
+    return true;
+  }
   if (command == kFindNext || command == kFindPrevious) {
     ShowOutcome(find_commands::Find(active, *find_fields, command == kFindNext));
     return true;

@@ -20,7 +20,7 @@ void Convert(Document& document) {
   document.ConvertSelection(Mapping);
 }
 
-constexpr std::array<DocumentCommand, 17> kDocumentCommands = {{
+constexpr std::array<DocumentCommand, 18> kDocumentCommands = {{
     {kUndo, [](Document& d) { d.Undo(); }},
     {kRedo, [](Document& d) { d.Redo(); }},
     {kCut, [](Document& d) { d.Copy(true); }},
@@ -28,6 +28,7 @@ constexpr std::array<DocumentCommand, 17> kDocumentCommands = {{
     {kPaste, [](Document& d) { d.Paste(); }},
     {kDelete, [](Document& d) { d.DeleteCommand(); }},
     {kSelectAll, [](Document& d) { d.Navigator().SelectAll(); }},
+    {kSelectConstruct, [](Document& d) { d.SelectToken(); }},
     {kUpperCase, Convert<text_mapping::kUppercase>},
     {kLowerCase, Convert<text_mapping::kLowercase>},
     {kFullWidth, Convert<text_mapping::kFullwidth>},

@@ -1,7 +1,8 @@
 #pragma once
 // The commands that act on the active document or on the editor switches
-// every document shares: undo, the clipboard, selection, case and width
-// conversion, indentation, the view switches and the document boundaries.
+// every document shares: undo, the clipboard, selection (all, or the HTML
+// construct around the caret), case and width conversion, indentation, the
+// view switches and the document boundaries.
 #include <cstdint>
 
 #include "editor/control/document_set.h"

@@ -8,6 +8,7 @@
 #include "editor/control/edit_control_win32.h"
 #include "editor/editing/editor_notify.h"
 #include "frame/commands/dispatcher_win32.h"
+#include "commands/command_ids.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/documents/tab_area_win32.h"
 #include "base/frame_state.h"
@@ -102,7 +103,8 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       document_tabs::FocusActive();
       return 0;
     case WM_LBUTTONDBLCLK:
-      document_tabs::NewDocument();
+      // As the menu's New: the buttons and the status bar follow.
+      dispatcher::Dispatch(MAKEWPARAM(command_ids::kNew, 0));
       return 0;
     case WM_MOUSEWHEEL: {
       // Only the panes' trees and lists, never back to a window that

@@ -11,6 +11,10 @@
 #include "frame/documents/tab_area_win32.h"
 #include "base/language/error_box.h"
 #include "base/frame_state.h"
+#include "frame/documents/recent_files.h"
+#include "frame/documents/tab_area_win32.h"
+#include "base/language/error_box.h"
+#include "base/frame_state.h"
 #include "frame/startup/open_from_outside.h"
 #include "base/language/string_ids.h"
 #include "settings/open_documents.h"
@@ -61,7 +65,7 @@ void OpenRecent(std::size_t index) {
   WideString path;
   if (!path.Assign(recent[index].path.View())) return;
   open_from_outside::OpenName(path.View());
-  RememberFolder();
+  Frame().last_folder.Assign(recent_files::FolderOfEntry(path.View()));
 }
 
 void GoToBookmark(std::size_t index) {
@@ -70,8 +74,8 @@ void GoToBookmark(std::size_t index) {
   WideString path;
   if (!path.Assign(bookmarks[index].path.View())) return;
   const std::int32_t line = bookmarks[index].line;
-  if (OpenAndFollow(path.View(), kAutoDetect) == document_opening::kFailed) return;
-  GoToLine(line);
+  if (OpenAndFollow(path.View(), kAutoDetect) != document_opening::kFailed) GoToLine(line);
+  Frame().last_folder.Assign(recent_files::FolderOfEntry(path.View()));
 }
 
 }  // namespace

@@ -208,7 +208,8 @@ void OpenWithDialog() {
 
 bool SaveActive() {
   Document* active = Set().Active();
-  return active && Save(*active);
+  // With no document, Save is Save As, which tells that nothing was saved.
+  return active ? Save(*active) : SaveActiveAs();
 }
 
 bool SaveActiveAs() {

@@ -157,6 +157,8 @@ void CheckOutsideChange() {
   }
   Retitle(IndexOf(document));
   RefreshStatus();
+  // The history went with the old text.
+  toolbars::RefreshStates();
 }
 
 bool CloseTab(std::int32_t index, bool keep_one, bool no_prompt) {

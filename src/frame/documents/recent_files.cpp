@@ -47,4 +47,9 @@ void KeepLine(std::vector<RecentFile>& list, std::u16string_view path, std::int3
   if (found < list.size()) list[found].line = line;
 }
 
+std::u16string_view FolderOfEntry(std::u16string_view path) {
+  const std::size_t slash = path.rfind(u'\\');
+  return slash == std::u16string_view::npos ? path : path.substr(0, slash);
+}
+
 }  // namespace recent_files

@@ -18,5 +18,9 @@ bool Add(std::vector<RecentFile>& list, std::u16string_view path);
 std::int32_t LineOf(const std::vector<RecentFile>& list, std::u16string_view path);
 // A closing document's caret line, kept in its entry when it has one.
 void KeepLine(std::vector<RecentFile>& list, std::u16string_view path, std::int32_t line);
+// The file dialogs' start folder after a recent file or a bookmark was
+// chosen: everything before the entry path's last "\", the whole path when
+// it has none.
+std::u16string_view FolderOfEntry(std::u16string_view path);
 
 }  // namespace recent_files

@@ -150,6 +150,10 @@ LRESULT CALLBACK StripProcedure(HWND tabs, UINT message, WPARAM wparam, LPARAM l
         return 0;
       }
       const LRESULT result = DefSubclassProc(tabs, message, wparam, lparam);
+      // Selecting the tab may have asked about an outside change: the
+      // button came up inside that box, and a capture taken now would
+      // swallow the next click elsewhere.
+      if (GetKeyState(VK_LBUTTON) >= 0) return result;
       mouse.drag_pending = true;
       mouse.drag_x = point.x;
       SetCapture(tabs);

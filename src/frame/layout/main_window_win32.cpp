@@ -137,6 +137,9 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_NOTIFY: {
       const NMHDR& header = *reinterpret_cast<const NMHDR*>(lparam);
       LRESULT result = 0;
+      if (header.idFrom == toolbars::kMenuBarId && header.code == TBN_HOTITEMCHANGE)
+        return menu_hook::HotItemChanged(*reinterpret_cast<const NMTBHOTITEM*>(lparam));
+      if (header.idFrom == toolbars::kMenuBarId && header.code == TBN_DROPDOWN) menu_hook::ItemHighlighted();
       if (toolbars::Notify(header, result)) return result;
       if (header.idFrom == toolbars::kRebarId && header.code == RBN_HEIGHTCHANGE) client_window::LayOut(window);
       return 0;

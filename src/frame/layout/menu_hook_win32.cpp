@@ -100,10 +100,19 @@ void EnterKeyboardMode() {
 
 void MenuLoopEnded() {
   state.keyboard_mode = false;
+  state.item_touched = false;
   MakeHot(0);
   state.hot = 0;
 }
 
 void ItemHighlighted() { state.item_touched = true; }
+
+bool HotItemChanged(const NMTBHOTITEM& change) {
+  static_assert(menu_navigation::kHotByMouse == HICF_MOUSE && menu_navigation::kHotEntering == HICF_ENTERING &&
+                menu_navigation::kHotLeaving == HICF_LEAVING);
+  const int id = change.idNew;
+  const bool on_bar = id >= command_ids::kFirstMenuButton && id <= command_ids::kLastMenuButton;
+  return menu_navigation::OnHotItemChange(state, on_bar ? static_cast<std::uint16_t>(id) : 0, change.dwFlags);
+}
 
 }  // namespace menu_hook

@@ -62,4 +62,17 @@ Decision OnLeftButton(const State& state, std::uint16_t button) {
   return {};
 }
 
+bool OnHotItemChange(State& state, std::uint16_t button, std::uint32_t flags) {
+  if (flags == 0 || (flags & kHotEntering) != 0) {
+    state.hot = button;
+    return false;
+  }
+  if ((flags & kHotLeaving) == 0) return false;
+  if ((flags & kHotByMouse) != 0 && state.open != 0) return true;
+  state.hot = 0;
+  state.open = 0;
+  state.item_touched = false;
+  return false;
+}
+
 }  // namespace menu_navigation

@@ -39,4 +39,15 @@ Decision OnLetter(const State& state, char16_t letter);
 Decision OnPointerMove(const State& state, std::uint16_t button);
 Decision OnLeftButton(const State& state, std::uint16_t button);
 
+// The flags of the menu bar's hot-item change that matter here (the
+// toolbar's own values).
+inline constexpr std::uint32_t kHotByMouse = 0x01;
+inline constexpr std::uint32_t kHotEntering = 0x10;
+inline constexpr std::uint32_t kHotLeaving = 0x20;
+// The bar's hot button changes to `button` (0 none): an entering change,
+// or one without flags, is recorded; a leaving one ends the bar's menu
+// state, except that the pointer may not take the hot button from an open
+// popup.  True when the change is refused.
+bool OnHotItemChange(State& state, std::uint16_t button, std::uint32_t flags);
+
 }  // namespace menu_navigation

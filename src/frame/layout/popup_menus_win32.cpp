@@ -28,6 +28,7 @@ menu_tables::Situation CurrentSituation() {
   situation.recent_files_empty = settings.recent_files.empty();
   situation.clipboard_has_text = IsClipboardFormatAvailable(CF_UNICODETEXT) != FALSE;
   situation.tag_target = tag_panel::HasMenuTarget();
+  situation.tag_tree_empty = tag_panel::Empty();
   situation.folder_tree = file_browser::FolderTreeStates();
   if (DocumentSet* set = Frame().documents.get()) {
     situation.wrap = set->Settings().wrap;
@@ -74,7 +75,6 @@ void OpenMenuBarPopup(std::uint16_t button) {
   menu_navigation::State& state = menu_hook::State();
   state.open = button;
   state.hot = button;
-  state.item_touched = false;
   SendMessageW(bar, TB_SETHOTITEM, SendMessageW(bar, TB_COMMANDTOINDEX, button, 0), 0);
   TrackPopupMenuEx(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_NOANIMATION, corner.x, corner.y, MainWindow(), nullptr);
   state.open = 0;

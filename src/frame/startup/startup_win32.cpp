@@ -174,8 +174,9 @@ int Run(HINSTANCE instance, int show_command) {
     exit_code = MessageLoop();
     language_module::Unload();
   }
-  // Joined before the heaps and COM it may still be using go.
-  shell_worker::Stop();
+  // Joined before the heaps and COM it may still be using go; a worker
+  // still stuck in the shell keeps them, and the process's end takes all.
+  if (!shell_worker::Stop()) return exit_code;
   ReleaseFrame();
 
   html_help::Uninitialize();

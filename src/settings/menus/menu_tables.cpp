@@ -171,8 +171,9 @@ int StateOf(Popup popup, std::uint16_t id, const Situation& s) {
       if (id == ids::kCloseToTheRight) return Greyed(s.last_tab_selected);
       return -1;
     case kTagPanel:
-      // New folder without a target appends one, so an empty library is no
-      // dead end.
+      // New folder without a target makes the first folder of an empty
+      // library, which would otherwise be a dead end.
+      if (id == ids::kNewTagFolder) return Greyed(!s.tag_target && !s.tag_tree_empty);
       if (id == ids::kNewTag || id == ids::kDeleteTag || id == ids::kEditTag) return Greyed(!s.tag_target);
       return -1;
     case kFolderTree:

@@ -75,6 +75,7 @@ struct Situation {
   bool last_tab_selected = false;
   bool recent_files_empty = true;
   bool tag_target = false;  // a tag panel node was right-clicked
+  bool tag_tree_empty = false;
   // The folder tree's node under the menu: states of 5700..5704.
   std::array<int, 5> folder_tree = {kGreyed, kGreyed, kGreyed, kGreyed, kGreyed};
 };

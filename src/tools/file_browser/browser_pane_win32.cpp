@@ -1,7 +1,6 @@
 #include <windowsx.h>
 
 #include "commands/command_ids.h"
-#include "editor/control/edit_control_win32.h"
 #include "base/frame_services_win32.h"
 #include "base/frame_state.h"
 #include "base/language/language_module.h"
@@ -58,23 +57,6 @@ void LayOut(int width, int height) {
   MoveWindow(file_list::Window(), 0, below, inner, height > below ? height - below : 0, TRUE);
 }
 
-HWND ActiveEditor() {
-  Document* active = Frame().documents ? Frame().documents->Active() : nullptr;
-  return active ? edit_control::WindowOf(*active) : nullptr;
-}
-
-// The wheel scrolls the window under the pointer when that is the active
-// editor or a pane's view; the receiver itself scrolls by its own handling,
-// and a wheel over anything else is dropped.
-bool RouteWheel(HWND receiver, WPARAM wparam, LPARAM lparam) {
-  const POINT point = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
-  HWND under = WindowFromPoint(point);
-  if (under == receiver) return false;
-  if (under && (under == ActiveEditor() || under == pane_bases::WheelTarget(point)))
-    SendMessageW(under, WM_MOUSEWHEEL, wparam, lparam);
-  return true;
-}
-
 // A move over the left border of a view while the main window is
 // maximised: the other view comes after a delay unless the pointer goes on
 // into the view.
@@ -119,7 +101,7 @@ LRESULT CALLBACK ViewProcedure(HWND view, UINT message, WPARAM wparam, LPARAM lp
       CancelHover();
       break;
     case WM_MOUSEWHEEL:
-      if (RouteWheel(view, wparam, lparam)) return 0;
+      if (pane_bases::RouteWheel(view, wparam, lparam)) return 0;
       break;
     case WM_RBUTTONDOWN:
       if (id == file_list::kId) return 0;

@@ -1,6 +1,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <new>
 #include <string>
 #include <unordered_set>
 
@@ -62,7 +63,8 @@ HTREEITEM InsertChild(HTREEITEM parent, NodeType type, shell_namespace::ItemList
                       std::u16string_view key, std::u16string_view shown_name) {
   const Placement placement = PlaceChild(FactsOf(attributes, type == kFavourite ? folder_paths::NameOf(key) : key));
   if (!placement.shown) return nullptr;
-  auto* node = new ShellNode;
+  auto* node = new (std::nothrow) ShellNode;
+  if (!node) return nullptr;
   node->type = type;
   node->kind = placement.kind;
   node->item = std::move(item);
@@ -173,14 +175,20 @@ void GiveImages(NMTVDISPINFOW& info) {
 
 void InsertRoots() {
   const Settings& settings = ProcessSettings();
-  auto* desktop = new ShellNode;
+  auto* desktop = new (std::nothrow) ShellNode;
+  auto* favourites = new (std::nothrow) ShellNode;
+  // Without memory for the roots the tree stays empty.
+  if (!desktop || !favourites) {
+    delete desktop;
+    delete favourites;
+    return;
+  }
   desktop->type = kDesktopRoot;
   desktop->item = shell_namespace::ItemList::Desktop();
   shell_namespace::DisplayName(desktop->item.Get(), desktop->name);
   const int desktop_image = shell_namespace::SmallIconIndex(desktop->item.Get(), false);
   state.desktop_root = Insert(TVI_ROOT, desktop, true, 0, desktop_image, desktop_image);
 
-  auto* favourites = new ShellNode;
   favourites->type = kFavouritesRoot;
   language_module::String(kFavouritesText, favourites->name);
   const shell_namespace::ItemList folder = shell_namespace::ItemList::OfSpecialFolder(CSIDL_FAVORITES);

@@ -11,7 +11,9 @@ namespace {
 using namespace tree_rules;
 
 constexpr wchar_t kClassName[] = L"shell_msg_class";
-constexpr DWORD kJoinBoundMs = 10000;
+// A worker stuck in the shell (a network folder that does not answer) must
+// not hold up the exit noticeably.
+constexpr DWORD kJoinBoundMs = 500;
 
 struct Request {
   HWND receiver = nullptr;

@@ -38,7 +38,7 @@ void Purge();
 void SetStopping();
 bool Stopping();
 // Stops and joins the thread, answering sent messages while it waits; a
-// thread still stuck in the shell after a generous bound is left to the
+// thread still stuck in the shell after half a second is left to the
 // process's end.  False in that case.
 bool Stop();
 

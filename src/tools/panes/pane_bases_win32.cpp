@@ -6,6 +6,8 @@
 #include <string_view>
 
 #include "base/frame_services_win32.h"
+#include "editor/control/edit_control_win32.h"
+#include "base/frame_state.h"
 #include "settings/settings.h"
 #include "tools/panes/splitter_limits.h"
 
@@ -244,6 +246,16 @@ HWND WheelTarget(POINT screen) {
   GetClassNameW(under, name, 32);
   const std::wstring_view kind(name);
   return kind == WC_TREEVIEWW || kind == WC_LISTVIEWW ? under : nullptr;
+}
+
+bool RouteWheel(HWND receiver, WPARAM wparam, LPARAM lparam) {
+  const POINT point = {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+  HWND under = WindowFromPoint(point);
+  if (under == receiver) return false;
+  Document* active = Frame().documents ? Frame().documents->Active() : nullptr;
+  HWND editor = active ? edit_control::WindowOf(*active) : nullptr;
+  if (under && (under == editor || under == WheelTarget(point))) SendMessageW(under, WM_MOUSEWHEEL, wparam, lparam);
+  return true;
 }
 
 void Toggle(Side side) {

@@ -29,6 +29,11 @@ void Toggle(Side side);
 // The pane control (a tree or list of a shown pane) under a screen point
 // that should scroll with the wheel; null when there is none.
 HWND WheelTarget(POINT screen);
+// The wheel a pane control received scrolls the window under the pointer
+// when that is the active editor or another pane control; a wheel over
+// anything else is dropped.  False when the receiver is under the pointer
+// and scrolls by its own handling.
+bool RouteWheel(HWND receiver, WPARAM wparam, LPARAM lparam);
 
 // The client window lays out again after a drag changed a width.
 using LayOutClient = void (*)();

@@ -9,6 +9,8 @@
 namespace tag_dialog_text {
 
 inline constexpr std::int32_t kMoveLimit = 999;
+// Characters the start and end fields take, as shown (CR LF counting two).
+inline constexpr std::uint32_t kTextLimit = 259;
 
 // Every LF shown as CR LF; false when memory runs out.
 bool ToShown(std::u16string_view text, WideString& shown);

@@ -72,10 +72,16 @@ void Fill(HWND dialog, const Editing& editing) {
     return;
   }
   const TagEntry& tag = *editing.tag;
-  for (int id : {kStart, kEnd, kNote}) SendDlgItemMessageW(dialog, id, EM_LIMITTEXT, 0, 0);
+  SendDlgItemMessageW(dialog, kNote, EM_LIMITTEXT, 0, 0);
   SetText(dialog, kTagName, tag.name);
   ShowLines(dialog, kStart, tag.start);
   ShowLines(dialog, kEnd, tag.end);
+  // Start and end take at most kTextLimit characters as typed; a longer
+  // text from the library file is shown whole and kept, never cut.
+  for (int id : {kStart, kEnd}) {
+    const auto shown = static_cast<WPARAM>(GetWindowTextLengthW(GetDlgItem(dialog, id)));
+    SendDlgItemMessageW(dialog, id, EM_LIMITTEXT, std::max<WPARAM>(shown, tag_dialog_text::kTextLimit), 0);
+  }
   SetText(dialog, kNote, tag.note);
   SendDlgItemMessageW(dialog, kMoveSpin, UDM_SETRANGE32, static_cast<WPARAM>(-tag_dialog_text::kMoveLimit),
                       tag_dialog_text::kMoveLimit);

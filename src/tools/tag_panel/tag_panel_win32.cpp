@@ -8,6 +8,8 @@
 #include "base/frame_services_win32.h"
 #include "base/frame_state.h"
 #include "base/language/language_module.h"
+#include "base/language/error_box.h"
+#include "base/language/string_ids.h"
 #include "settings/settings.h"
 #include "tools/panes/pane_bases_win32.h"
 #include "tools/panes/splitter_limits.h"
@@ -26,12 +28,16 @@ constexpr UINT_PTR kSubclassId = 412;
 constexpr unsigned kTabText = 412;
 constexpr COLORREF kInsertMarkColour = RGB(0, 64, 255);
 constexpr DWORD kProgramPathLimit = MAX_PATH;
+// Posted to the base at creation: the user hears of an unreadable library
+// once the window is up.
+constexpr UINT kTellUnread = WM_APP + 20;
 
 struct Panel {
   HWND base = nullptr;
   HWND tabs = nullptr;
   HWND tree = nullptr;
   bool read_whole = false;  // the file may be replaced at shutdown
+  WideString read;          // the file the library came from
 };
 Panel panel;
 
@@ -155,6 +161,9 @@ LRESULT CALLBACK TreeProcedure(HWND tree, UINT message, WPARAM wparam, LPARAM lp
     case WM_TIMER:
       if (tag_drags::Timer(wparam)) return 0;
       break;
+    case WM_MOUSEWHEEL:
+      if (pane_bases::RouteWheel(tree, wparam, lparam)) return 0;
+      break;
     case tag_panel_editor::kInsertionDone:
       tag_panel_editor::InsertionDone();
       return 0;
@@ -210,10 +219,15 @@ bool Create(HWND base) {
   const tag_library_file::Locations where = {Frame().settings_file_path.View(), program.View(),
                                              GetUserDefaultUILanguage()};
   TagLibrary library;
-  const bool whole = tag_library_file::Load(where, tag_library_file::SystemLibraryFiles(), library);
+  WideString read;
+  const bool whole = tag_library_file::Load(where, tag_library_file::SystemLibraryFiles(), library, read);
   // Filling the tree already sends notifications.
   pane_bases::SetContent(pane_bases::Side::kRight, Handle);
-  if (CreateWith(base, library, whole)) return true;
+  if (CreateWith(base, library, whole)) {
+    panel.read = std::move(read);
+    if (!panel.read_whole && !panel.read.Empty()) PostMessageW(base, kTellUnread, 0, 0);
+    return true;
+  }
   pane_bases::SetContent(pane_bases::Side::kRight, nullptr);
   return false;
 }
@@ -239,6 +253,9 @@ bool Handle(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resu
       return true;
     case WM_COMMAND:
       return panel.tree && tag_panel_commands::Run(panel.tree, LOWORD(wparam));
+    case kTellUnread:
+      error_box::ShowNamed(string_ids::kTagLibraryUnread, panel.read.View());
+      return true;
   }
   return false;
 }
@@ -246,8 +263,13 @@ bool Handle(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resu
 void SaveLibrary() {
   if (!panel.tree) return;
   tag_tree_view::LibraryWalk walk(panel.tree);
-  tag_library_file::Save(Frame().settings_file_path.View(), panel.read_whole, tag_library_file::SystemLibraryFiles(),
-                         walk);
+  WideString written;
+  const bool saved = tag_library_file::Save(Frame().settings_file_path.View(), panel.read_whole,
+                                            tag_library_file::SystemLibraryFiles(), walk, written);
+  // Tags.txt is written without a word; a new name must be told.
+  if (panel.read_whole) return;
+  error_box::ShowNamed(saved ? string_ids::kTagLibrarySavedAs : string_ids::kTagLibraryNotSaved,
+                       saved ? written.View() : panel.read.View());
 }
 
 void ApplyFontAndLanguage(void* font) {
@@ -258,5 +280,7 @@ void ApplyFontAndLanguage(void* font) {
 }
 
 bool HasMenuTarget() { return panel.tree && tag_panel_commands::HasTarget(panel.tree); }
+
+bool Empty() { return !panel.tree || SendMessageW(panel.tree, TVM_GETCOUNT, 0, 0) == 0; }
 
 }  // namespace tag_panel

@@ -26,7 +26,8 @@ bool CreateWith(HWND base, TagLibrary& library, bool whole);
 bool Handle(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
 
 // At shutdown, after the documents closed: the tree written to the user's
-// library; nothing when there is no panel or the file was not read whole.
+// library.  One that was not read whole goes under a new name, which the
+// user is told.
 void SaveLibrary();
 
 // After a font or language change: the tab strip's font and text, then
@@ -35,5 +36,7 @@ void ApplyFontAndLanguage(void* font);
 
 // The context menu's items that act on a node are enabled only with one.
 bool HasMenuTarget();
+// No folder in the tree (or no panel).
+bool Empty();
 
 }  // namespace tag_panel

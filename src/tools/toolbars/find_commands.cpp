@@ -33,6 +33,14 @@ Outcome Replace(Document* document, FindFields& fields, bool all) {
   return outcome;
 }
 
+void Highlight(Document* document, FindFields& fields) {
+  WideString text;
+  if (!document || !fields.Text(FindFields::kFind, text)) return;
+  HighlightRequest request;
+  request.text = text.View();
+  document->ToggleHighlight(request);
+}
+
 bool StatusText(const Outcome& outcome, const std::function<std::u16string_view(unsigned)>& string,
                 WideString& text) {
   text.Clear();

@@ -1,7 +1,7 @@
 #pragma once
-// Find next, find previous, replace and replace all as the find bar runs
-// them: the texts come from its two fields, each search goes into their
-// histories, and the outcome becomes the status bar's message.
+// Find next, find previous, replace, replace all and highlight as the find
+// bar runs them: the texts come from its two fields, each search goes into
+// their histories, and the outcome becomes the status bar's message.
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -33,6 +33,11 @@ struct Outcome {
 // document may be null (no active document: not found).
 Outcome Find(Document* document, FindFields& fields, bool forward);
 Outcome Replace(Document* document, FindFields& fields, bool all);
+
+// Highlights every occurrence of the find field's text in the document, or
+// takes the highlight away when it is already that text's.  Nothing without
+// a document.
+void Highlight(Document* document, FindFields& fields);
 
 // The message of an outcome; false when there is none to show.
 bool StatusText(const Outcome& outcome, const std::function<std::u16string_view(unsigned)>& string,

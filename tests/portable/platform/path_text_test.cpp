@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace path_text;
 
 TEST(PathText, SameNameFoldsOnlyAsciiLetters) {
@@ -30,7 +32,11 @@ TEST(PathText, FileAndBaseNamesDropTheFolder) {
 }
 
 TEST(PathText, ColourTextIsRedGreenBlueLowerCase) {
-  EXPECT_EQ(ColourText(0x00FF8000), u"#0080ff");
-  EXPECT_EQ(ColourText(0x000000AB), u"#ab0000");
-  EXPECT_EQ(ColourText(0xFF123456), u"#563412");  // the top byte is not a colour
+  const auto text = [](std::uint32_t colour) {
+    const std::array<char16_t, 7> units = ColourText(colour);
+    return std::u16string(units.data(), units.size());
+  };
+  EXPECT_EQ(text(0x00FF8000), u"#0080ff");
+  EXPECT_EQ(text(0x000000AB), u"#ab0000");
+  EXPECT_EQ(text(0xFF123456), u"#563412");  // the top byte is not a colour
 }

@@ -85,13 +85,17 @@ TEST(MenuTables, StatesFollowTheDocumentTheOptionsTheTabsAndTheTagTarget) {
       {menu_tables::kView, 5260, menu_tables::kChecked},  {menu_tables::kView, 5210, menu_tables::kEnabled},
       {menu_tables::kTabStrip, 5082, menu_tables::kGreyed}, {menu_tables::kTabStrip, 5083, menu_tables::kGreyed},
       {menu_tables::kRecentFiles, 5022, menu_tables::kGreyed}, {menu_tables::kFile, 5010, -1},
-      {menu_tables::kTagPanel, 5800, -1}, {menu_tables::kTagPanel, 5801, menu_tables::kGreyed},
+      {menu_tables::kTagPanel, 5800, menu_tables::kGreyed}, {menu_tables::kTagPanel, 5801, menu_tables::kGreyed},
       {menu_tables::kTagPanel, 5803, menu_tables::kGreyed}, {menu_tables::kTagPanel, 5810, -1},
   };
   for (const auto& c : cases) EXPECT_EQ(menu_tables::StateOf(c.popup, c.id, s), c.state) << c.id;
   s.selection_in_one_line = false;
   EXPECT_EQ(menu_tables::StateOf(menu_tables::kEdit, 5160, s), menu_tables::kEnabled);
+  s.tag_tree_empty = true;  // the first folder can always be made
+  EXPECT_EQ(menu_tables::StateOf(menu_tables::kTagPanel, 5800, s), menu_tables::kEnabled);
+  EXPECT_EQ(menu_tables::StateOf(menu_tables::kTagPanel, 5801, s), menu_tables::kGreyed);
   s.tag_target = true;
+  EXPECT_EQ(menu_tables::StateOf(menu_tables::kTagPanel, 5800, s), menu_tables::kEnabled);
   EXPECT_EQ(menu_tables::StateOf(menu_tables::kTagPanel, 5802, s), menu_tables::kEnabled);
 }
 

@@ -84,3 +84,23 @@ TEST_F(TagInsertion, QuickTagsComeFromTheSettingsByCommand) {
   EXPECT_FALSE(tag_insertion::InsertQuickTag(&document, settings, 5430)) << "an empty quick tag";
   for (std::uint16_t other : {5410, 5431}) EXPECT_FALSE(tag_insertion::InsertQuickTag(&document, settings, other));
 }
+
+TEST_F(TagInsertion, AQuickTagAdvancesTheColumnByItsStartTextWithoutLineBreaks) {
+  const struct {
+    std::u16string_view start;
+    std::int32_t line, column;
+  } cases[] = {
+      {u"<h1>", 0, 8},
+      {u"<ul>\n<li>", 1, 3},    // eight units from column 4 flow past line 0's end
+      {u"<ul>\r\n<li>", 1, 3},  // the CR is neither inserted nor counted
+      {u"<p>\n\n", 0, 7},       // two breaks short: the end of the first line
+  };
+  for (const auto& c : cases) {
+    Settings settings;
+    settings.quick_tags[0].start_text.Assign(c.start);
+    Document& document = Open(u"say abc it", 4, 7);
+    EXPECT_TRUE(tag_insertion::InsertQuickTag(&document, settings, 5411));
+    EXPECT_EQ(document.Selection().caret.line, c.line) << &c - cases;
+    EXPECT_EQ(document.Selection().caret.column, c.column) << &c - cases;
+  }
+}

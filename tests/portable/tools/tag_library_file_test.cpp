@@ -56,27 +56,35 @@ TEST(TagLibraryFile, TheUserFileComesFirstThenTheDefaultTheLanguagePrefers) {
   }
 }
 
-TEST(TagLibraryFile, ALibraryNotReadWholeIsNotWritten) {
+TEST(TagLibraryFile, ALibraryNotReadWholeGoesToAFreeNameAndItsFileStays) {
   const Bytes user = FileBytes(u"Folder:Mine\r\nExp:1\r\n\r\n");
   const Bytes shipped = FileBytes(u"Folder:Shipped\r\nExp:0\r\n\r\n");
+  const std::u16string second = u"C:\\Users\\u\\AppData\\Vorndel\\Tags (2).txt";
+  const std::u16string third = u"C:\\Users\\u\\AppData\\Vorndel\\Tags (3).txt";
   const struct {
     const char* what;
     std::map<std::u16string, Bytes> files;
-    Bytes saved;  // empty: nothing written
+    std::u16string written;  // where the library went
+    Bytes saved;
   } cases[] = {
-      {"no file at all", {}, {0xFF, 0xFE}},
-      {"only the default", {{kEnglish, shipped}}, shipped},
-      {"the user's file", {{kUserFile, user}, {kEnglish, shipped}}, user},
-      {"the user's file locked", {{kUserFile, {}}, {kEnglish, shipped}}, {}},
+      {"no file at all", {}, kUserFile, {0xFF, 0xFE}},
+      {"only the default", {{kEnglish, shipped}}, kUserFile, shipped},
+      {"the user's file", {{kUserFile, user}, {kEnglish, shipped}}, kUserFile, user},
+      {"the user's file locked", {{kUserFile, {}}, {kEnglish, shipped}}, second, {0xFF, 0xFE}},
+      {"the user's file locked, a second taken", {{kUserFile, {}}, {second, user}}, third, {0xFF, 0xFE}},
+      {"the default locked", {{kEnglish, {}}}, kUserFile, {0xFF, 0xFE}},
   };
   for (const auto& c : cases) {
     MemoryFiles files;
     files.files = c.files;
     TagLibrary library;
-    const bool whole = tag_library_file::Load({kSettings, kProgram, kEnglishUi}, files, library);
+    WideString read, written;
+    const bool whole = tag_library_file::Load({kSettings, kProgram, kEnglishUi}, files, library, read);
     LinkedLibraryWalk walk(library);
-    EXPECT_EQ(tag_library_file::Save(kSettings, whole, files, walk), !c.saved.empty()) << c.what;
-    const byte_file::MemoryFile& saved = files.written[kUserFile];
-    EXPECT_EQ(saved.committed ? saved.bytes : Bytes{}, c.saved) << c.what;
+    EXPECT_TRUE(tag_library_file::Save(kSettings, whole, files, walk, written)) << c.what;
+    EXPECT_EQ(written.View(), c.written) << c.what;
+    ASSERT_EQ(files.written.size(), 1u) << c.what;
+    EXPECT_TRUE(files.written[c.written].committed) << c.what;
+    EXPECT_EQ(files.written[c.written].bytes, c.saved) << c.what;
   }
 }

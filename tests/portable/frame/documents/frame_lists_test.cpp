@@ -47,6 +47,15 @@ TEST(RecentFiles, TheLineOfAPathIsFoundAndKeptInAnyLetterCase) {
   EXPECT_EQ(list.size(), 3u);
 }
 
+TEST(RecentFiles, AnEntrysFolderIsItsPathUpToTheLastBackslash) {
+  const std::pair<std::u16string_view, std::u16string_view> cases[] = {
+      {u"C:\\site\\a\\index.html", u"C:\\site\\a"},
+      {u"index.html", u"index.html"},
+      {u"", u""},
+  };
+  for (const auto& [path, folder] : cases) EXPECT_EQ(recent_files::FolderOfEntry(path), folder);
+}
+
 TEST(WindowPlacement, SavedRectanglesAreFittedIntoTheWorkArea) {
   using window_placement::FitSaved;
   using window_placement::Rect;

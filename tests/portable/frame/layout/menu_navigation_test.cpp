@@ -46,4 +46,33 @@ TEST(MenuNavigation, ThePointerSwitchesOpenMenusAndClosesItsOwn) {
   EXPECT_EQ(menu_navigation::OnLeftButton({5001, 5001, true, false}, 5002), Decision{});
 }
 
+TEST(MenuNavigation, HotChangesAreRecordedEndTheMenuStateOrAreRefused) {
+  using menu_navigation::kHotByMouse;
+  using menu_navigation::kHotEntering;
+  using menu_navigation::kHotLeaving;
+  struct Case {
+    State before;
+    std::uint16_t button;
+    std::uint32_t flags;
+    bool refused;
+    State after;
+  };
+  const Case cases[] = {
+      {{0, 0, false, false}, 5002, kHotEntering | kHotByMouse, false, {5002, 0, false, false}},
+      {{5001, 0, false, true}, 5003, 0, false, {5003, 0, false, true}},             // set by the program
+      {{5001, 5001, true, false}, 5002, kHotByMouse, false, {5001, 5001, true, false}},  // neither: nothing
+      {{5001, 5001, true, false}, 0, kHotLeaving | kHotByMouse, true, {5001, 5001, true, false}},
+      {{5001, 0, false, false}, 0, kHotLeaving | kHotByMouse, false, {0, 0, false, false}},
+      {{5001, 5001, true, true}, 0, kHotLeaving, false, {0, 0, false, true}},
+  };
+  for (const Case& c : cases) {
+    State state = c.before;
+    EXPECT_EQ(menu_navigation::OnHotItemChange(state, c.button, c.flags), c.refused) << &c - cases;
+    EXPECT_EQ(state.hot, c.after.hot) << &c - cases;
+    EXPECT_EQ(state.open, c.after.open) << &c - cases;
+    EXPECT_EQ(state.item_touched, c.after.item_touched) << &c - cases;
+    EXPECT_EQ(state.keyboard_mode, c.after.keyboard_mode) << &c - cases;
+  }
+}
+
 }  // namespace
