@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/file_source.h"
+
 namespace document_opening {
 
 LoadResult LoadFile(Document& document, const char16_t* path, int choice) {
@@ -21,6 +23,8 @@ LoadResult LoadFile(Document& document, const char16_t* path, int choice) {
   document.encoding = encoding;
   document.line_break_style = line_breaks;
   document.file_time = time;
+  document.disk_time = time;
+  document.disk_size = byte_file::StampOf(document.Path().View()).size;
   document.SetSyntaxModeFromPath();
   document.TextReplaced();
   return loaded;

@@ -14,13 +14,6 @@
 namespace document_saving {
 namespace {
 
-std::unique_ptr<byte_file::Target> CreateReplacement(std::u16string_view target) {
-  byte_file::Refusal refusal = byte_file::Refusal::kNone;
-  std::unique_ptr<byte_file::Target> file = byte_file::CreateFileReplacement(target, &refusal);
-  if (!file && refusal == byte_file::Refusal::kNoNewFile) file = byte_file::CreateCopyingReplacement(target);
-  return file;
-}
-
 bool WriteText(Document& document, byte_file::Target& file, int encoding, int line_breaks) {
   byte_file::TargetWriter sink(file);
   TextFileWriter writer(encoding, line_breaks, sink);
@@ -37,13 +30,17 @@ void TakeSavedState(Document& document, const char16_t* target, WideString new_p
   }
   document.encoding = static_cast<EncodingId>(encoding);
   document.line_break_style = static_cast<LineBreakStyle>(line_breaks);
-  document.file_time = byte_file::LastWriteTime(target);
+  const byte_file::FileStamp stamp = byte_file::StampOf(target);
+  document.file_time = stamp.time;
+  document.disk_time = stamp.time;
+  document.disk_size = stamp.size;
   document.NotifyModifiedChanged();
 }
 
 }  // namespace
 
 bool Save(Document& document, const char16_t* target, int encoding, int line_breaks) {
+  byte_file::ClearFailure();
   if (!target || !*target || encoding < kUtf8 || encoding > kSingleByte || line_breaks < kCrLf || line_breaks > kCr)
     return false;
   const std::u16string_view target_view(target);
@@ -52,9 +49,11 @@ bool Save(Document& document, const char16_t* target, int encoding, int line_bre
   WideString new_path;
   if (!path_text::SameName(document.Path().View(), target_view) && !new_path.Assign(target_view)) return false;
   BusyCursor busy;
-  std::unique_ptr<byte_file::Target> file = CreateReplacement(target_view);
-  if (!file || !WriteText(document, *file, encoding, line_breaks) || !file->Commit()) return false;
+  std::unique_ptr<byte_file::Target> file = byte_file::CreateFileReplacement(target_view);
+  const bool written = file && WriteText(document, *file, encoding, line_breaks) && file->Commit();
+  // A file written in place and not committed gets its old bytes back here.
   file.reset();
+  if (!written) return false;
   TakeSavedState(document, target, std::move(new_path), encoding, line_breaks);
   return true;
 }

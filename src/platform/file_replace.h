@@ -1,8 +1,17 @@
 #pragma once
-// Writing a file so that it replaces the old one whole or not at all: the
-// bytes go to a temporary file in the same folder, which takes the old
-// file's place by one rename only once it is complete and flushed.  The new
-// file keeps the old one's attributes, and a read-only file is not replaced.
+// Writing a file so that it is never left partial without a whole copy of
+// its old bytes.  Two ways:
+// - the rename: the bytes go to a temporary file in the same folder, which
+//   takes the old file's place by one rename once it is complete and
+//   flushed;
+// - in place, for a file that must keep its identity (more than one hard
+//   link) and for a folder that takes no new file: a complete copy of the
+//   old file is made and flushed first (beside it, or in the user's
+//   temporary folder), then the new bytes go over the old ones; on any
+//   failure the old bytes are put back from the copy, and when even that
+//   fails the copy stays and its name is told.
+// A symbolic link is followed: its final target is written, the link stays.
+// A read-only file is not replaced.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -13,12 +22,13 @@ namespace byte_file {
 
 class Target {
  public:
+  // A target destroyed without a successful commit leaves the old file as
+  // it was and no temporary file behind.
   virtual ~Target() = default;
   // Writes `count` bytes at `offset`; returns how many were written.
   virtual std::size_t WriteAt(std::uint64_t offset, const void* bytes, std::size_t count) = 0;
   // Flushes and puts the new bytes in place of the old file; false leaves
-  // the old file as it was.  A target destroyed without a successful
-  // commit leaves no trace.
+  // the old file as it was (or its copy, see LastFailure).
   virtual bool Commit() = 0;
 };
 
@@ -30,31 +40,50 @@ enum class Refusal {
   kFailed,     // anything else: a missing folder, a folder in the file's place
 };
 
-// A target that will replace `path` (which need not exist yet); null, with
-// the reason in `refusal`, when the temporary file cannot be made.
+// A target that will replace `path` (which need not exist yet) by the
+// rename, or in place where the rename cannot be used; null, with the
+// reason in `refusal`, when neither can begin.
 std::unique_ptr<Target> CreateFileReplacement(std::u16string_view path, Refusal* refusal = nullptr);
 
-// The way for a folder that takes no new file: the bytes go to a temporary
-// file in the user's temporary folder, and Commit copies them over the file
-// in place, cuts it to their length and flushes it.  Unlike the rename this
-// is not whole or nothing: a kill during the copy leaves the file cut (the
-// temporary file, whole, stays then).  The temporary file goes with the
-// target.
-std::unique_ptr<Target> CreateCopyingReplacement(std::u16string_view path, Refusal* refusal = nullptr);
+// The last failure of a replacement (making, writing, committing or
+// abandoning it): the system's error code, and when the old bytes could
+// not be put back, the file that holds a whole copy of them.  Cleared when
+// a replacement is made.
+struct Failure {
+  std::uint32_t error = 0;
+  std::u16string kept_copy;
+};
+const Failure& LastFailure();
+void ClearFailure();
+void NoteFailure(std::uint32_t error);
+void NoteKeptCopy(std::u16string_view path);
 
-// The temporary file's name for a file named `name`: "page.html.vorndel-save",
-// then "page.html.vorndel-save-2" and so on up to kNameAttempts while a
-// name is taken, so that a user who finds one after a crash knows what it
-// holds.  IsTemporaryName is true for every name it gives.
+// What a temporary file holds: the new text (until it is renamed over the
+// file) or a copy of the old file (while the file is written in place).
+enum class Holds { kNewText, kOldFile };
+
+// The temporary file's name for a file named `name`: "page.html.vorndel-save"
+// (or ".vorndel-old"), then "page.html.vorndel-save-2" and so on up to
+// kNameAttempts while a name is taken, so that a user who finds one after
+// a crash knows what it holds.  When that name would be longer than `room`
+// units, a short one, "~2.vorndel-save"; empty when even that does not fit.
+// IsTemporaryName is true for every name it gives.
 constexpr int kNameAttempts = 100;
-std::u16string TemporaryName(std::u16string_view name, int attempt);
+std::u16string TemporaryName(std::u16string_view name, int attempt, Holds holds = Holds::kNewText,
+                             std::size_t room = std::u16string_view::npos);
 bool IsTemporaryName(std::u16string_view name);
+// Room for a file name in `folder_length` units of folder (separator
+// included) under a limit of `path_limit` units for the whole path and
+// `name_limit` for one name.
+std::size_t NameRoom(std::size_t folder_length, std::size_t path_limit, std::size_t name_limit);
 
 // The steps of a replacement.  The rename goes kCreate, kWrite (each
-// write), kFlush, kReplace, kReplaced; the copy goes kCreateElsewhere,
-// kWrite, then kReplace for each piece copied over the file, kFlush,
-// kReplaced.
-enum class Step { kCreate, kCreateElsewhere, kWrite, kFlush, kReplace, kReplaced };
+// write), kFlush, kReplace, kReplaced.  In place goes kCreate for the copy
+// of the old file (kCreateElsewhere when its folder refuses it), kCopyOld
+// for each piece copied and for the copy's flush, kWrite for each write
+// over the file, kFlush, kReplaced; a failure after the first write puts
+// the old bytes back with kRestore for each piece.
+enum class Step { kCreate, kCreateElsewhere, kWrite, kFlush, kReplace, kReplaced, kCopyOld, kRestore };
 
 // Tests stand in for the system at each step: a hook that returns false
 // makes the step fail as the system would (a folder that takes no new file,

@@ -12,107 +12,189 @@ namespace {
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 paths are passed to Windows as they are");
 
+// What a fault injected by a test reports.
+constexpr std::uint32_t kInjected = ERROR_DISK_FULL;
+// The longest path the long form takes, and the longest name in a folder.
+constexpr std::size_t kLongPathLimit = 32767;
+constexpr std::size_t kNameLimit = 255;
+
 // The attributes a new file can be given when it is created; read-only is
 // refused before, and compression or encryption belong to the folder.
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+bool Allowed(Step step) {
+  if (StepAllowed(step)) return true;
+  NoteFailure(kInjected);
+  return false;
+}
+
+bool Fail() {
+  NoteFailure(GetLastError());
+  return false;
+}
+
+std::u16string_view Narrow(const std::wstring& text) {
+  return std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size());
+}
 
 std::size_t NameStart(const std::wstring& path) {
   const std::size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? 0 : slash + 1;
 }
 
+// The full path in the long form ("\\?\C:\..." or "\\?\UNC\server\..."),
+// which passes the old limit of 260 units; the path as given when it
+// cannot be made full.
+std::wstring LongForm(const std::wstring& path) {
+  if (path.rfind(L"\\\\?\\", 0) == 0) return path;
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::wstring full(needed, L'\0');
+  const DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+  if (length == 0 || length >= needed) return path;
+  full.resize(length);
+  if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
+  return full.size() >= 3 && full[1] == L':' ? L"\\\\?\\" + full : full;
+}
+
 // What the file to be replaced is: absent (a first save), or a file whose
-// attributes and creation time the new one takes.
+// attributes and creation time the new one takes, reached through every
+// symbolic link to its final name.
 struct OldFile {
   bool exists = false;
   DWORD attributes = FILE_ATTRIBUTE_NORMAL;
   FILETIME created = {};
+  DWORD links = 1;
 };
 
-bool InspectOldFile(const std::wstring& path, OldFile& old, Refusal& refusal) {
-  WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
-    if (GetLastError() == ERROR_FILE_NOT_FOUND) return true;
+bool FinalName(HANDLE file, std::wstring& path) {
+  wchar_t small[MAX_PATH];
+  DWORD length = GetFinalPathNameByHandleW(file, small, MAX_PATH, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  if (length == 0) return false;
+  if (length < MAX_PATH) {
+    path.assign(small, length);
+    return true;
+  }
+  std::wstring large(length, L'\0');
+  length = GetFinalPathNameByHandleW(file, large.data(), length, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+  if (length == 0 || length >= large.size()) return false;
+  large.resize(length);
+  path = std::move(large);
+  return true;
+}
+
+bool InspectOldFile(std::wstring& path, OldFile& old, Refusal& refusal) {
+  HANDLE file = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    const DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND) return true;
+    refusal = Refusal::kFailed;
+    NoteFailure(error);
+    return false;
+  }
+  BY_HANDLE_FILE_INFORMATION info;
+  const bool known = GetFileInformationByHandle(file, &info) != 0 || Fail();
+  std::wstring final_name;
+  if (known && FinalName(file, final_name)) path = LongForm(final_name);
+  CloseHandle(file);
+  if (!known) {
     refusal = Refusal::kFailed;
     return false;
   }
-  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+  if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
     refusal = Refusal::kFailed;
+    NoteFailure(ERROR_DIRECTORY);
     return false;
   }
-  if (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY) {
+  if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY) {
     refusal = Refusal::kReadOnly;
+    NoteFailure(ERROR_ACCESS_DENIED);
     return false;
   }
   old.exists = true;
-  old.attributes = data.dwFileAttributes & kKeptAttributes;
+  old.attributes = info.dwFileAttributes & kKeptAttributes;
   if (old.attributes == 0) old.attributes = FILE_ATTRIBUTE_NORMAL;
-  old.created = data.ftCreationTime;
+  old.created = info.ftCreationTime;
+  old.links = info.nNumberOfLinks;
   return true;
 }
 
 // Creates the first free temporary name for `name` in `folder` (which ends
-// in a separator, or is empty for the current folder).
-HANDLE CreateTemporary(const std::wstring& folder, std::u16string_view name, DWORD attributes, std::wstring& temp,
-                       Refusal& refusal) {
+// in a separator).
+HANDLE CreateTemporary(const std::wstring& folder, std::u16string_view name, Holds holds, DWORD attributes,
+                       std::wstring& temp, Refusal& refusal) {
+  const bool long_form = folder.rfind(L"\\\\?\\", 0) == 0;
+  const std::size_t room = NameRoom(folder.size(), long_form ? kLongPathLimit : MAX_PATH - 1, kNameLimit);
   for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
-    const std::u16string temporary_name = TemporaryName(name, attempt);
+    const std::u16string temporary_name = TemporaryName(name, attempt, holds, room);
+    if (temporary_name.empty()) break;
     temp = folder + std::wstring(temporary_name.begin(), temporary_name.end());
-    if (temp.size() >= MAX_PATH) {
-      refusal = Refusal::kNoNewFile;
-      return INVALID_HANDLE_VALUE;
-    }
-    HANDLE file =
-        CreateFileW(temp.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
+    HANDLE file = CreateFileW(temp.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr);
     if (file != INVALID_HANDLE_VALUE) return file;
     const DWORD error = GetLastError();
     if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
-    refusal = error == ERROR_ACCESS_DENIED || error == ERROR_FILENAME_EXCED_RANGE || error == ERROR_INVALID_NAME
+    refusal = error == ERROR_ACCESS_DENIED || error == ERROR_FILENAME_EXCED_RANGE || error == ERROR_INVALID_NAME ||
+                      error == ERROR_WRITE_PROTECT
                   ? Refusal::kNoNewFile
                   : Refusal::kFailed;
+    NoteFailure(error);
     return INVALID_HANDLE_VALUE;
   }
-  refusal = Refusal::kFailed;
+  refusal = Refusal::kNoNewFile;
+  NoteFailure(ERROR_FILENAME_EXCED_RANGE);
   return INVALID_HANDLE_VALUE;
 }
 
-// A temporary file being written; removed when the target goes unless it
-// took the old file's place.
-class Win32Temporary : public Target {
+// Copies all of `from` over the start of `to`, cuts `to` there and flushes
+// it, each piece asked of the hook as `step`.
+bool CopyWhole(HANDLE from, HANDLE to, Step step) {
+  LARGE_INTEGER size;
+  heap::Block piece;
+  if (!GetFileSizeEx(from, &size)) return Fail();
+  if (!piece.Allocate(1 << 20)) {
+    NoteFailure(ERROR_NOT_ENOUGH_MEMORY);
+    return false;
+  }
+  // A failed read must not pass for the end of the bytes.
+  const auto end = static_cast<std::uint64_t>(size.QuadPart);
+  for (std::uint64_t at = 0; at < end;) {
+    const std::size_t got = overlapped_io::ReadAt(from, at, piece.Data(), piece.Size());
+    if (got == 0) return Fail();
+    if (!Allowed(step)) return false;
+    if (overlapped_io::WriteAt(to, at, piece.Data(), got) != got) return Fail();
+    at += got;
+  }
+  if (!Allowed(step)) return false;
+  return (SetFilePointerEx(to, size, nullptr, FILE_BEGIN) && SetEndOfFile(to) && FlushFileBuffers(to)) || Fail();
+}
+
+// The rename way: a temporary file beside the target, removed when the
+// target goes unless it took the old file's place.
+class Win32Replacement final : public Target {
  public:
-  Win32Temporary(std::wstring target, std::wstring temp, HANDLE file, const OldFile& old)
+  Win32Replacement(std::wstring target, std::wstring temp, HANDLE file, const OldFile& old)
       : target_(std::move(target)), temp_(std::move(temp)), file_(file), old_(old) {}
-  ~Win32Temporary() override {
+  ~Win32Replacement() override {
     if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
-    if (!renamed_) DeleteFileW(temp_.c_str());
+    if (!committed_) DeleteFileW(temp_.c_str());
   }
 
   std::size_t WriteAt(std::uint64_t offset, const void* bytes, std::size_t count) override {
-    if (file_ == INVALID_HANDLE_VALUE || committed_ || !StepAllowed(Step::kWrite)) return 0;
-    return overlapped_io::WriteAt(file_, offset, bytes, count);
+    if (file_ == INVALID_HANDLE_VALUE || committed_ || !Allowed(Step::kWrite)) return 0;
+    const std::size_t done = overlapped_io::WriteAt(file_, offset, bytes, count);
+    if (done != count) Fail();
+    return done;
   }
-
- protected:
-  std::wstring target_;
-  std::wstring temp_;
-  HANDLE file_;
-  OldFile old_;
-  bool committed_ = false;
-  bool renamed_ = false;
-};
-
-class Win32Replacement final : public Win32Temporary {
- public:
-  using Win32Temporary::Win32Temporary;
 
   bool Commit() override {
     if (file_ == INVALID_HANDLE_VALUE || committed_) return committed_;
     if (old_.exists) SetFileTime(file_, &old_.created, nullptr, nullptr);
-    const bool flushed = StepAllowed(Step::kFlush) && FlushFileBuffers(file_) != 0;
+    const bool flushed = Allowed(Step::kFlush) && (FlushFileBuffers(file_) || Fail());
     CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
-    if (!flushed || !StepAllowed(Step::kReplace)) return false;
+    if (!flushed || !Allowed(Step::kReplace)) return false;
     // One rename within the folder: at every moment the target is either the
     // old file or the new one.  The new file was created with the old one's
     // attributes and given its creation time, the part of what ReplaceFileW
@@ -121,94 +203,138 @@ class Win32Replacement final : public Win32Temporary {
     // itself is not used because some implementations (Wine's) move the old
     // file aside first, leaving a moment with no file at all, which a kill
     // at exit turned into lost settings.
-    if (!MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-      return false;
-    committed_ = renamed_ = true;
+    if (!MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return Fail();
+    committed_ = true;
     StepAllowed(Step::kReplaced);
     return true;
   }
+
+ private:
+  std::wstring target_;
+  std::wstring temp_;
+  HANDLE file_;
+  OldFile old_;
+  bool committed_ = false;
 };
 
-class Win32CopyingReplacement final : public Win32Temporary {
+// In place: the target open for writing and a flushed copy of its old
+// bytes; the copy goes once the new bytes are in or the old ones are back.
+// The file keeps everything it is: attributes, access rules, streams, links.
+class Win32InPlace final : public Target {
  public:
-  using Win32Temporary::Win32Temporary;
+  Win32InPlace(HANDLE target, HANDLE copy, std::wstring copy_path)
+      : target_(target), copy_(copy), copy_path_(std::move(copy_path)) {}
+  ~Win32InPlace() override {
+    if (!committed_ && touched_ && !restored_) Restore();
+    CloseHandle(target_);
+    CloseHandle(copy_);
+    if (committed_ || restored_ || !touched_) DeleteFileW(copy_path_.c_str());
+  }
+
+  std::size_t WriteAt(std::uint64_t offset, const void* bytes, std::size_t count) override {
+    if (committed_ || !Allowed(Step::kWrite)) return 0;
+    touched_ = true;
+    const std::size_t done = overlapped_io::WriteAt(target_, offset, bytes, count);
+    if (done != count) Fail();
+    if (offset + done > end_) end_ = offset + done;
+    return done;
+  }
 
   bool Commit() override {
-    if (file_ == INVALID_HANDLE_VALUE || committed_) return committed_;
-    // Opening the file keeps what it is (attributes, creation time, links);
-    // CopyFileW would refuse a hidden file.
-    HANDLE target = CreateFileW(target_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (target == INVALID_HANDLE_VALUE) return false;
-    // Over the old bytes in place, then cut: the file never passes through
-    // empty.
-    const bool copied = CopyInto(target);
-    const bool flushed = copied && StepAllowed(Step::kFlush) && FlushFileBuffers(target) != 0;
-    const bool closed = CloseHandle(target) != 0;
-    committed_ = copied && flushed && closed;
-    if (committed_) StepAllowed(Step::kReplaced);
-    return committed_;
+    if (committed_ || restored_) return committed_;
+    touched_ = true;
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(end_);
+    if (Allowed(Step::kFlush) &&
+        ((SetFilePointerEx(target_, end, nullptr, FILE_BEGIN) && SetEndOfFile(target_) && FlushFileBuffers(target_)) ||
+         Fail())) {
+      committed_ = true;
+      StepAllowed(Step::kReplaced);
+      return true;
+    }
+    Restore();
+    return false;
   }
 
  private:
-  bool CopyInto(HANDLE target) {
-    LARGE_INTEGER size;
-    heap::Block piece;
-    if (!GetFileSizeEx(file_, &size) || !piece.Allocate(1 << 20)) return false;
-    // A failed read must not pass for the end of the new bytes.
-    const auto end = static_cast<std::uint64_t>(size.QuadPart);
-    for (std::uint64_t at = 0; at < end;) {
-      const std::size_t got = overlapped_io::ReadAt(file_, at, piece.Data(), piece.Size());
-      if (got == 0 || !StepAllowed(Step::kReplace) || overlapped_io::WriteAt(target, at, piece.Data(), got) != got)
-        return false;
-      at += got;
-    }
-    return SetFilePointerEx(target, size, nullptr, FILE_BEGIN) && SetEndOfFile(target);
+  void Restore() {
+    restored_ = CopyWhole(copy_, target_, Step::kRestore);
+    if (!restored_) NoteKeptCopy(Narrow(copy_path_));
   }
+
+  HANDLE target_;
+  HANDLE copy_;
+  std::wstring copy_path_;
+  std::uint64_t end_ = 0;
+  bool touched_ = false;
+  bool committed_ = false;
+  bool restored_ = false;
 };
 
 std::wstring TemporaryFolder() {
   wchar_t folder[MAX_PATH + 1];
   const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
   if (length == 0 || length > MAX_PATH) return {};
-  return std::wstring(folder, length);
+  return LongForm(std::wstring(folder, length));
 }
 
-// The temporary file goes beside the target (kCreate) or into the user's
-// temporary folder (kCreateElsewhere).
-template <typename Replacement>
-std::unique_ptr<Target> Create(std::u16string_view path, Step step, Refusal* refusal) {
-  Refusal why = Refusal::kNone;
-  std::wstring target(path.begin(), path.end());
-  std::wstring temp;
-  OldFile old;
-  HANDLE file = INVALID_HANDLE_VALUE;
-  if (InspectOldFile(target, old, why)) {
-    const bool beside = step == Step::kCreate;
-    const std::size_t name_start = NameStart(target);
-    const std::wstring folder = beside ? target.substr(0, name_start) : TemporaryFolder();
-    if (!beside && folder.empty()) {
-      why = Refusal::kFailed;
-    } else if (StepAllowed(step)) {
-      file = CreateTemporary(folder, path.substr(name_start), beside ? old.attributes : FILE_ATTRIBUTE_NORMAL, temp,
-                             why);
-    } else {
-      why = beside ? Refusal::kNoNewFile : Refusal::kFailed;
-    }
+// Opens the target and makes the flushed copy of its old bytes, beside it
+// or in the temporary folder.
+std::unique_ptr<Target> CreateInPlace(const std::wstring& target, Refusal& why) {
+  HANDLE file = CreateFileW(target.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    why = Refusal::kFailed;
+    Fail();
+    return nullptr;
   }
-  if (refusal) *refusal = file != INVALID_HANDLE_VALUE ? Refusal::kNone : why;
-  if (file == INVALID_HANDLE_VALUE) return nullptr;
-  return std::make_unique<Replacement>(std::move(target), std::move(temp), file, old);
+  const std::size_t name_start = NameStart(target);
+  const std::u16string_view name = Narrow(target).substr(name_start);
+  std::wstring copy_path;
+  HANDLE copy = INVALID_HANDLE_VALUE;
+  if (Allowed(Step::kCreate))
+    copy = CreateTemporary(target.substr(0, name_start), name, Holds::kOldFile, FILE_ATTRIBUTE_NORMAL, copy_path, why);
+  const std::wstring elsewhere = copy == INVALID_HANDLE_VALUE ? TemporaryFolder() : std::wstring();
+  if (copy == INVALID_HANDLE_VALUE && !elsewhere.empty() && Allowed(Step::kCreateElsewhere))
+    copy = CreateTemporary(elsewhere, name, Holds::kOldFile, FILE_ATTRIBUTE_NORMAL, copy_path, why);
+  if (copy == INVALID_HANDLE_VALUE || !CopyWhole(file, copy, Step::kCopyOld)) {
+    if (copy != INVALID_HANDLE_VALUE) {
+      CloseHandle(copy);
+      DeleteFileW(copy_path.c_str());
+    }
+    CloseHandle(file);
+    why = Refusal::kFailed;
+    return nullptr;
+  }
+  return std::make_unique<Win32InPlace>(file, copy, std::move(copy_path));
 }
 
 }  // namespace
 
 std::unique_ptr<Target> CreateFileReplacement(std::u16string_view path, Refusal* refusal) {
-  return Create<Win32Replacement>(path, Step::kCreate, refusal);
-}
-
-std::unique_ptr<Target> CreateCopyingReplacement(std::u16string_view path, Refusal* refusal) {
-  return Create<Win32CopyingReplacement>(path, Step::kCreateElsewhere, refusal);
+  ClearFailure();
+  Refusal why = Refusal::kNone;
+  std::wstring target = LongForm(std::wstring(path.begin(), path.end()));
+  OldFile old;
+  std::unique_ptr<Target> made;
+  if (InspectOldFile(target, old, why)) {
+    // Another name of the same file would keep the old bytes after a rename.
+    if (old.links <= 1) {
+      std::wstring temp;
+      HANDLE file = INVALID_HANDLE_VALUE;
+      if (Allowed(Step::kCreate)) {
+        const std::size_t name_start = NameStart(target);
+        file = CreateTemporary(target.substr(0, name_start), Narrow(target).substr(name_start), Holds::kNewText,
+                               old.attributes, temp, why);
+      } else {
+        why = Refusal::kNoNewFile;
+      }
+      if (file != INVALID_HANDLE_VALUE) made = std::make_unique<Win32Replacement>(target, std::move(temp), file, old);
+    }
+    if (!made && old.exists && (old.links > 1 || why == Refusal::kNoNewFile)) made = CreateInPlace(target, why);
+  }
+  if (refusal) *refusal = made ? Refusal::kNone : why;
+  return made;
 }
 
 }  // namespace byte_file

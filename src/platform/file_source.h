@@ -32,4 +32,13 @@ std::unique_ptr<Source> OpenFileSource(std::u16string_view path, Sharing sharing
 // not there.
 std::uint64_t LastWriteTime(std::u16string_view path);
 
+// The last-write time and size by which a change made by another program
+// is noticed; both 0 when the file is not there.
+struct FileStamp {
+  std::uint64_t time = 0;
+  std::uint64_t size = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(std::u16string_view path);
+
 }  // namespace byte_file

@@ -49,11 +49,14 @@ std::unique_ptr<Source> OpenFileSource(std::u16string_view path, Sharing) {
   return std::make_unique<PosixSource>(fd);
 }
 
-std::uint64_t LastWriteTime(std::u16string_view path) {
+std::uint64_t LastWriteTime(std::u16string_view path) { return StampOf(path).time; }
+
+FileStamp StampOf(std::u16string_view path) {
   struct stat status;
-  if (stat(utf8_path::FromUtf16(path).c_str(), &status) != 0) return 0;
-  return (static_cast<std::uint64_t>(status.st_mtim.tv_sec) + kSecondsFrom1601To1970) * 10000000ull +
-         static_cast<std::uint64_t>(status.st_mtim.tv_nsec) / 100;
+  if (stat(utf8_path::FromUtf16(path).c_str(), &status) != 0) return {};
+  return {(static_cast<std::uint64_t>(status.st_mtim.tv_sec) + kSecondsFrom1601To1970) * 10000000ull +
+              static_cast<std::uint64_t>(status.st_mtim.tv_nsec) / 100,
+          static_cast<std::uint64_t>(status.st_size)};
 }
 
 }  // namespace byte_file

@@ -40,11 +40,14 @@ std::unique_ptr<Source> OpenFileSource(std::u16string_view path, Sharing sharing
   return std::make_unique<Win32Source>(file);
 }
 
-std::uint64_t LastWriteTime(std::u16string_view path) {
+std::uint64_t LastWriteTime(std::u16string_view path) { return StampOf(path).time; }
+
+FileStamp StampOf(std::u16string_view path) {
   const std::wstring name(path.begin(), path.end());
   WIN32_FILE_ATTRIBUTE_DATA data;
-  if (!GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data)) return 0;
-  return (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+  if (!GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data)) return {};
+  return {(static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime,
+          (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow};
 }
 
 }  // namespace byte_file

@@ -6,9 +6,18 @@ using settings_file::kEntryCount;
 using settings_file::Slot;
 
 bool SettingsWriter::Create(std::u16string_view path, std::uint32_t header) {
+  // The old file is read before it is opened for writing: a file written in
+  // place is open to no other reader meanwhile.
+  std::unique_ptr<byte_file::Source> old_file = byte_file::OpenFileSource(path);
+  if (old_file && !ReadOldFile(*old_file)) return false;
+  old_file.reset();
   std::unique_ptr<byte_file::Target> target = byte_file::CreateFileReplacement(path);
-  if (!target) return false;
-  return Create(byte_file::OpenFileSource(path), std::move(target), header);
+  if (!target) {
+    old_data_.Reset();
+    carried_count_ = 0;
+    return false;
+  }
+  return Create(nullptr, std::move(target), header);
 }
 
 bool SettingsWriter::ReadOldFile(byte_file::Source& old_file) {

@@ -50,8 +50,9 @@ mode_t ModeOf(const std::u16string& path) {
 
 }  // namespace
 
-// The temporary folder holds the new bytes only when the target's folder
-// takes no new file, and only during the save, whether it succeeds or fails.
+// The temporary folder holds the copy of the old bytes only when the
+// target's folder takes no new file, and only during the save, whether it
+// succeeds or fails.
 TEST(DocumentSavingTemporary, TheTemporaryFolderIsUsedOnlyForAFolderThatTakesNoNewFile) {
   ScratchFolder folder("saving_where");
   TemporaryFolder temporary;
@@ -64,10 +65,10 @@ TEST(DocumentSavingTemporary, TheTemporaryFolderIsUsedOnlyForAFolderThatTakesNoN
     {
       ReplacementFaults faults;
       if (!folder_takes_new_files) faults.Fail(Step::kCreate);
-      faults.Before(Step::kReplace, 1, [&] { in_temporary = temporary.Names(); });
+      faults.Before(Step::kFlush, 1, [&] { in_temporary = temporary.Names(); });
       ASSERT_TRUE(document_saving::Save(f.document, folder.Path("page.html").c_str(), kUtf8, kLf));
     }
-    EXPECT_EQ(in_temporary, folder_takes_new_files ? Names{} : Names{"page.html.vorndel-save"});
+    EXPECT_EQ(in_temporary, folder_takes_new_files ? Names{} : Names{"page.html.vorndel-old"});
     EXPECT_EQ(folder.Get("page.html"), "text\n");
     EXPECT_EQ(temporary.Names(), Names{});
   }

@@ -1,6 +1,7 @@
 // Saving with the real system calls: the saved file keeps its attributes,
 // and a process killed at any step of a save leaves the old file or the new
-// one whole beside at most one temporary file whose name tells what it is.
+// one whole beside at most one temporary file whose name tells what it is,
+// or, written in place, the old file whole in its copy.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 }  // namespace
 
 // Hidden, system and archive stay with the file, whether it is renamed over
-// or copied over (which the system's copy would refuse for a hidden file).
+// or written in place.
 TEST(DocumentSavingWin, TheSavedFileKeepsItsAttributes) {
   ScratchFolder folder("saving_attributes");
   DocumentFixture f;
@@ -66,7 +67,7 @@ constexpr wchar_t kChildRequest[] = L"VORNDEL_SAVE_KILL";
 
 struct KillPoint {
   const char* what;
-  bool copying;  // the target's folder takes no new file
+  bool in_place;  // the target's folder takes no new file
   Step step;
   int at;
 };
@@ -78,9 +79,12 @@ const KillPoint kKillPoints[] = {
     {"before the flush", false, Step::kFlush, 1},
     {"before the rename", false, Step::kReplace, 1},
     {"after the rename", false, Step::kReplaced, 1},
-    {"copying: before the temporary file", true, Step::kCreateElsewhere, 1},
-    {"copying: in the middle of the copy", true, Step::kReplace, 2},
-    {"copying: after the copy", true, Step::kReplaced, 1},
+    {"in place: before the copy of the old file", true, Step::kCreateElsewhere, 1},
+    {"in place: while the old file is copied", true, Step::kCopyOld, 1},
+    {"in place: before the first write", true, Step::kWrite, 1},
+    {"in place: in the middle of the writes", true, Step::kWrite, 5},
+    {"in place: before the flush", true, Step::kFlush, 1},
+    {"in place: after the flush", true, Step::kReplaced, 1},
 };
 
 // About 3 MB: a dozen writes, three pieces of the copy.
@@ -100,7 +104,7 @@ std::wstring Environment(const wchar_t* name) {
   DocumentFixture f;
   f.document.LoadText(KillText());
   ReplacementFaults faults;
-  if (point.copying) faults.Fail(Step::kCreate);
+  if (point.in_place) faults.Fail(Step::kCreate);
   faults.Before(point.step, point.at, [] { TerminateProcess(GetCurrentProcess(), kKilled); });
   const bool saved = document_saving::Save(f.document, std::u16string(target.begin(), target.end()).c_str(), kUtf8,
                                            kLf);
@@ -168,10 +172,12 @@ TEST(DocumentSavingWin, AKillAtAnyStepLeavesTheOldFileOrTheNewOneWhole) {
 
     const std::string left = folder.Get("page.html");
     const bool replaced = point.step == Step::kReplaced;
-    if (point.copying && point.step == Step::kReplace) {
-      // The copy over the file is not whole or nothing: the file is cut,
-      // and the whole new text waits in the temporary folder.
-      EXPECT_EQ(left, new_bytes.substr(0, 1 << 20));
+    const bool overwriting = point.in_place && (point.step == Step::kWrite || point.step == Step::kFlush);
+    if (overwriting) {
+      // Written in place and cut short: the file holds the new text's
+      // start, and the old one waits whole in its copy.
+      EXPECT_EQ(left, new_bytes.substr(0, left.size()));
+      EXPECT_EQ(temporary.Get("page.html.vorndel-old"), old_bytes);
     } else {
       EXPECT_EQ(left, replaced ? new_bytes : old_bytes);
     }
@@ -179,12 +185,15 @@ TEST(DocumentSavingWin, AKillAtAnyStepLeavesTheOldFileOrTheNewOneWhole) {
     // rename, one temporary file named after it.
     Names others = folder.Names();
     std::erase(others, "page.html");
-    const bool temporary_beside = !point.copying && point.step != Step::kCreate && !replaced;
+    const bool temporary_beside = !point.in_place && point.step != Step::kCreate && !replaced;
     EXPECT_EQ(others, temporary_beside ? Names{"page.html.vorndel-save"} : Names{});
     if (temporary_beside && point.step != Step::kWrite)
       EXPECT_EQ(folder.Get("page.html.vorndel-save"), new_bytes);
-    const bool temporary_elsewhere = point.copying && point.step != Step::kCreateElsewhere;
-    EXPECT_EQ(temporary.Names(), temporary_elsewhere ? Names{"page.html.vorndel-save"} : Names{});
-    if (temporary_elsewhere) EXPECT_EQ(temporary.Get("page.html.vorndel-save"), new_bytes);
+    // In place, the copy of the old file lies in the temporary folder from
+    // its creation until the new text is in.
+    const bool temporary_elsewhere = point.in_place && point.step != Step::kCreateElsewhere;
+    EXPECT_EQ(temporary.Names(), temporary_elsewhere ? Names{"page.html.vorndel-old"} : Names{});
+    if (temporary_elsewhere && point.step != Step::kCopyOld)
+      EXPECT_EQ(temporary.Get("page.html.vorndel-old"), old_bytes);
   }
 }

@@ -57,6 +57,10 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   LineBreakStyle line_break_style = kCrLf;
   EncodingId encoding = kUtf8;
   std::uint64_t file_time = 0;
+  // The file's time and size as last loaded or saved, which a save checks
+  // before it writes (the outside-change check leaves them).
+  std::uint64_t disk_time = 0;
+  std::uint64_t disk_size = 0;
 
   // Replaces the whole text (line feeds split lines, carriage returns
   // dropped): caret at the start, empty history, unmodified, repainted.

@@ -1,6 +1,6 @@
 // Saving a document: the bytes of the file, the file state the document
 // takes on success, the new file written beside the target and put in its
-// place, the copy over the target when its folder takes no new file,
+// place, the text written in place when its folder takes no new file,
 // failures at every step that change nothing and leave nothing behind, and
 // texts in every encoding and line-break style read back by the loader as
 // they were.
@@ -90,7 +90,7 @@ TEST(DocumentSaving, TheNewFileIsWrittenBesideTheTargetAndRenamedOverIt) {
   EXPECT_EQ(faults.Count(Step::kCreateElsewhere), 0);
 }
 
-TEST(DocumentSaving, AFolderThatTakesNoNewFileIsSavedByCopyingOverTheTarget) {
+TEST(DocumentSaving, AFolderThatTakesNoNewFileIsSavedInPlace) {
   ScratchFolder folder("saving_copy");
   folder.Put("page.html", "old bytes, longer than the new ones");
   DocumentFixture f;
@@ -135,9 +135,9 @@ TEST(DocumentSaving, AFailedSaveChangesNothingAndLeavesNoFileBehind) {
       {"a full disk at the second write", "page.html", kUtf8, kCrLf, fail({Step::kWrite}, 2)},
       {"a failed flush", "page.html", kUtf8, kCrLf, fail({Step::kFlush})},
       {"a refused rename (target locked)", "page.html", kUtf8, kCrLf, fail({Step::kReplace})},
-      {"copying: no temporary file", "page.html", kUtf8, kCrLf, fail({Step::kCreate, Step::kCreateElsewhere})},
-      {"copying: a full disk", "page.html", kUtf8, kCrLf, fail({Step::kCreate, Step::kWrite}, 2)},
-      {"copying: target locked", "page.html", kUtf8, kCrLf, fail({Step::kCreate, Step::kReplace})},
+      {"in place: no copy of the old file", "page.html", kUtf8, kCrLf, fail({Step::kCreate, Step::kCreateElsewhere})},
+      {"in place: a full disk", "page.html", kUtf8, kCrLf, fail({Step::kCreate, Step::kWrite}, 2)},
+      {"in place: a failed flush", "page.html", kUtf8, kCrLf, fail({Step::kCreate, Step::kFlush})},
   };
   // Large enough for several writes.
   const std::u16string text = DocumentFixture::Lines(40000);

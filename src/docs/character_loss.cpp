@@ -1,0 +1,166 @@
+#include "docs/character_loss.h"
+
+#include <array>
+#include <bitset>
+#include <cstring>
+#include <memory>
+
+#include "docs/encoding.h"
+#include "docs/jis_conversion.h"
+#include "platform/code_page.h"
+
+namespace character_loss {
+namespace {
+
+bool IsHigh(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool IsLow(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDFFF; }
+
+// Whether one BMP character other than a surrogate reads back as itself
+// after the writer put it down in a Japanese encoding: through code page
+// 932 and back, and for EUC-JP and ISO-2022-JP through the JIS form the
+// writer makes of the Shift_JIS bytes.
+bool JapaneseSurvives(char16_t unit, int encoding) {
+  char bytes[8];
+  const std::int32_t count = code_page::FromUtf16(code_page::kShiftJis, &unit, 1, bytes, sizeof bytes);
+  if (count <= 0) return false;
+  char16_t back[4];
+  if (encoding == kShiftJis || count == 1) {
+    const auto byte = static_cast<std::uint8_t>(bytes[0]);
+    if (encoding != kShiftJis && byte >= 0x80)
+      return (byte >= 0xA1 && byte <= 0xDF) && jis::ShiftJisByteToUtf16(byte, back) == 1 && back[0] == unit;
+    return code_page::ToUtf16(code_page::kShiftJis, bytes, count, back, 4) == 1 && back[0] == unit;
+  }
+  std::uint8_t pair[2];
+  return count == 2 &&
+         jis::FromShiftJis(static_cast<std::uint8_t>(bytes[0]), static_cast<std::uint8_t>(bytes[1]), pair) &&
+         jis::JisX0208ToUtf16(pair[0], pair[1], back) == 1 && back[0] == unit;
+}
+
+using SurvivorTable = std::bitset<0x10000>;
+
+// Built once per Japanese encoding, on the first character past ASCII.
+const SurvivorTable& TableFor(int encoding) {
+  static std::array<std::unique_ptr<SurvivorTable>, 3> tables;
+  std::unique_ptr<SurvivorTable>& table = tables[static_cast<std::size_t>(encoding - kShiftJis)];
+  if (!table) {
+    table = std::make_unique<SurvivorTable>();
+    for (std::uint32_t unit = 0; unit < 0x80; ++unit) table->set(unit);
+    for (std::uint32_t unit = 0x80; unit < 0x10000; ++unit)
+      if (!IsSurrogate(static_cast<char16_t>(unit)) && JapaneseSurvives(static_cast<char16_t>(unit), encoding))
+        table->set(unit);
+  }
+  return *table;
+}
+
+// Counts lost characters run by run; a surrogate pair may lie across two
+// runs of one line.
+class Scanner {
+ public:
+  explicit Scanner(int encoding) : encoding_(encoding) {}
+
+  void StartLine(std::int32_t line) {
+    EndLine();
+    line_ = line;
+    column_ = 0;
+  }
+
+  void Run(const char16_t* units, std::int32_t count) {
+    if (encoding_ == kUtf16Le || encoding_ == kUtf16Be || encoding_ < kUtf8 || encoding_ > kSingleByte) return;
+    std::int32_t i = 0;
+    if (pending_high_ && count > 0) {
+      pending_high_ = false;
+      if (IsLow(units[0])) {
+        PairOrUnpaired(true, column_ - 1);
+        i = 1;
+      } else {
+        PairOrUnpaired(false, column_ - 1);
+      }
+    }
+    for (; i < count; ++i) {
+      // Eight ASCII units at a time: nearly every text is mostly ASCII.
+      while (i + 8 <= count && Ascii8(units + i)) i += 8;
+      if (i >= count) break;
+      const char16_t unit = units[i];
+      if (unit < 0x80) continue;
+      const std::int32_t at = column_ + i;
+      if (!IsSurrogate(unit)) {
+        if (!UnitSurvives(unit)) Lost(at);
+      } else if (IsHigh(unit) && i + 1 < count) {
+        const bool paired = IsLow(units[i + 1]);
+        PairOrUnpaired(paired, at);
+        if (paired) ++i;
+      } else if (IsHigh(unit)) {
+        pending_high_ = true;
+      } else {
+        PairOrUnpaired(false, at);
+      }
+    }
+    column_ += count;
+  }
+
+  CharacterLoss Finish() {
+    EndLine();
+    return loss_;
+  }
+
+ private:
+  static bool Ascii8(const char16_t* units) {
+    std::uint64_t words[2];
+    std::memcpy(words, units, sizeof words);
+    return ((words[0] | words[1]) & 0xFF80FF80FF80FF80ull) == 0;
+  }
+
+  bool UnitSurvives(char16_t unit) const {
+    if (encoding_ == kUtf8) return true;
+    if (encoding_ == kSingleByte) return unit < 0x100;
+    return TableFor(encoding_).test(unit);
+  }
+
+  // UTF-8 holds a pair and loses an unpaired surrogate; the others lose both.
+  void PairOrUnpaired(bool paired, std::int32_t at) {
+    if (!paired || encoding_ != kUtf8) Lost(at);
+  }
+
+  void EndLine() {
+    if (pending_high_) PairOrUnpaired(false, column_ - 1);
+    pending_high_ = false;
+  }
+
+  void Lost(std::int32_t column) {
+    if (loss_.count++ == 0) {
+      loss_.line = line_;
+      loss_.column = column;
+    }
+  }
+
+  int encoding_;
+  CharacterLoss loss_;
+  std::int32_t line_ = 0;
+  std::int32_t column_ = 0;
+  bool pending_high_ = false;
+};
+
+}  // namespace
+
+CharacterLoss Find(TextStore& store, int encoding) {
+  Scanner scanner(encoding);
+  LineRecord* line = store.Line(0);
+  for (std::int32_t i = 0; i < store.LineCount() && line; ++i, line = line->Next()) {
+    scanner.StartLine(i);
+    const std::int32_t length = line->TextLength();
+    const LineRuns runs = line->Runs();
+    const std::int32_t first = runs.first_count < length ? runs.first_count : length;
+    scanner.Run(runs.first, first);
+    if (length > first) scanner.Run(runs.second, length - first);
+  }
+  return scanner.Finish();
+}
+
+CharacterLoss FindInUnits(const char16_t* units, std::int32_t count, int encoding) {
+  Scanner scanner(encoding);
+  scanner.Run(units, count);
+  return scanner.Finish();
+}
+
+}  // namespace character_loss
