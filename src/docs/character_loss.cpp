@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "docs/encoding.h"
+#include "platform/encoding.h"
 #include "docs/jis_conversion.h"
 #include "platform/code_page.h"
 
