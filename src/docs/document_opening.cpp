@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/file_source.h"
+
 namespace document_opening {
 
 LoadResult LoadFile(Document& document, const char16_t* path, int choice) {
@@ -21,13 +23,16 @@ LoadResult LoadFile(Document& document, const char16_t* path, int choice) {
   document.encoding = encoding;
   document.line_break_style = line_breaks;
   document.file_time = time;
+  document.file_size = 0;
+  if (auto source = byte_file::OpenFileSource(document.Path().View())) source->Size(&document.file_size);
   document.SetSyntaxModeFromPath();
   document.TextReplaced();
   return loaded;
 }
 
 bool Untouched(Document& document) {
-  return document.Path().Empty() && document.Editor().History().Current() == nullptr;
+  // Recovered text has no history but is not to be replaced.
+  return document.Path().Empty() && document.Editor().History().Current() == nullptr && !document.Editor().Modified();
 }
 
 Result Open(DocumentSet& set, Host& host, std::u16string_view path, int choice) {

@@ -56,6 +56,11 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   LineBreakStyle line_break_style = kCrLf;
   EncodingId encoding = kUtf8;
   std::uint64_t file_time = 0;
+  // The file's size when it was loaded or saved, kept with a snapshot.
+  std::uint64_t file_size = 0;
+  // Goes up with every change of the text, so that a copy taken in steps
+  // can tell that the text moved under it.
+  std::uint64_t ChangeCount() const { return change_count_; }
 
   // Replaces the whole text (line feeds split lines, carriage returns
   // dropped): caret at the start, empty history, unmodified, repainted.
@@ -261,6 +266,7 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   CaretNavigator navigator_;
   ColourCheckpoints checkpoints_;
   MarkedLines marked_lines_;
+  std::uint64_t change_count_ = 0;
   WideString highlight_word_;
   TagPairHighlight tag_pair_;
   WideString path_;
