@@ -11,6 +11,7 @@
 #include "frame/layout/dialog_anchor.h"
 #include "frame/documents/document_files.h"
 #include "frame/documents/document_tabs.h"
+#include "frame/documents/recovery.h"
 #include "frame/documents/tab_area.h"
 #include "frame/language/error_box.h"
 #include "frame/frame_state.h"
@@ -123,6 +124,7 @@ bool SaveTo(Document& document, const char16_t* path, int encoding, int line_bre
     error_box::Show(string_ids::kCannotSave);
     return false;
   }
+  recovery::Saved(document);
   if (&document == Set().Active()) RefreshStatus();
   return true;
 }
@@ -231,8 +233,10 @@ void SaveAll() {
       continue;
     WideString path;
     if (path.Assign(document.Path().View()) &&
-        document_saving::Save(document, path.Text(), document.encoding, document.line_break_style))
+        document_saving::Save(document, path.Text(), document.encoding, document.line_break_style)) {
+      recovery::Saved(document);
       any = true;
+    }
   }
   if (any && Set().Active()) SendMessageW(Area().area, EDN_CHANGED, 0, 0);
 }

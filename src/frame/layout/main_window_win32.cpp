@@ -18,7 +18,9 @@
 #include "tools/toolbars/toolbars.h"
 #include "frame/frame_state.h"
 #include "frame/language/language_module.h"
+#include "frame/startup/held_messages.h"
 #include "frame/startup/shutdown.h"
+#include "frame/documents/recovery.h"
 #include "frame/startup/single_instance.h"
 #include "frame/language/string_ids.h"
 #include "frame/layout/window_placement.h"
@@ -151,17 +153,29 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       if (Frame().documents) edit_control::FollowSystemSettings(*Frame().documents, Instance());
       break;
     case WM_COPYDATA:
-      single_instance::Receive(window, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+      if (!held_messages::HandOver(window, reinterpret_cast<const COPYDATASTRUCT*>(lparam)))
+        single_instance::Receive(reinterpret_cast<const COPYDATASTRUCT*>(lparam));
       return TRUE;
     case WM_COMMAND:
-      dispatcher::Dispatch(wparam);
+      if (!held_messages::Command(window, wparam)) dispatcher::Dispatch(wparam);
       return 0;
     case WM_CLOSE:
-      if (!shutdown::Run(false)) return 0;
+      if (held_messages::CloseRequest(window) || !shutdown::Run(false)) return 0;
       break;
+    case WM_QUERYENDSESSION:
+      return held_messages::SessionQuery();
     case WM_ENDSESSION:
-      if (wparam) {
-        shutdown::Run(true);
+      held_messages::SessionEnd(window, wparam != FALSE);
+      return 0;
+    case WM_ENABLE:
+      held_messages::Enabled(window, wparam != FALSE);
+      return 0;
+    case held_messages::kRunHeld:
+      held_messages::RunHeld(window);
+      return 0;
+    case WM_TIMER:
+      if (wparam == recovery::kTimerId) {
+        recovery::Tick();
         return 0;
       }
       break;

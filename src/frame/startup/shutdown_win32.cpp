@@ -6,6 +6,7 @@
 
 #include "frame/commands/accelerator_table.h"
 #include "frame/documents/document_tabs.h"
+#include "frame/documents/recovery.h"
 #include "frame/frame_state.h"
 #include "frame/layout/main_window.h"
 #include "settings/editor_options.h"
@@ -27,6 +28,7 @@ bool Run(bool logoff) {
     OpenDocumentsSnapshot snapshot;
     if (!document_tabs::CloseAllForShutdown(logoff, settings.reopen_documents ? &snapshot : nullptr)) return false;
     if (settings.reopen_documents) settings.open_documents = std::move(snapshot);
+    recovery::Stop();
     editor_options::Store(frame.documents->Settings(), frame.documents->Metrics(), settings);
   }
   tag_panel::SaveLibrary();
