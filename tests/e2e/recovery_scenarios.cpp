@@ -81,7 +81,8 @@ TEST_F(Recovery, AKillOrASessionEndLosesNoTypingAndTheFileOnDiskIsUntouched) {
   Start({});
   const std::wstring untitled = UntitledTitle() + L"*    ";
   ASSERT_TRUE(WaitTabsAre({L"a.html*    ", untitled}));
-  EXPECT_EQ(StatusText(window_, 0), L"Unsaved work recovered from the last run: 2");
+  EXPECT_EQ(StatusText(window_, 0), L"Recovered documents: 2");
+  Screenshot(ScenarioName());
   EXPECT_EQ(ReadWholeFile(installed_.scratch.File(L"a.html")), "old");
   ASSERT_TRUE(SelectTab(TabOf(untitled)));
   EXPECT_EQ(DocumentText(window_), L"draft");
@@ -122,7 +123,6 @@ TEST_F(Recovery, AKillOrASessionEndLosesNoTypingAndTheFileOnDiskIsUntouched) {
   // Closed without saving: the snapshot goes with it.
   ASSERT_TRUE(CloseDiscarding(*program_, window_));
   EXPECT_TRUE(Snapshots().empty());
-  Screenshot(ScenarioName());
 }
 
 TEST_F(Recovery, ClosesHandOversAndSessionEndsDuringTheClosePromptWaitForIt) {
