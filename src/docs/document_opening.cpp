@@ -31,7 +31,8 @@ LoadResult LoadFile(Document& document, const char16_t* path, int choice) {
 }
 
 bool Untouched(Document& document) {
-  return document.Path().Empty() && document.Editor().History().Current() == nullptr;
+  // Recovered text has no history but is not to be replaced.
+  return document.Path().Empty() && document.Editor().History().Current() == nullptr && !document.Editor().Modified();
 }
 
 Result Open(DocumentSet& set, Host& host, std::u16string_view path, int choice) {

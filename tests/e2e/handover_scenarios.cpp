@@ -95,7 +95,7 @@ TEST_F(Handover, CommandLineFilesOpenInOrderAndAFailureDoesNotStopTheRest) {
   EXPECT_EQ(OpenedFiles(window), (Files{Path(L"a.html"), Path(L"b.css")}));
 }
 
-TEST_F(Handover, NamesArrivingWhileAModalDialogIsOpenAreDropped) {
+TEST_F(Handover, NamesArrivingWhileAModalDialogIsOpenWaitForItToClose) {
   // A file that cannot be opened makes the program show its error box,
   // which disables the main window until it is confirmed.
   Program first(installed_.exe, {Path(L"missing.html")});
@@ -106,10 +106,12 @@ TEST_F(Handover, NamesArrivingWhileAModalDialogIsOpenAreDropped) {
   const std::wstring block = PackNames({Path(L"a.html")});
   EXPECT_TRUE(SendCopyData(window, 1, block.data(), static_cast<DWORD>(block.size() * 2)));
   Screenshot(ScenarioName());
+  EXPECT_TRUE(OpenedFiles(window).empty()) << "opened under the error box";
   PressOk(seen.box);
-  EXPECT_TRUE(OpenedFiles(window).empty());
+  EXPECT_TRUE(WaitForFiles(window, 1));
+  EXPECT_EQ(OpenedFiles(window), Files{Path(L"a.html")});
 
-  // Once the dialog is gone the same names are taken.
+  // Once the dialog is gone the same names only find the file open.
   EXPECT_TRUE(SendCopyData(window, 1, block.data(), static_cast<DWORD>(block.size() * 2)));
   EXPECT_EQ(OpenedFiles(window), Files{Path(L"a.html")});
 }

@@ -11,6 +11,7 @@
 #include "e2e/document_area.h"
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
+#include "e2e/program_session.h"
 #include "e2e/settings_file.h"
 
 namespace e2e {
@@ -24,48 +25,7 @@ constexpr WORD kToggleBookmark = 5310;
 constexpr std::uint32_t kRecentPaths = 86;
 constexpr DWORD kQuietMs = 1500;
 
-class Tabs : public testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(MainWindows().empty()) << "a main window was left over";
-    ASSERT_TRUE(installed_.scratch.Write(L"Vorndel.ini", ""));
-  }
-  void TearDown() override {
-    if (program_ && window_) EXPECT_TRUE(CloseDiscarding(*program_, window_));
-  }
-
-  void Start(const std::vector<std::wstring>& names) {
-    std::vector<std::wstring> paths;
-    for (const std::wstring& name : names) paths.push_back(installed_.scratch.File(name));
-    program_ = std::make_unique<Program>(installed_.exe, paths);
-    window_ = program_->WaitMainWindow();
-    ASSERT_NE(window_, nullptr);
-    ASSERT_TRUE(WaitForFiles(window_, names.size()));
-  }
-
-  // Posted: a command that asks the user must not hold the driver.
-  void Post(WORD command) { PostMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
-  MessageBoxSeen Box() {
-    MessageBoxSeen seen;
-    EXPECT_TRUE(WaitMessageBox(program_->Id(), kStartTimeoutMs, seen));
-    return seen;
-  }
-  bool NoBoxFor(DWORD ms) {
-    MessageBoxSeen seen;
-    return !WaitMessageBox(program_->Id(), ms, seen);
-  }
-  void RightClickTab(int index) {
-    const POINT box = CloseBoxCentre(window_, index);
-    const LPARAM at = MAKELPARAM(box.x - 20, box.y);
-    PostMessageW(TabStrip(window_), WM_RBUTTONDOWN, MK_RBUTTON, at);
-    PostMessageW(TabStrip(window_), WM_RBUTTONUP, 0, at);
-  }
-  void Type(const std::wstring& text) { SendCharacters(ActiveEditor(window_), text); }
-
-  InstalledProgram installed_{ScenarioName()};
-  std::unique_ptr<Program> program_;
-  HWND window_ = nullptr;
-};
+using Tabs = ProgramSession;
 
 TEST_F(Tabs, TitlesShowChangesAndSaveWritesTheFilesOwnEncodingAndLineBreaks) {
   ASSERT_TRUE(installed_.scratch.Write(L"a.html", "<p>a</p>\r\n"));

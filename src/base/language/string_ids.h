@@ -11,6 +11,8 @@ inline constexpr unsigned kLineBreakNames = 20110;   // + LineBreakStyle
 inline constexpr unsigned kUntitled = 20220;
 inline constexpr unsigned kClosePrompt = 21100;
 inline constexpr unsigned kReloadPrompt = 21110;
+// Followed by the number of documents.
+inline constexpr unsigned kRecovered = 21130;
 inline constexpr unsigned kErrorCaption = 30000;
 inline constexpr unsigned kOutOfMemory = 30001;
 inline constexpr unsigned kCannotMakeDocument = 30002;

@@ -51,6 +51,7 @@ bool Document::LoadText(std::u16string_view text) {
 }
 
 void Document::TextReplaced() {
+  ++change_count_;
   checkpoints_.InvalidateFrom(0);
   layout_.NoteLineCount();
   editor_.CaretTo({});
@@ -95,6 +96,7 @@ bool Document::RemoveMarkedLine(std::int32_t line) {
 }
 
 void Document::Notify(EditorNotify message, std::int32_t line, std::int32_t count) {
+  if (message == EDN_CHANGED) ++change_count_;
   if (message == EDN_LINESINSERTED || message == EDN_LINESREMOVED) checkpoints_.InvalidateFrom(line);
   if (!window_) return;
   std::uintptr_t wparam = 0;

@@ -61,6 +61,9 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   // before it writes (the outside-change check leaves them).
   std::uint64_t disk_time = 0;
   std::uint64_t disk_size = 0;
+  // Goes up with every change of the text, so that a copy taken in steps
+  // can tell that the text moved under it.
+  std::uint64_t ChangeCount() const { return change_count_; }
 
   // Replaces the whole text (line feeds split lines, carriage returns
   // dropped): caret at the start, empty history, unmodified, repainted.
@@ -267,6 +270,7 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   CaretNavigator navigator_;
   ColourCheckpoints checkpoints_;
   MarkedLines marked_lines_;
+  std::uint64_t change_count_ = 0;
   WideString highlight_word_;
   TagPairHighlight tag_pair_;
   WideString path_;

@@ -142,8 +142,15 @@ KeyModifiers HeldModifiers() {
   return modifiers;
 }
 
+// The input method asks from this thread; a request sent from another
+// thread or process carries an address that means nothing here.  A size
+// beyond any reconversion's is refused too.
+constexpr DWORD kMaxReconversionBytes = 1 << 20;
+
 LRESULT ReconversionRequest(Document& document, LPARAM lparam) {
+  if (InSendMessage()) return 0;
   auto* buffer = reinterpret_cast<RECONVERTSTRING*>(lparam);
+  if (buffer && (buffer->dwSize < sizeof(RECONVERTSTRING) || buffer->dwSize > kMaxReconversionBytes)) return 0;
   return document.Reconversion(reinterpret_cast<std::uint8_t*>(buffer), buffer ? buffer->dwSize : 0);
 }
 

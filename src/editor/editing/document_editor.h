@@ -80,6 +80,8 @@ class DocumentEditor {
   bool Modified() const { return history_.Modified(); }
   // The current state is the saved one (after loading or saving).
   void SetSavedPosition() { history_.MarkSaved(); }
+  // The text differs from the file whatever is undone (recovered text).
+  void SetUnsaved() { history_.MarkUnsaved(); }
   const UndoHistory& History() const { return history_; }
   // The first half of a joined pair whose second half could not be made
   // stands alone from now on.

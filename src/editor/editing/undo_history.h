@@ -33,6 +33,8 @@ class UndoHistory {
   // Frees every record; position and saved position 0.
   void Clear();
   void MarkSaved() { saved_position_ = position_; }
+  // No state in the history is the saved one (recovered text).
+  void MarkUnsaved() { saved_position_ = -1; }
 
  private:
   // Frees record and every newer one.

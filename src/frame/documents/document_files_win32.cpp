@@ -17,6 +17,7 @@
 #include "base/language/language_module.h"
 #include "base/settings_location.h"
 #include "base/language/string_ids.h"
+#include "frame/documents/recovery.h"
 #include "platform/file_source.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
@@ -123,6 +124,7 @@ bool SaveTo(Document& document, const char16_t* path, int encoding, int line_bre
     error_box::Show(string_ids::kCannotSave);
     return false;
   }
+  recovery::Saved(document);
   if (&document == Set().Active()) RefreshStatus();
   return true;
 }
@@ -232,8 +234,10 @@ void SaveAll() {
       continue;
     WideString path;
     if (path.Assign(document.Path().View()) &&
-        document_saving::Save(document, path.Text(), document.encoding, document.line_break_style))
+        document_saving::Save(document, path.Text(), document.encoding, document.line_break_style)) {
+      recovery::Saved(document);
       any = true;
+    }
   }
   if (any && Set().Active()) SendMessageW(Area().area, EDN_CHANGED, 0, 0);
 }

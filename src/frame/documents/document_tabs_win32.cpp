@@ -17,6 +17,7 @@
 #include "frame/documents/recent_files.h"
 #include "base/settings_location.h"
 #include "base/language/string_ids.h"
+#include "frame/documents/recovery.h"
 #include "platform/file_source.h"
 #include "platform/text_measurer.h"
 #include "settings/editor_options.h"
@@ -150,11 +151,12 @@ void CheckOutsideChange() {
   const std::uint64_t time = byte_file::LastWriteTime(document->Path().View());
   if (time == 0 || time == document->file_time) return;
   document->file_time = time;
-  if (Ask(string_ids::kReloadPrompt, *document, MB_YESNO) != IDYES) return;
+  if (Ask(string_ids::kReloadPrompt, *document, MB_YESNO) != IDYES || IndexOf(document) < 0) return;
   if (!Reload(*document)) {
     error_box::Show(string_ids::kCannotOpen);
     return;
   }
+  recovery::Saved(*document);
   Retitle(IndexOf(document));
   RefreshStatus();
   // The history went with the old text.
@@ -168,8 +170,15 @@ bool CloseTab(std::int32_t index, bool keep_one, bool no_prompt) {
   if (keep_one && Set().Count() == 1 && document_opening::Untouched(*document)) return true;
   if (!no_prompt && document->Editor().Modified()) {
     const int answer = Ask(string_ids::kClosePrompt, *document, MB_YESNOCANCEL);
-    if (answer == IDCANCEL || (answer == IDYES && !Save(*document))) return false;
+    if (answer == IDCANCEL) return false;
+    // The prompt and the save dialog run message loops: the document and
+    // its tab are looked up again after each.
+    if (IndexOf(document) < 0) return true;
+    if (answer == IDYES && !Save(*document)) return false;
+    index = IndexOf(document);
+    if (index < 0) return true;
   }
+  recovery::Closing(*document, no_prompt);
   if (!document->Path().Empty())
     recent_files::KeepLine(ProcessSettings().recent_files, document->Path().View(), document->Selection().caret.line);
   const bool was_selected = index == Selected();

@@ -22,6 +22,8 @@
 #include "frame/startup/shutdown.h"
 #include "frame/startup/single_instance_win32.h"
 #include "base/language/string_ids.h"
+#include "frame/startup/held_messages.h"
+#include "frame/documents/recovery.h"
 #include "frame/layout/window_placement.h"
 #include "frame/startup/open_from_outside.h"
 #include "tools/file_browser/file_list_win32.h"
@@ -178,17 +180,29 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       if (Frame().documents) edit_control::FollowSystemSettings(*Frame().documents, Instance());
       break;
     case WM_COPYDATA:
-      single_instance::Receive(window, reinterpret_cast<const COPYDATASTRUCT*>(lparam));
+      if (!held_messages::HandOver(window, reinterpret_cast<const COPYDATASTRUCT*>(lparam)))
+        single_instance::Receive(reinterpret_cast<const COPYDATASTRUCT*>(lparam));
       return TRUE;
     case WM_COMMAND:
-      dispatcher::Dispatch(wparam);
+      if (!held_messages::Command(window, wparam)) dispatcher::Dispatch(wparam);
       return 0;
     case WM_CLOSE:
-      if (!shutdown::Run(false)) return 0;
+      if (held_messages::CloseRequest(window) || !shutdown::Run(false)) return 0;
       break;
+    case WM_QUERYENDSESSION:
+      return held_messages::SessionQuery();
     case WM_ENDSESSION:
-      if (wparam) {
-        shutdown::Run(true);
+      held_messages::SessionEnd(window, wparam != FALSE);
+      return 0;
+    case WM_ENABLE:
+      held_messages::Enabled(window, wparam != FALSE);
+      return 0;
+    case held_messages::kRunHeld:
+      held_messages::RunHeld(window);
+      return 0;
+    case WM_TIMER:
+      if (wparam == recovery::kTimerId) {
+        recovery::Tick();
         return 0;
       }
       break;

@@ -7,6 +7,7 @@
 #include "settings/accelerator_table.h"
 #include "frame/documents/document_tabs.h"
 #include "base/frame_state.h"
+#include "frame/documents/recovery.h"
 #include "frame/layout/main_window.h"
 #include "settings/editor_options.h"
 #include "settings/save_settings.h"
@@ -27,6 +28,7 @@ bool Run(bool logoff) {
     OpenDocumentsSnapshot snapshot;
     if (!document_tabs::CloseAllForShutdown(logoff, settings.reopen_documents ? &snapshot : nullptr)) return false;
     if (settings.reopen_documents) settings.open_documents = std::move(snapshot);
+    recovery::Stop();
     editor_options::Store(frame.documents->Settings(), frame.documents->Metrics(), settings);
   }
   tag_panel::SaveLibrary();

@@ -21,16 +21,21 @@ void HandOver(HWND running, const char16_t* const* args, int count) {
                       kHandOverTimeoutMs, &result);
 }
 
-void Receive(HWND window, const COPYDATASTRUCT* data) {
-  // A modal dialog is open: opening files under it would confuse it.
-  if (!data || !IsWindowEnabled(window)) return;
-  WideString units;
-  if (!handover_names::Receive(data->lpData, data->cbData, units)) return;
+bool TakeNames(const COPYDATASTRUCT* data, WideString& units) {
+  return data && handover_names::Receive(data->lpData, data->cbData, units);
+}
+
+void OpenNames(const WideString& units) {
   // dwData is the sender's claim; only the names actually found count.
   std::size_t offset = 0;
   std::u16string_view name;
   while (handover_names::NextName(units.View(), offset, name)) open_from_outside::OpenName(name);
   open_from_outside::Finish();
+}
+
+void Receive(const COPYDATASTRUCT* data) {
+  WideString units;
+  if (TakeNames(data, units)) OpenNames(units);
 }
 
 }  // namespace single_instance

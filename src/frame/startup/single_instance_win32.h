@@ -3,6 +3,8 @@
 // and taking them in there.  Windows-only header.
 #include <windows.h>
 
+#include "platform/wide_string.h"
+
 namespace single_instance {
 
 // How long a second instance waits for the running one to take its names;
@@ -13,8 +15,11 @@ inline constexpr UINT kHandOverTimeoutMs = 10000;
 // args[1..count-1] (empty ones left out).
 void HandOver(HWND running, const char16_t* const* args, int count);
 
-// WM_COPYDATA of the main window: opens every whole name in the block,
-// unless a modal dialog has disabled the window.
-void Receive(HWND window, const COPYDATASTRUCT* data);
+// WM_COPYDATA of the main window: opens every whole name in the block.
+// (While a prompt is up the names wait: see held_messages.)
+void Receive(const COPYDATASTRUCT* data);
+// The names of a block, copied; false for a block that holds none.
+bool TakeNames(const COPYDATASTRUCT* data, WideString& units);
+void OpenNames(const WideString& units);
 
 }  // namespace single_instance

@@ -10,6 +10,7 @@
 #include "base/language/html_help.h"
 #include "base/language/language_module.h"
 #include "frame/layout/main_window.h"
+#include "frame/documents/recovery.h"
 #include "frame/startup/open_from_outside.h"
 #include "frame/startup/os_version.h"
 #include "base/settings_location.h"
@@ -102,6 +103,9 @@ bool CreateFrame(const SettingsReader& reader, const Arguments& arguments, int s
   if (ProcessSettings().reopen_documents) ReopenPreviousDocuments();
   for (int i = 1; i < arguments.Count(); ++i) open_from_outside::OpenName(arguments.Values()[i]);
   if (arguments.Count() > 1) open_from_outside::Finish();
+  // Without a recovery folder the program still runs, only without
+  // snapshots.
+  if (recovery::Start()) recovery::RestoreLeftOvers();
   return true;
 }
 

@@ -194,9 +194,26 @@ Popup PopupOf(HMENU menu) {
   return menu_tables::kPopupCount;
 }
 
+// The record an item's data names, when it is one of ours: the message
+// may come from another process with any value in it.
+const Record* Known(ULONG_PTR data) {
+  const auto* wanted = reinterpret_cast<const Record*>(data);
+  auto holds = [wanted](const std::deque<Record>& records) {
+    for (const Record& record : records)
+      if (&record == wanted) return true;
+    return false;
+  };
+  if (!wanted) return nullptr;
+  if (holds(menus.records)) return wanted;
+  for (const std::deque<Record>& records : menus.list_records)
+    if (holds(records)) return wanted;
+  return nullptr;
+}
+
 bool Measure(HWND window, MEASUREITEMSTRUCT& item) {
-  if (item.CtlType != ODT_MENU || !item.itemData) return false;
-  const Record& record = *reinterpret_cast<const Record*>(item.itemData);
+  const Record* known = item.CtlType == ODT_MENU ? Known(item.itemData) : nullptr;
+  if (!known) return false;
+  const Record& record = *known;
   WideString text = ShownText(record);
   text.Append(record.prefix.View());
   text.Append(record.key.View());
@@ -215,8 +232,9 @@ bool Measure(HWND window, MEASUREITEMSTRUCT& item) {
 }
 
 bool Draw(const DRAWITEMSTRUCT& item) {
-  if (item.CtlType != ODT_MENU || !item.itemData) return false;
-  const Record& record = *reinterpret_cast<const Record*>(item.itemData);
+  const Record* known = item.CtlType == ODT_MENU ? Known(item.itemData) : nullptr;
+  if (!known) return false;
+  const Record& record = *known;
   HDC dc = item.hDC;
   const RECT& area = item.rcItem;
   const bool enabled = !(item.itemState & (ODS_GRAYED | ODS_DISABLED));

@@ -3,7 +3,10 @@
 #include <shlwapi.h>
 
 #include <atomic>
+#include <memory>
 #include <new>
+
+#include "tools/file_browser/request_table.h"
 
 namespace shell_worker {
 namespace {
@@ -29,12 +32,8 @@ DWORD thread_id = 0;
 HANDLE started = nullptr;
 std::atomic<HWND> window{nullptr};
 std::atomic<bool> stopping{false};
-std::atomic<int> live_requests{0};
-
-void Free(Request* request) {
-  delete request;
-  --live_requests;
-}
+// The worker's message carries a serial of this table, never a pointer.
+RequestTable<Request> requests;
 
 // A folder holds children when it has an ordinary folder or a ".zip"
 // archive; one that cannot be looked into keeps its button.
@@ -68,29 +67,27 @@ bool HasChildren(const Request& request) {
   return false;
 }
 
-void Handle(Request* request) {
-  if (!stopping) {
-    const ButtonChange change = ChangeFor(request->mode, HasChildren(*request));
-    const HWND receiver = request->receiver;
-    const std::uint32_t serial = request->serial;
-    Free(request);
-    if (change != ButtonChange::kKeep && !stopping)
-      SendMessageW(receiver, kAnswer, serial, static_cast<LPARAM>(change));
-    return;
-  }
-  Free(request);
+void Handle(std::uint32_t serial) {
+  std::unique_ptr<Request> request = requests.Take(serial);
+  if (!request || stopping) return;
+  const ButtonChange change = ChangeFor(request->mode, HasChildren(*request));
+  const HWND receiver = request->receiver;
+  const std::uint32_t node = request->serial;
+  request.reset();
+  if (change != ButtonChange::kKeep && !stopping) SendMessageW(receiver, kAnswer, node, static_cast<LPARAM>(change));
 }
 
 void DropQueued(HWND target) {
   MSG message;
-  while (PeekMessageW(&message, target, kRequest, kRequest, PM_REMOVE))
-    Free(reinterpret_cast<Request*>(message.lParam));
+  while (PeekMessageW(&message, target, kRequest, kRequest, PM_REMOVE)) {
+  }
+  requests.Clear();
 }
 
 LRESULT CALLBACK Procedure(HWND target, UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case kRequest:
-      Handle(reinterpret_cast<Request*>(lparam));
+      Handle(static_cast<std::uint32_t>(wparam));
       return 0;
     case kPurge:
       DropQueued(target);
@@ -153,9 +150,8 @@ bool Ready() {
 
 bool Ask(HWND receiver, std::uint32_t serial, NodeType type, NodeKind kind, PCIDLIST_ABSOLUTE item, CheckMode mode) {
   if (stopping) return false;
-  Request* request = new (std::nothrow) Request;
+  std::unique_ptr<Request> request(new (std::nothrow) Request);
   if (!request) return false;
-  ++live_requests;
   request->receiver = receiver;
   request->serial = serial;
   request->type = type;
@@ -163,9 +159,10 @@ bool Ask(HWND receiver, std::uint32_t serial, NodeType type, NodeKind kind, PCID
   request->mode = mode;
   request->item = shell_namespace::ItemList::Copy(item);
   const HWND target = window.load();
-  if (request->item.Valid() && target && PostMessageW(target, kRequest, 0, reinterpret_cast<LPARAM>(request)))
-    return true;
-  Free(request);
+  if (!request->item.Valid() || !target) return false;
+  const std::uint32_t ticket = requests.Add(std::move(request));
+  if (ticket != 0 && PostMessageW(target, kRequest, ticket, 0)) return true;
+  requests.Take(ticket);
   return false;
 }
 
@@ -206,6 +203,6 @@ bool Stop() {
   return joined;
 }
 
-int LiveRequests() { return live_requests; }
+int LiveRequests() { return static_cast<int>(requests.Size()); }
 
 }  // namespace shell_worker

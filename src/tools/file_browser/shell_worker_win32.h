@@ -27,8 +27,8 @@ bool Start();
 // Waits until the worker's window exists; false when it never will.
 bool Ready();
 
-// Asks about one node; the record is the worker's once posted and freed
-// here when posting fails.
+// Asks about one node: the record waits in the worker's request table and
+// the message posted to the worker carries only its serial.
 bool Ask(HWND receiver, std::uint32_t serial, tree_rules::NodeType type, tree_rules::NodeKind kind,
          PCIDLIST_ABSOLUTE item, tree_rules::CheckMode mode);
 // Drops every request still queued.

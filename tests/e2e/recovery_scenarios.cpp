@@ -1,0 +1,178 @@
+// Work that survives: snapshots of modified documents brought back after a
+// kill and after a session end, messages that wait while a prompt is up,
+// and junk posted to the file browser's worker window.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "e2e/document_area.h"
+#include "e2e/driver.h"
+#include "e2e/installed_program.h"
+#include "e2e/program_session.h"
+#include "e2e/settings_file.h"
+
+namespace e2e {
+namespace {
+
+constexpr WORD kNew = 5010;
+constexpr WORD kSave = 5050;
+constexpr WORD kClose = 5080;
+// A snapshot follows a pause of a few seconds.
+constexpr DWORD kSnapshotWaitMs = 15000;
+
+class Recovery : public ProgramSession {
+ protected:
+  void KillHard() {
+    DWORD code = 0;
+    program_->WaitExit(0, code);
+    ASSERT_FALSE(program_->Running());
+  }
+  bool Ends() {
+    DWORD code = 99;
+    return program_->WaitExit(kExitTimeoutMs, code) && code == 0;
+  }
+
+  std::vector<std::wstring> Snapshots() const {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found = {};
+    HANDLE search = FindFirstFileW(installed_.scratch.File(L"Recovery\\*.snapshot").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do names.emplace_back(found.cFileName);
+    while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+  }
+  bool WaitSnapshots(std::size_t count) {
+    return WaitUntil(kSnapshotWaitMs, [&] { return Snapshots().size() == count; });
+  }
+  int TabOf(const std::wstring& text) {
+    const std::vector<std::wstring> tabs = TabTexts(window_);
+    const auto found = std::find(tabs.begin(), tabs.end(), text);
+    return found == tabs.end() ? -1 : static_cast<int>(found - tabs.begin());
+  }
+  // The tabs in any order: restored documents come after those reopened.
+  bool WaitTabsAre(std::vector<std::wstring> expected) {
+    std::sort(expected.begin(), expected.end());
+    return WaitUntil(kStartTimeoutMs, [&] {
+      std::vector<std::wstring> tabs = TabTexts(window_);
+      std::sort(tabs.begin(), tabs.end());
+      return tabs == expected;
+    });
+  }
+  bool Answers() {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+  }
+};
+
+TEST_F(Recovery, AKillOrASessionEndLosesNoTypingAndTheFileOnDiskIsUntouched) {
+  ASSERT_TRUE(installed_.scratch.Write(L"a.html", "old"));
+  Start({L"a.html"});
+  Type(L"new ");
+  SendCommand(window_, kNew);
+  Type(L"draft");
+  ASSERT_TRUE(WaitSnapshots(2));
+  KillHard();
+  EXPECT_EQ(ReadWholeFile(installed_.scratch.File(L"a.html")), "old");
+
+  Start({});
+  const std::wstring untitled = UntitledTitle() + L"*    ";
+  ASSERT_TRUE(WaitTabsAre({L"a.html*    ", untitled}));
+  EXPECT_EQ(StatusText(window_, 0), L"Recovered documents: 2");
+  Screenshot(ScenarioName());
+  EXPECT_EQ(ReadWholeFile(installed_.scratch.File(L"a.html")), "old");
+  ASSERT_TRUE(SelectTab(TabOf(untitled)));
+  EXPECT_EQ(DocumentText(window_), L"draft");
+  ASSERT_TRUE(SelectTab(TabOf(L"a.html*    ")));
+  EXPECT_EQ(DocumentText(window_), L"new old");
+  SendCommand(window_, kSave);
+  EXPECT_EQ(ReadWholeFile(installed_.scratch.File(L"a.html")), "new old");
+  EXPECT_TRUE(WaitSnapshots(1)) << "the saved document's snapshot stays";
+
+  // Anyone may post to the worker's window; a junk request finds nothing.
+  HWND worker = FindWindowExW(HWND_MESSAGE, nullptr, L"shell_msg_class", nullptr);
+  ASSERT_NE(worker, nullptr);
+  for (WPARAM junk : {WPARAM(0), WPARAM(0x41414141), ~WPARAM(0)})
+    PostMessageW(worker, WM_APP, junk, static_cast<LPARAM>(0x4242424242424242ll));
+  Sleep(500);
+  EXPECT_TRUE(program_->Running());
+  EXPECT_TRUE(Answers());
+
+  // An end of the session without its query is stray: nothing closes.
+  SendMessageW(window_, WM_ENDSESSION, TRUE, 0);
+  EXPECT_TRUE(Answers());
+  EXPECT_EQ(TabTexts(window_).size(), 2u);
+
+  // A real end: no prompt, the program goes, the modified document waits.
+  ASSERT_TRUE(SelectTab(TabOf(untitled)));
+  // The copy above selected everything: to its end first.
+  SendKey(ActiveEditor(window_), VK_END);
+  Type(L"+");
+  EXPECT_EQ(SendMessageW(window_, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  SendMessageW(window_, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_TRUE(NoBoxFor(300));
+  ASSERT_TRUE(Ends());
+  ASSERT_EQ(Snapshots().size(), 1u);
+
+  Start({});
+  ASSERT_TRUE(WaitTabsAre({untitled}));
+  EXPECT_EQ(DocumentText(window_), L"draft+");
+  // Closed without saving: the snapshot goes with it.
+  ASSERT_TRUE(CloseDiscarding(*program_, window_));
+  EXPECT_TRUE(Snapshots().empty());
+}
+
+TEST_F(Recovery, ClosesHandOversAndSessionEndsDuringTheClosePromptWaitForIt) {
+  for (const wchar_t* name : {L"a.html", L"b.html", L"c.html"}) ASSERT_TRUE(installed_.scratch.Write(name, "t"));
+  Start({L"a.html", L"b.html"});
+  ASSERT_TRUE(SelectTab(0));
+  Type(L"A");
+  ASSERT_TRUE(SelectTab(1));
+  Type(L"B");
+  ASSERT_TRUE(WaitForTabs(window_, {L"a.html*    ", L"b.html*    "}));
+
+  Post(kClose);
+  MessageBoxSeen prompt = Box();
+  EXPECT_EQ(prompt.caption, L"b.html");
+  Post(kClose);
+  Post(kClose);
+  const std::wstring names = PackNames({installed_.scratch.File(L"c.html")});
+  EXPECT_TRUE(SendCopyData(window_, 1, names.c_str(), static_cast<DWORD>(names.size() * sizeof(wchar_t))));
+  Sleep(300);
+  EXPECT_TRUE(IsWindow(prompt.box)) << "something closed the prompt";
+  EXPECT_EQ(TabTexts(window_), (std::vector<std::wstring>{L"a.html*    ", L"b.html*    "}));
+  Answer(prompt.box, IDNO);
+  // The two held closes ask about a in turn; the hand-over opens c after.
+  for (int i = 0; i < 2; ++i) {
+    MessageBoxSeen again = Box();
+    EXPECT_EQ(again.caption, L"a.html");
+    Answer(again.box, IDCANCEL);
+    EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(again.box); }));
+  }
+  ASSERT_TRUE(WaitForTabs(window_, {L"a.html*    ", L"c.html    "}));
+  EXPECT_EQ(ReadWholeFile(installed_.scratch.File(L"b.html")), "t");
+  ASSERT_TRUE(SelectTab(0));
+  EXPECT_EQ(DocumentText(window_), L"At");
+
+  // The session ends while the prompt is up: the snapshot is written at
+  // once, the closing waits for the answer and then asks nothing more.
+  Post(kClose);
+  MessageBoxSeen last = Box();
+  EXPECT_EQ(SendMessageW(window_, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+  SendMessageW(window_, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_EQ(Snapshots().size(), 1u);
+  EXPECT_TRUE(IsWindow(last.box));
+  Answer(last.box, IDCANCEL);
+  ASSERT_TRUE(Ends());
+  EXPECT_EQ(ReadWholeFile(installed_.scratch.File(L"a.html")), "t");
+
+  Start({});
+  ASSERT_TRUE(WaitTabsAre({L"a.html*    "}));
+  EXPECT_EQ(DocumentText(window_), L"At");
+}
+
+}  // namespace
+}  // namespace e2e
