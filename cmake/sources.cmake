@@ -2,7 +2,7 @@
 # never means editing the build:
 #   *_win32.cpp  Windows only          *_posix.cpp  native (Linux) only
 #   src/frame/startup/main_win32.cpp is the program entry and stays out of the library.
-set(VORNDEL_SUBSYSTEMS editor docs frame tools settings platform)
+set(VORNDEL_SUBSYSTEMS commands editor docs frame tools settings platform)
 
 set(VORNDEL_CORE_SOURCES)
 foreach(dir IN LISTS VORNDEL_SUBSYSTEMS)

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "settings/binding_slot_table.h"
 #include "settings/key_bindings.h"
 
 namespace binding_names {
@@ -23,8 +22,8 @@ bool AppendNumbered(WideString& name, std::u16string_view label, std::u16string_
 
 bool DisplayName(int slot, const Settings& settings, const LanguageText& language, WideString& name) {
   name.Clear();
-  const binding_slot_table::Entry& entry = binding_slot_table::At(slot);
-  if (entry.menu == 0) return name.Assign(language(entry.command));
+  const command_catalogue::Command& entry = command_catalogue::Slot(slot);
+  if (entry.menu == 0) return name.Assign(language(entry.id));
   if (!name.Assign(language(entry.menu)) || !name.Append(kJoin)) return false;
   const int quick_tag = slot - key_bindings::kFirstQuickTagSlot;
   if (quick_tag >= 0 && quick_tag < key_bindings::kQuickTagSlots)
@@ -34,7 +33,7 @@ bool DisplayName(int slot, const Settings& settings, const LanguageText& languag
   if (tool >= 0 && tool < key_bindings::kToolSlots)
     return AppendNumbered(name, settings.external_tools[tool].label.View(), language(kUnnamedTool), tool + 1);
   if (entry.submenu != 0 && (!name.Append(language(entry.submenu)) || !name.Append(kJoin))) return false;
-  return name.Append(language(entry.command));
+  return name.Append(language(entry.id));
 }
 
 }  // namespace binding_names

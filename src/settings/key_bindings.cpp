@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "settings/binding_slot_table.h"
 
 namespace key_bindings {
 namespace {
@@ -18,7 +17,7 @@ void StoreU16(std::uint8_t* p, std::uint16_t value) {
 
 }  // namespace
 
-std::uint16_t SlotCommand(int slot) { return binding_slot_table::At(slot).command; }
+std::uint16_t SlotCommand(int slot) { return command_catalogue::Slot(slot).id; }
 
 int SlotOf(std::uint16_t command) {
   for (int slot = 0; slot < kSlotCount; ++slot)
@@ -35,7 +34,7 @@ BindingSlots UnboundSlots() {
 BindingSlots DefaultSlots() {
   BindingSlots slots = UnboundSlots();
   for (int slot = 0; slot < kSlotCount; ++slot) {
-    const binding_slot_table::Entry& entry = binding_slot_table::At(slot);
+    const command_catalogue::Command& entry = command_catalogue::Slot(slot);
     if (entry.default_key == 0) continue;
     slots[slot].modifiers = entry.default_modifiers;
     slots[slot].key = entry.default_key;

@@ -9,21 +9,23 @@
 #include <span>
 #include <vector>
 
+#include "commands/command_catalogue.h"
+
 namespace key_bindings {
 
-inline constexpr int kSlotCount = 82;
-inline constexpr int kFirstQuickTagSlot = 42;
-inline constexpr int kQuickTagSlots = 20;
-inline constexpr int kFirstToolSlot = 63;
-inline constexpr int kToolSlots = 8;
+inline constexpr int kSlotCount = command_catalogue::kSlotCount;
+inline constexpr int kFirstQuickTagSlot = command_catalogue::kFirstQuickTagSlot;
+inline constexpr int kQuickTagSlots = command_ids::kQuickTagSlots;
+inline constexpr int kFirstToolSlot = command_catalogue::kFirstToolSlot;
+inline constexpr int kToolSlots = command_ids::kToolSlots;
 inline constexpr std::size_t kRecordBytes = 6;
 
 // Accelerator flags; a slot always carries the virtual-key bit.
-inline constexpr std::uint8_t kVirtualKey = 1;
-inline constexpr std::uint8_t kShift = 4;
-inline constexpr std::uint8_t kControl = 8;
+inline constexpr std::uint8_t kVirtualKey = command_catalogue::kVirtualKey;
+inline constexpr std::uint8_t kShift = command_catalogue::kShift;
+inline constexpr std::uint8_t kControl = command_catalogue::kControl;
 
-inline constexpr std::uint16_t kCapsLock = 240;
+inline constexpr std::uint16_t kCapsLock = command_catalogue::kCapsLock;
 
 struct BindingSlot {
   std::uint8_t modifiers = kVirtualKey;  // 1, 5 (Shift), 9 (Ctrl) or 13 (Ctrl+Shift)

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "commands/command_ids.h"
 #include "frame/frame_state.h"
 #include "frame/language/language_module.h"
 
@@ -15,7 +16,6 @@ constexpr wchar_t kLinkClass[] = L"version_url_class";
 constexpr wchar_t kVersion[] = L"Vorndel version 1.1.1.1 (64-bit)";
 constexpr wchar_t kAbout[] = L"A text editor for web authors.";
 constexpr wchar_t kWebPage[] = L"https://vorndel.example.org/";
-constexpr unsigned kTitle = 5620;
 constexpr int kClientWidth = 274;
 constexpr int kClientHeight = 75;
 
@@ -105,7 +105,7 @@ void Show(HWND main_window) {
   GetWindowRect(main_window, &owner);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   WideString title;
-  language_module::String(kTitle, title);
+  language_module::String(command_ids::kAbout, title);
   HWND window = CreateWindowExW(WS_EX_DLGMODALFRAME, kWindowClass, title.Empty() ? L"" : reinterpret_cast<const wchar_t*>(title.Text()),
                                 kStyle, (owner.left + owner.right - width) / 2, (owner.top + owner.bottom - height) / 2,
                                 width, height, main_window, nullptr, instance, nullptr);

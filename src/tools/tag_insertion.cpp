@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "commands/command_ids.h"
+
 namespace tag_insertion {
 namespace {
 
@@ -45,8 +47,8 @@ bool InsertTag(Document* document, const TagEntry& tag) {
 }
 
 bool InsertQuickTag(Document* document, const Settings& settings, std::uint16_t command) {
-  if (command < kFirstQuickTag || command > kLastQuickTag) return false;
-  const QuickTag& tag = settings.quick_tags[command - kFirstQuickTag];
+  if (command < command_ids::kFirstQuickTag || command > command_ids::kLastQuickTag) return false;
+  const QuickTag& tag = settings.quick_tags[command - command_ids::kFirstQuickTag];
   return Wrap(document, tag.start_text.View(), tag.end_text.View(), 0);
 }
 

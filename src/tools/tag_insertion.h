@@ -12,9 +12,6 @@
 
 namespace tag_insertion {
 
-inline constexpr std::uint16_t kFirstQuickTag = 5411;
-inline constexpr std::uint16_t kLastQuickTag = 5430;
-
 // Where the caret goes after `start` was inserted at `base`: a line feed
 // starts the next line, every other unit but CR takes one column; then
 // `move` columns more.  Counted wide and held to the int32 range, as the
@@ -27,7 +24,7 @@ TextPosition CaretTarget(const TextPosition& base, std::u16string_view start, st
 // inserted.
 bool InsertTag(Document* document, const TagEntry& tag);
 
-// Quick tag (command - kFirstQuickTag) of the settings, inserted the same
+// Quick tag (command - command_ids::kFirstQuickTag) of the settings, inserted the same
 // way without a move.  False for another command or when nothing was
 // inserted.
 bool InsertQuickTag(Document* document, const Settings& settings, std::uint16_t command);

@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include "commands/command_ids.h"
 #include "frame/language/error_box.h"
 #include "frame/language/html_help.h"
 #include "settings/settings.h"
@@ -16,13 +17,6 @@ static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 namespace tool_commands {
 namespace {
 
-constexpr std::uint16_t kComment = 5170;
-constexpr std::uint16_t kColour = 5180;
-constexpr std::uint16_t kDate = 5181;
-constexpr std::uint16_t kFirstTool = 5511;
-constexpr std::uint16_t kLastTool = 5518;
-constexpr std::uint16_t kHelp = 5610;
-constexpr std::uint16_t kAbout = 5620;
 constexpr unsigned kCannotStart = 30005;
 constexpr unsigned kHelpDisplayTopic = 0;
 constexpr wchar_t kOnlineHelp[] = L"https://vorndel.example.org/help/";
@@ -100,27 +94,27 @@ void OpenHelp() {
 }  // namespace
 
 bool Run(std::uint16_t command, Document* active, HWND main_window, HWND anchor) {
-  if (command >= kFirstTool && command <= kLastTool) {
-    RunTool(command - kFirstTool, active);
+  if (command >= command_ids::kFirstTool && command <= command_ids::kLastTool) {
+    RunTool(command - command_ids::kFirstTool, active);
     return true;
   }
   switch (command) {
-    case kComment:
+    case command_ids::kComment:
       if (active) insertion_tools::ToggleComment(*active);
       return true;
-    case kColour:
+    case command_ids::kColour:
       if (active) InsertColour(*active, main_window, anchor);
       return true;
-    case kDate: {
+    case command_ids::kDate: {
       SYSTEMTIME now = {};
       GetLocalTime(&now);
       if (active) insertion_tools::InsertDate(*active, {now.wYear, now.wMonth, now.wDay});
       return true;
     }
-    case kHelp:
+    case command_ids::kHelp:
       OpenHelp();
       return true;
-    case kAbout:
+    case command_ids::kAbout:
       about_window::Show(main_window);
       return true;
   }

@@ -1,6 +1,6 @@
 #include "frame/commands/dispatch_rules.h"
 
-#include "frame/commands/command_ids.h"
+#include "commands/command_catalogue.h"
 
 namespace dispatch_rules {
 
@@ -10,7 +10,7 @@ std::uint16_t MouseActionCommand(const std::array<std::int32_t, Settings::kMouse
                                  std::uintptr_t index) {
   if (index >= actions.size()) return 0;
   const std::int32_t command = actions[index];
-  if (command <= 0 || command > 0xFFFF || !command_ids::IsKnown(static_cast<std::uint16_t>(command))) return 0;
+  if (command <= 0 || command > 0xFFFF || !command_catalogue::IsKnown(static_cast<std::uint16_t>(command))) return 0;
   return static_cast<std::uint16_t>(command);
 }
 

@@ -19,7 +19,8 @@ void GestureFeedback(std::uintptr_t index);
 // A mouse button went down in the editor: a message in the status bar goes.
 void MouseDown();
 
-// Where find and replace read their texts: the find bar, once it exists.
-void SetFindFields(FindFields* fields);
+// Registers every room's command handlers; find and replace read their
+// texts from fields (the find bar, once it exists).
+void Start(FindFields* fields);
 
 }  // namespace dispatcher

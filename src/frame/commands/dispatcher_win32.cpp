@@ -1,6 +1,6 @@
 #include "frame/commands/dispatcher.h"
 
-#include "frame/commands/command_ids.h"
+#include "commands/command_handlers.h"
 #include "frame/commands/dispatch_rules.h"
 #include "frame/commands/go_to_line.h"
 #include "frame/documents/document_tabs.h"
@@ -20,17 +20,12 @@
 namespace dispatcher {
 namespace {
 
+using namespace command_ids;
+
 // A message the last command put in the status bar; the next command
 // takes it away.
 bool transient_status = false;
 FindFields* find_fields = nullptr;
-
-constexpr std::uint16_t kFind = 5130;
-constexpr std::uint16_t kFindBar = 5230;
-constexpr std::uint16_t kFindNext = 5900;
-constexpr std::uint16_t kFindPrevious = 5901;
-constexpr std::uint16_t kReplace = 5910;
-constexpr std::uint16_t kReplaceAll = 5911;
 
 void ShowOutcome(const find_commands::Outcome& outcome) {
   WideString text;
@@ -39,7 +34,7 @@ void ShowOutcome(const find_commands::Outcome& outcome) {
   transient_status = true;
 }
 
-// The find bar's commands; false for other commands.
+// The find bar's commands.
 bool RunFind(std::uint16_t command) {
   if (command != kFindNext && command != kFindPrevious && command != kReplace && command != kReplaceAll) return false;
   if (!find_fields) return true;
@@ -69,57 +64,77 @@ void TogglePane(pane_bases::Side side) {
   client_window::LayOutClient();
 }
 
-void Run(std::uint16_t command) {
-  if (!Frame().documents) return;
+// The commands that belong to no other room: dialogs, panes and bars.
+bool RunFrameCommand(std::uint16_t command) {
   HWND main = static_cast<HWND>(Frame().main_window);
   switch (command) {
-    case command_ids::kExit:
+    case kExit:
       PostMessageW(main, WM_CLOSE, 0, 0);
-      return;
-    case command_ids::kGoToLine:
+      return true;
+    case kGoToLine:
       go_to_line::Run();
-      return;
-    case command_ids::kLeftPane:
+      return true;
+    case kLeftPane:
       TogglePane(pane_bases::Side::kLeft);
-      return;
-    case command_ids::kRightPane:
+      return true;
+    case kRightPane:
       TogglePane(pane_bases::Side::kRight);
-      return;
-    case command_ids::kEditorFont:
+      return true;
+    case kEditorFont:
       editing_dialogs::EditFont(main);
-      return;
-    case command_ids::kEditorColours:
+      return true;
+    case kEditorColours:
       editing_dialogs::EditColours(main);
-      return;
-    case command_ids::kBookmarkList:
+      return true;
+    case kBookmarkList:
       editing_dialogs::EditBookmarks(main);
-      return;
-    case command_ids::kQuickTagEditor:
+      return true;
+    case kQuickTagEditor:
       editing_dialogs::EditQuickTags(main);
-      return;
+      return true;
     case kFind: {
       WideString selection;
       if (Document* active = Frame().documents->Active()) active->SelectionText(selection);
       toolbars::FocusFindBox(selection.View());
-      return;
+      return true;
     }
-    case command_ids::kSettings:
+    case kSettings:
       options_dialog::Run(main);
-      return;
+      return true;
     case kFindBar:
       if (toolbars::FindBarShown()) document_tabs::FocusActive();
       toolbars::ShowFindBar(!toolbars::FindBarShown());
       client_window::LayOut(main);
-      return;
+      return true;
   }
-  if (command >= tag_insertion::kFirstQuickTag && command <= tag_insertion::kLastQuickTag) {
-    tag_insertion::InsertQuickTag(Frame().documents->Active(), ProcessSettings(), command);
-    return;
-  }
-  if (RunFind(command) || document_tabs::RunCommand(command)) return;
-  Document* active = Frame().documents->Active();
-  if (tool_commands::Run(command, active, main, dialog_anchor::Window())) return;
-  editor_commands::Run(*Frame().documents, command);
+  return false;
+}
+
+bool RunQuickTag(std::uint16_t command) {
+  tag_insertion::InsertQuickTag(Frame().documents->Active(), ProcessSettings(), command);
+  return true;
+}
+
+bool RunTool(std::uint16_t command) {
+  return tool_commands::Run(command, Frame().documents->Active(), static_cast<HWND>(Frame().main_window),
+                            dialog_anchor::Window());
+}
+
+bool RunEditorCommand(std::uint16_t command) { return editor_commands::Run(*Frame().documents, command); }
+
+void RegisterHandlers() {
+  using command_catalogue::Owner;
+  command_handlers::Register(Owner::kFrame, RunFrameCommand);
+  command_handlers::Register(Owner::kDocuments, document_tabs::RunCommand);
+  command_handlers::Register(Owner::kEditor, RunEditorCommand);
+  command_handlers::Register(Owner::kFind, RunFind);
+  command_handlers::Register(Owner::kQuickTags, RunQuickTag);
+  command_handlers::Register(Owner::kTools, RunTool);
+}
+
+void Run(std::uint16_t command) {
+  if (!Frame().documents) return;
+  command_handlers::Run(command);
 }
 
 }  // namespace
@@ -150,6 +165,9 @@ void GestureFeedback(std::uintptr_t index) {
 
 void MouseDown() { ClearTransientStatus(); }
 
-void SetFindFields(FindFields* fields) { find_fields = fields; }
+void Start(FindFields* fields) {
+  find_fields = fields;
+  RegisterHandlers();
+}
 
 }  // namespace dispatcher

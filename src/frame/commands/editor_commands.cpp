@@ -2,10 +2,13 @@
 
 #include <array>
 
+#include "commands/command_ids.h"
 #include "platform/text_mapping.h"
 
 namespace editor_commands {
 namespace {
+
+using namespace command_ids;
 
 struct DocumentCommand {
   std::uint16_t id;

@@ -5,7 +5,7 @@
 
 #include "docs/tabs/bookmark_list.h"
 #include "docs/tabs/close_sequence.h"
-#include "frame/documents/document_commands.h"
+#include "commands/command_ids.h"
 #include "frame/documents/document_files.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/documents/tab_area.h"
@@ -22,7 +22,7 @@ namespace document_tabs {
 namespace {
 
 using namespace tab_area;
-using namespace document_commands;
+using namespace command_ids;
 
 class StripCloser final : public TabCloser {
  public:
@@ -116,11 +116,11 @@ bool RunCommand(std::uint16_t command) {
       ToggleBookmark();
       return true;
   }
-  if (command >= kFirstRecent && command < kFirstRecent + kListSlots) {
+  if (command >= kFirstRecent && command <= kLastRecent) {
     OpenRecent(command - kFirstRecent);
     return true;
   }
-  if (command >= kFirstBookmark && command < kFirstBookmark + kListSlots) {
+  if (command >= kFirstBookmark && command <= kLastBookmark) {
     GoToBookmark(command - kFirstBookmark);
     return true;
   }

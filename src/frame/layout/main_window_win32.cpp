@@ -5,7 +5,7 @@
 #include <shellapi.h>
 
 #include "frame/documents/document_tabs.h"
-#include "frame/commands/command_ids.h"
+#include "commands/command_ids.h"
 #include "frame/commands/dispatcher.h"
 #include "editor/control/edit_control.h"
 #include "frame/layout/client_window.h"
@@ -88,7 +88,7 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
     case WM_CREATE:
       Frame().main_window = window;
       if (!client_window::Create(window) || !menu_hook::Install(window) || !popup_menus::Create()) return -1;
-      dispatcher::SetFindFields(&toolbars::Fields());
+      dispatcher::Start(&toolbars::Fields());
       return 0;
     case WM_SIZE:
       if (wparam != SIZE_MINIMIZED) client_window::LayOut(window);

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "commands/command_ids.h"
 #include "tools/toolbars/toolbars.h"
 
 namespace menu_hook {
@@ -32,7 +33,7 @@ std::uint16_t ButtonAt(POINT screen) {
   TBBUTTON button = {};
   if (!SendMessageW(bar, TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button))) return 0;
   const int id = button.idCommand;
-  return id >= menu_navigation::kFirstButton && id <= menu_navigation::kLastButton ? static_cast<std::uint16_t>(id) : 0;
+  return id >= command_ids::kFirstMenuButton && id <= command_ids::kLastMenuButton ? static_cast<std::uint16_t>(id) : 0;
 }
 
 menu_navigation::Key KeyOf(WPARAM key) {
@@ -94,7 +95,7 @@ menu_navigation::State& State() { return state; }
 
 void EnterKeyboardMode() {
   state.keyboard_mode = true;
-  MakeHot(menu_navigation::kFirstButton);
+  MakeHot(command_ids::kFirstMenuButton);
 }
 
 void MenuLoopEnded() {

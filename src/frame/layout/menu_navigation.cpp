@@ -1,11 +1,13 @@
 #include "frame/layout/menu_navigation.h"
 
+#include "commands/command_ids.h"
+
 namespace menu_navigation {
 
 std::uint16_t Neighbour(std::uint16_t button, bool right) {
-  if (button < kFirstButton || button > kLastButton) return kFirstButton;
-  if (right) return button == kLastButton ? kFirstButton : static_cast<std::uint16_t>(button + 1);
-  return button == kFirstButton ? kLastButton : static_cast<std::uint16_t>(button - 1);
+  if (button < command_ids::kFirstMenuButton || button > command_ids::kLastMenuButton) return command_ids::kFirstMenuButton;
+  if (right) return button == command_ids::kLastMenuButton ? command_ids::kFirstMenuButton : static_cast<std::uint16_t>(button + 1);
+  return button == command_ids::kFirstMenuButton ? command_ids::kLastMenuButton : static_cast<std::uint16_t>(button - 1);
 }
 
 Decision OnKey(const State& state, Key key) {
@@ -38,7 +40,7 @@ std::uint16_t ButtonOfLetter(char16_t letter) {
   constexpr char16_t kLetters[] = u"FEVBITH";
   if (letter >= u'a' && letter <= u'z') letter = static_cast<char16_t>(letter - (u'a' - u'A'));
   for (int i = 0; kLetters[i]; ++i)
-    if (kLetters[i] == letter) return static_cast<std::uint16_t>(kFirstButton + i);
+    if (kLetters[i] == letter) return static_cast<std::uint16_t>(command_ids::kFirstMenuButton + i);
   return 0;
 }
 

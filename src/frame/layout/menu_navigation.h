@@ -6,9 +6,6 @@
 
 namespace menu_navigation {
 
-inline constexpr std::uint16_t kFirstButton = 5000;
-inline constexpr std::uint16_t kLastButton = 5006;
-
 struct State {
   std::uint16_t hot = 0;         // hot menu-bar button, 0 none
   std::uint16_t open = 0;        // button whose popup is open, 0 none

@@ -4,30 +4,33 @@
 #include <array>
 #include <string>
 
+#include "commands/command_catalogue.h"
 #include "platform/path_text.h"
 
 namespace menu_tables {
 namespace {
 
+namespace ids = command_ids;
+
 constexpr std::uint16_t S = kSeparator;
 
-constexpr Item kFileItems[] = {{5010}, {5020}, {5021, kRecentFiles}, {S}, {5050}, {5051}, {5052}, {S},
-                               {5080}, {5081}, {S}, {5090}};
-constexpr Item kRecentItems[] = {{S}, {5022}};
-constexpr Item kEditItems[] = {{5110}, {5111}, {S}, {5120}, {5121}, {5122}, {5123}, {S}, {5124}, {5125}, {S},
-                               {5130}, {5140}, {S}, {5150, kConvert}, {5160}, {5161}, {S}, {5170}, {S},
-                               {5180}, {5181}};
-constexpr Item kConvertItems[] = {{5151}, {5152}, {S}, {5153}, {5154}, {S}, {5155}, {5156}};
-constexpr Item kViewItems[] = {{5210}, {5220}, {S}, {5230}, {S}, {5260}, {S}, {5251}, {5252}, {S}, {5240}, {5250}};
-constexpr Item kBookmarkItems[] = {{5310}, {5320}, {S}};
-constexpr Item kQuickTagItems[] = {{S}, {5450}};
-constexpr Item kToolItems[] = {{S}, {5550}};
-constexpr Item kHelpItems[] = {{5610}, {S}, {5620}};
-constexpr Item kFolderTreeItems[] = {{5700}, {5701}, {S}, {5702}, {S}, {5703}, {S}, {5704}};
-constexpr Item kTagPanelItems[] = {{5800}, {5801}, {S}, {5803}, {S}, {5802}, {S}, {5810}, {5811}};
-constexpr Item kTabStripItems[] = {{5050}, {5051}, {S}, {5080}, {5081}, {S}, {5082}, {5083}};
-constexpr Item kEditorItems[] = {{5120}, {5121}, {5122}, {S}, {5130}, {S}, {5150, kConvert}, {S}, {5170}, {S},
-                                 {5180}, {5181}, {S}, {5004, kQuickTags}};
+constexpr Item kFileItems[] = {{ids::kNew}, {ids::kOpen}, {ids::kRecentFilesMenu, kRecentFiles}, {S}, {ids::kSave}, {ids::kSaveAs}, {ids::kSaveAll}, {S},
+                               {ids::kClose}, {ids::kCloseAll}, {S}, {ids::kExit}};
+constexpr Item kRecentItems[] = {{S}, {ids::kClearRecent}};
+constexpr Item kEditItems[] = {{ids::kUndo}, {ids::kRedo}, {S}, {ids::kCut}, {ids::kCopy}, {ids::kPaste}, {ids::kDelete}, {S}, {ids::kSelectAll}, {ids::kSelectConstruct}, {S},
+                               {ids::kFind}, {ids::kGoToLine}, {S}, {ids::kConvertMenu, kConvert}, {ids::kIndent}, {ids::kUnindent}, {S}, {ids::kComment}, {S},
+                               {ids::kColour}, {ids::kDate}};
+constexpr Item kConvertItems[] = {{ids::kUpperCase}, {ids::kLowerCase}, {S}, {ids::kFullWidth}, {ids::kHalfWidth}, {S}, {ids::kHiragana}, {ids::kKatakana}};
+constexpr Item kViewItems[] = {{ids::kLeftPane}, {ids::kRightPane}, {S}, {ids::kFindBar}, {S}, {ids::kWrap}, {S}, {ids::kBoldTags}, {ids::kTagPairHighlighting}, {S}, {ids::kEditorFont}, {ids::kEditorColours}};
+constexpr Item kBookmarkItems[] = {{ids::kToggleBookmark}, {ids::kBookmarkList}, {S}};
+constexpr Item kQuickTagItems[] = {{S}, {ids::kQuickTagEditor}};
+constexpr Item kToolItems[] = {{S}, {ids::kSettings}};
+constexpr Item kHelpItems[] = {{ids::kHelp}, {S}, {ids::kAbout}};
+constexpr Item kFolderTreeItems[] = {{ids::kAddFavourite}, {ids::kRemoveFavourite}, {S}, {ids::kExpandAtStart}, {S}, {ids::kOpenFolder}, {S}, {ids::kExplore}};
+constexpr Item kTagPanelItems[] = {{ids::kNewTagFolder}, {ids::kNewTag}, {S}, {ids::kEditTag}, {S}, {ids::kDeleteTag}, {S}, {ids::kExpandAllTags}, {ids::kCollapseAllTags}};
+constexpr Item kTabStripItems[] = {{ids::kSave}, {ids::kSaveAs}, {S}, {ids::kClose}, {ids::kCloseAll}, {S}, {ids::kCloseOthers}, {ids::kCloseToTheRight}};
+constexpr Item kEditorItems[] = {{ids::kCut}, {ids::kCopy}, {ids::kPaste}, {S}, {ids::kFind}, {S}, {ids::kConvertMenu, kConvert}, {S}, {ids::kComment}, {S},
+                                 {ids::kColour}, {ids::kDate}, {S}, {ids::kQuickTagsMenu, kQuickTags}};
 
 const std::array<PopupTable, kPopupCount> kTables = {{
     {kFileItems, ListItems::kNone, false},
@@ -45,8 +48,6 @@ const std::array<PopupTable, kPopupCount> kTables = {{
     {kEditorItems, ListItems::kNone, false},
 }};
 
-constexpr std::uint16_t kEllipsis[] = {5020, 5051, 5130, 5140, 5240, 5250, 5320, 5450, 5550, 5703, 5802, 5803};
-
 bool AppendNumber(WideString& text, std::int64_t number) {
   for (char digit : std::to_string(number))
     if (!text.Append(static_cast<char16_t>(digit))) return false;
@@ -61,22 +62,22 @@ int Checked(bool checked) { return checked ? kChecked : kEnabled; }
 const PopupTable& Table(Popup popup) { return kTables[static_cast<std::size_t>(popup)]; }
 
 Popup OfMenuButton(std::uint16_t button) {
-  if (button < 5000 || button > 5006) return kPopupCount;
-  return static_cast<Popup>(button - 5000);
+  if (button < ids::kFirstMenuButton || button > ids::kLastMenuButton) return kPopupCount;
+  return static_cast<Popup>(button - ids::kFirstMenuButton);
 }
 
-bool HasEllipsis(std::uint16_t command) { return std::ranges::find(kEllipsis, command) != std::end(kEllipsis); }
+bool HasEllipsis(std::uint16_t command) { return command_catalogue::HasEllipsis(command); }
 
 std::uint16_t PlaceholderOf(ListItems list) {
   switch (list) {
     case ListItems::kRecentFiles:
-      return 5023;
+      return ids::kNoRecentFiles;
     case ListItems::kBookmarks:
-      return 5330;
+      return ids::kNoBookmarks;
     case ListItems::kQuickTags:
-      return 5410;
+      return ids::kNoQuickTags;
     case ListItems::kTools:
-      return 5510;
+      return ids::kNoTools;
     case ListItems::kNone:
       break;
   }
@@ -95,15 +96,15 @@ std::vector<ListItem> ListItemsOf(ListItems list, const Settings& settings,
   };
   switch (list) {
     case ListItems::kRecentFiles:
-      for (std::size_t i = 0; i < settings.recent_files.size() && i < 20; ++i) {
+      for (std::size_t i = 0; i < settings.recent_files.size() && i < ids::kRecentSlots; ++i) {
         const std::u16string_view path = settings.recent_files[i].path.View();
-        add(static_cast<std::uint16_t>(5024 + i), path, path_text::FileName(path));
+        add(static_cast<std::uint16_t>(ids::kFirstRecent + i), path, path_text::FileName(path));
       }
       break;
     case ListItems::kBookmarks:
-      for (std::size_t i = 0; i < settings.bookmarks.size() && i < 20; ++i) {
+      for (std::size_t i = 0; i < settings.bookmarks.size() && i < ids::kBookmarkSlots; ++i) {
         const Bookmark& mark = settings.bookmarks[i];
-        ListItem* item = add(static_cast<std::uint16_t>(5331 + i), mark.name.View(), {});
+        ListItem* item = add(static_cast<std::uint16_t>(ids::kFirstBookmark + i), mark.name.View(), {});
         if (mark.name.Empty()) {
           item->drawn.Assign(mark.path.View());
           item->drawn.Append(u" - ");
@@ -116,15 +117,15 @@ std::vector<ListItem> ListItemsOf(ListItems list, const Settings& settings,
       for (std::size_t k = 0; k < settings.quick_tags.size(); ++k) {
         const QuickTag& tag = settings.quick_tags[k];
         if (tag.start_text.Empty() && tag.end_text.Empty()) continue;
-        add(static_cast<std::uint16_t>(5411 + k), tag.label.View(), tag.label.View());
+        add(static_cast<std::uint16_t>(ids::kFirstQuickTag + k), tag.label.View(), tag.label.View());
       }
       break;
     case ListItems::kTools:
       for (std::size_t k = 0; k < settings.external_tools.size(); ++k) {
         const ExternalTool& tool = settings.external_tools[k];
         if (tool.path.Empty()) continue;
-        ListItem* item = add(static_cast<std::uint16_t>(5511 + k), tool.label.View(), tool.label.View());
-        item->kept.Append(string(static_cast<unsigned>(5511 + k + 10000)));
+        ListItem* item = add(static_cast<std::uint16_t>(ids::kFirstTool + k), tool.label.View(), tool.label.View());
+        item->kept.Append(string(static_cast<unsigned>(ids::kFirstTool + k + 10000)));
       }
       break;
     case ListItems::kNone:
@@ -141,45 +142,45 @@ int StateOf(Popup popup, std::uint16_t id, const Situation& s) {
   const bool selection = s.has_selection;
   switch (popup) {
     case kRecentFiles:
-      if (id == 5022) return Greyed(s.recent_files_empty);
+      if (id == ids::kClearRecent) return Greyed(s.recent_files_empty);
       return -1;
     case kEdit:
       switch (id) {
-        case 5110: return Greyed(!s.can_undo);
-        case 5111: return Greyed(!s.can_redo);
-        case 5160:
-        case 5161: return Greyed(!selection || s.selection_in_one_line);
-        case 5120:
-        case 5121:
-        case 5150: return Greyed(!selection);
-        case 5122: return Greyed(!s.clipboard_has_text);
+        case ids::kUndo: return Greyed(!s.can_undo);
+        case ids::kRedo: return Greyed(!s.can_redo);
+        case ids::kIndent:
+        case ids::kUnindent: return Greyed(!selection || s.selection_in_one_line);
+        case ids::kCut:
+        case ids::kCopy:
+        case ids::kConvertMenu: return Greyed(!selection);
+        case ids::kPaste: return Greyed(!s.clipboard_has_text);
       }
       return -1;
     case kView:
       switch (id) {
-        case 5210: return Checked(s.left_pane);
-        case 5220: return Checked(s.right_pane);
-        case 5230: return Checked(s.find_bar);
-        case 5260: return Checked(s.wrap);
-        case 5251: return Checked(s.bold_tags);
-        case 5252: return Checked(s.tag_pair);
+        case ids::kLeftPane: return Checked(s.left_pane);
+        case ids::kRightPane: return Checked(s.right_pane);
+        case ids::kFindBar: return Checked(s.find_bar);
+        case ids::kWrap: return Checked(s.wrap);
+        case ids::kBoldTags: return Checked(s.bold_tags);
+        case ids::kTagPairHighlighting: return Checked(s.tag_pair);
       }
       return -1;
     case kTabStrip:
-      if (id == 5082) return Greyed(s.documents < 2);
-      if (id == 5083) return Greyed(s.last_tab_selected);
+      if (id == ids::kCloseOthers) return Greyed(s.documents < 2);
+      if (id == ids::kCloseToTheRight) return Greyed(s.last_tab_selected);
       return -1;
     case kTagPanel:
       // New folder without a target appends one, so an empty library is no
       // dead end.
-      if (id == 5801 || id == 5802 || id == 5803) return Greyed(!s.tag_target);
+      if (id == ids::kNewTag || id == ids::kDeleteTag || id == ids::kEditTag) return Greyed(!s.tag_target);
       return -1;
     case kFolderTree:
-      if (id >= 5700 && id < 5700 + s.folder_tree.size()) return s.folder_tree[id - 5700];
+      if (id >= ids::kAddFavourite && id < ids::kAddFavourite + s.folder_tree.size()) return s.folder_tree[id - ids::kAddFavourite];
       return -1;
     case kEditor:
-      if (id == 5120 || id == 5121 || id == 5150) return Greyed(!selection);
-      if (id == 5122) return Greyed(!s.clipboard_has_text);
+      if (id == ids::kCut || id == ids::kCopy || id == ids::kConvertMenu) return Greyed(!selection);
+      if (id == ids::kPaste) return Greyed(!s.clipboard_has_text);
       return -1;
     default:
       return -1;

@@ -1,5 +1,6 @@
 #include <windowsx.h>
 
+#include "commands/command_ids.h"
 #include "editor/control/edit_control.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/frame_state.h"
@@ -215,7 +216,7 @@ bool HandleMessage(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESUL
       folder_tree::ContextMenu(base, lparam);
       return true;
     case WM_COMMAND:
-      if (LOWORD(wparam) < tree_commands::kAddFavourite || LOWORD(wparam) > tree_commands::kExplore) return false;
+      if (LOWORD(wparam) < command_ids::kAddFavourite || LOWORD(wparam) > command_ids::kExplore) return false;
       folder_tree::Command(LOWORD(wparam));
       return true;
     case WM_TIMER:

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "frame/documents/document_commands.h"
+#include "commands/command_ids.h"
 #include "frame/language/error_box.h"
 #include "frame/frame_state.h"
 #include "frame/layout/popup_menus.h"
@@ -91,25 +91,25 @@ void Command(std::uint16_t command) {
   ContextNode context;
   Resolve(context);
   const auto states = tree_commands::States(context.target, ProcessSettings());
-  const int index = command - tree_commands::kAddFavourite;
+  const int index = command - command_ids::kAddFavourite;
   if (index < 0 || index >= tree_commands::kCount || (states[index] & menu_tables::kGreyed) == menu_tables::kGreyed)
     return;
   Settings& settings = ProcessSettings();
   switch (command) {
-    case tree_commands::kAddFavourite:
+    case command_ids::kAddFavourite:
       if (favourites::Add(settings.favourite_folders, context.path.View())) ShowFavourite(context.path.View());
       return;
-    case tree_commands::kRemoveFavourite:
+    case command_ids::kRemoveFavourite:
       RemoveFavourite(*context.node);
       return;
-    case tree_commands::kExpandAtStart:
+    case command_ids::kExpandAtStart:
       if (bool* flag = tree_commands::ExpandAtStart(context.target, settings)) *flag = !*flag;
       return;
-    case tree_commands::kOpen:
+    case command_ids::kOpenFolder:
       Frame().last_folder.Assign(context.path.View());
-      SendMessageW(static_cast<HWND>(Frame().main_window), WM_COMMAND, document_commands::kOpen, 0);
+      SendMessageW(static_cast<HWND>(Frame().main_window), WM_COMMAND, command_ids::kOpen, 0);
       return;
-    case tree_commands::kExplore:
+    case command_ids::kExplore:
       Explore(*context.node);
       return;
   }

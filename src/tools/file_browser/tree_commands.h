@@ -1,22 +1,18 @@
 #pragma once
-// The folder tree's context-menu commands 5700 to 5704 as far as they need
+// The folder tree's context-menu commands as far as they need
 // no window: which of them a node allows, and which switch "expand at
 // start" stands for on each kind of node.
 #include <array>
 #include <cstdint>
 #include <string_view>
 
+#include "commands/command_ids.h"
 #include "settings/settings.h"
 #include "tools/file_browser/tree_rules.h"
 
 namespace tree_commands {
 
-inline constexpr std::uint16_t kAddFavourite = 5700;
-inline constexpr std::uint16_t kRemoveFavourite = 5701;
-inline constexpr std::uint16_t kExpandAtStart = 5702;
-inline constexpr std::uint16_t kOpen = 5703;
-inline constexpr std::uint16_t kExplore = 5704;
-inline constexpr int kCount = 5;
+inline constexpr int kCount = command_ids::kExplore - command_ids::kAddFavourite + 1;
 
 // The node a command is for; path empty when it has none in the file
 // system.

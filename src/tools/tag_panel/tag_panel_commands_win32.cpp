@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "commands/command_ids.h"
 #include "frame/frame_state.h"
 #include "frame/layout/popup_menus.h"
 #include "tools/tag_panel/tag_dialogs_win32.h"
@@ -28,7 +29,7 @@ void NewFolder(HWND tree) {
   // Before the target's folder; without a target at the end.
   const tag_tree::Node around = tag_tree_view::NodeOf(tag_tree_view::FolderAround(tree, target));
   const tag_tree::Place place = target ? tag_tree::Before(view, around) : tag_tree::Place{};
-  if (!tag_dialogs::EditFolder(DialogOwner(), kNewFolder, *folder) || view.Insert(place, folder) == tag_tree::kNone)
+  if (!tag_dialogs::EditFolder(DialogOwner(), command_ids::kNewTagFolder, *folder) || view.Insert(place, folder) == tag_tree::kNone)
     DestroyTagFolder(folder);
 }
 
@@ -40,7 +41,7 @@ void NewTag(HWND tree) {
   const tag_tree::Place place = folder == target
                                     ? tag_tree::Place{tag_tree_view::NodeOf(folder), tag_tree::Place::Where::kLast}
                                     : tag_tree::Before(view, tag_tree_view::NodeOf(target));
-  if (!tag_dialogs::EditTag(DialogOwner(), kNewTag, *tag) || view.Insert(place, tag) == tag_tree::kNone) {
+  if (!tag_dialogs::EditTag(DialogOwner(), command_ids::kNewTag, *tag) || view.Insert(place, tag) == tag_tree::kNone) {
     DestroyTagEntry(tag);
     return;
   }
@@ -95,12 +96,12 @@ void ShowMenu(HWND base, HWND tree, POINT screen) {
 
 bool Run(HWND tree, WORD command) {
   switch (command) {
-    case kNewFolder: NewFolder(tree); break;
-    case kNewTag: if (HasTarget(tree)) NewTag(tree); break;
-    case kDelete: if (HasTarget(tree)) Delete(tree); break;
-    case kEdit: if (HasTarget(tree)) Edit(tree); break;
-    case kExpandAll: ExpandAll(tree, TVE_EXPAND); break;
-    case kCollapseAll: ExpandAll(tree, TVE_COLLAPSE); break;
+    case command_ids::kNewTagFolder: NewFolder(tree); break;
+    case command_ids::kNewTag: if (HasTarget(tree)) NewTag(tree); break;
+    case command_ids::kDeleteTag: if (HasTarget(tree)) Delete(tree); break;
+    case command_ids::kEditTag: if (HasTarget(tree)) Edit(tree); break;
+    case command_ids::kExpandAllTags: ExpandAll(tree, TVE_EXPAND); break;
+    case command_ids::kCollapseAllTags: ExpandAll(tree, TVE_COLLAPSE); break;
     default: return false;
   }
   target = nullptr;

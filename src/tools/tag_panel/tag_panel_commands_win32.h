@@ -6,13 +6,6 @@
 
 namespace tag_panel_commands {
 
-inline constexpr WORD kNewFolder = 5800;
-inline constexpr WORD kNewTag = 5801;
-inline constexpr WORD kDelete = 5802;
-inline constexpr WORD kEdit = 5803;
-inline constexpr WORD kExpandAll = 5810;
-inline constexpr WORD kCollapseAll = 5811;
-
 // WM_CONTEXTMENU at the base (a screen point, or -1, -1 from the keyboard):
 // the node there is the target, highlighted while the menu is open; the
 // chosen command reaches the base as WM_COMMAND, and the target is gone

@@ -1,5 +1,7 @@
 #include "tools/toolbars/button_states.h"
 
+#include "commands/command_ids.h"
+
 namespace button_states {
 namespace {
 
@@ -10,19 +12,19 @@ int Available(bool yes) { return yes ? kEnabled : kIndeterminate; }
 
 int StateOf(std::uint16_t command, const Flags& flags) {
   switch (command) {
-    case 5110:
+    case command_ids::kUndo:
       return Available(flags.can_undo);
-    case 5111:
+    case command_ids::kRedo:
       return Available(flags.can_redo);
-    case 5210:
+    case command_ids::kLeftPane:
       return Toggle(flags.left_pane);
-    case 5220:
+    case command_ids::kRightPane:
       return Toggle(flags.right_pane);
-    case 5260:
+    case command_ids::kWrap:
       return Toggle(flags.wrap);
-    case 5251:
+    case command_ids::kBoldTags:
       return Toggle(flags.bold_tags);
-    case 5920:
+    case command_ids::kMatchCase:
       return Toggle(flags.match_case);
     default:
       return -1;

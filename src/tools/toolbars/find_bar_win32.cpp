@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "commands/command_ids.h"
 #include "frame/frame_state.h"
 #include "frame/language/language_module.h"
 #include "settings/settings.h"
@@ -25,8 +26,6 @@ constexpr int kBoxWidth = 200;
 constexpr int kListHeight = 400;
 constexpr int kFindPlaceholder = 9920;
 constexpr int kReplacePlaceholder = 9921;
-constexpr std::uint16_t kFindNext = 5900;
-constexpr std::uint16_t kFindPrevious = 5901;
 constexpr UINT_PTR kSubclassId = 3;
 
 struct FindButton {
@@ -35,9 +34,9 @@ struct FindButton {
   BYTE style;
 };
 const FindButton kButtons[] = {
-    {kFindPlaceholder, 0, BTNS_SEP}, {kFindNext, 0, BTNS_BUTTON}, {kFindPrevious, 1, BTNS_BUTTON},
-    {5902, 5, BTNS_BUTTON},          {kReplacePlaceholder, 0, BTNS_SEP}, {5910, 2, BTNS_BUTTON},
-    {5911, 3, BTNS_BUTTON},          {5920, 4, BTNS_CHECK},
+    {kFindPlaceholder, 0, BTNS_SEP}, {command_ids::kFindNext, 0, BTNS_BUTTON}, {command_ids::kFindPrevious, 1, BTNS_BUTTON},
+    {command_ids::kHighlightAll, 5, BTNS_BUTTON},          {kReplacePlaceholder, 0, BTNS_SEP}, {command_ids::kReplace, 2, BTNS_BUTTON},
+    {command_ids::kReplaceAll, 3, BTNS_BUTTON},          {command_ids::kMatchCase, 4, BTNS_CHECK},
 };
 
 struct Bar {
@@ -108,7 +107,7 @@ LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wparam, LPARAM lp
       if (context) ImmReleaseContext(edit, context);
       if (repeated || dropped || composing) break;
       if (wparam == VK_RETURN && box_id == kFindBoxId) {
-        Run(GetKeyState(VK_SHIFT) < 0 ? kFindPrevious : kFindNext);
+        Run(GetKeyState(VK_SHIFT) < 0 ? command_ids::kFindPrevious : command_ids::kFindNext);
         return 0;
       }
       if (wparam == VK_TAB) {
@@ -143,7 +142,7 @@ void EntryChosen(HWND box) {
   std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1, 0);
   SendMessageW(box, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(text.data()));
   SetWindowTextW(box, text.data());
-  Run(kFindNext);
+  Run(command_ids::kFindNext);
 }
 
 LRESULT CALLBACK BarProcedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {

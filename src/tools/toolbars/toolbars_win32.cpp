@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "commands/command_ids.h"
 #include "frame/frame_state.h"
 #include "frame/language/language_module.h"
 #include "settings/settings.h"
@@ -25,7 +26,6 @@ constexpr COLORREF kHotFill = RGB(232, 255, 255);
 constexpr COLORREF kHotOutline = RGB(72, 144, 144);
 constexpr COLORREF kPressedOutline = RGB(144, 72, 144);
 constexpr int kMenuButtons = 7;
-constexpr std::uint16_t kFirstMenuButton = 5000;
 constexpr int kMenuTextPadding = 12;
 constexpr int kToolBarExtraWidth = 6;
 
@@ -35,17 +35,17 @@ struct ToolButton {
   BYTE style;
 };
 constexpr std::array<ToolButton, 11> kToolButtons = {{
-    {5050, 0, BTNS_BUTTON},
-    {5052, 1, BTNS_BUTTON},
+    {command_ids::kSave, 0, BTNS_BUTTON},
+    {command_ids::kSaveAll, 1, BTNS_BUTTON},
     {0, 0, BTNS_SEP},
-    {5110, 2, BTNS_BUTTON},
-    {5111, 3, BTNS_BUTTON},
+    {command_ids::kUndo, 2, BTNS_BUTTON},
+    {command_ids::kRedo, 3, BTNS_BUTTON},
     {0, 0, BTNS_SEP},
-    {5210, 4, BTNS_CHECK},
-    {5220, 5, BTNS_CHECK},
+    {command_ids::kLeftPane, 4, BTNS_CHECK},
+    {command_ids::kRightPane, 5, BTNS_CHECK},
     {0, 0, BTNS_SEP},
-    {5260, 6, BTNS_CHECK},
-    {5251, 7, BTNS_CHECK},
+    {command_ids::kWrap, 6, BTNS_CHECK},
+    {command_ids::kBoldTags, 7, BTNS_CHECK},
 }};
 
 struct Bars {
@@ -66,7 +66,7 @@ HINSTANCE Instance() { return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(bars
 // from that text in the current font.
 void SetMenuTexts() {
   for (int i = 0; i < kMenuButtons; ++i) {
-    const unsigned id = kFirstMenuButton + i;
+    const unsigned id = command_ids::kFirstMenuButton + i;
     WideString& text = bars.menu_texts[static_cast<std::size_t>(i)];
     language_module::String(id, text);
     WideString second;
@@ -87,10 +87,10 @@ bool MakeMenuBar() {
   for (int i = 0; i < kMenuButtons; ++i) {
     TBBUTTON button = {};
     button.iBitmap = I_IMAGENONE;
-    button.idCommand = kFirstMenuButton + i;
+    button.idCommand = command_ids::kFirstMenuButton + i;
     button.fsState = TBSTATE_ENABLED;
     button.fsStyle = BTNS_DROPDOWN;
-    button.dwData = kFirstMenuButton + i;
+    button.dwData = command_ids::kFirstMenuButton + i;
     SendMessageW(bars.menu_bar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
   }
   SetMenuTexts();
@@ -153,8 +153,8 @@ LRESULT CustomDraw(NMTBCUSTOMDRAW& draw) {
         DeleteObject(outline);
       }
       const std::uintptr_t data = draw.nmcd.lItemlParam;
-      if (data >= kFirstMenuButton && data < kFirstMenuButton + kMenuButtons) {
-        const WideString& text = bars.menu_texts[data - kFirstMenuButton];
+      if (data >= command_ids::kFirstMenuButton && data < command_ids::kFirstMenuButton + kMenuButtons) {
+        const WideString& text = bars.menu_texts[data - command_ids::kFirstMenuButton];
         RECT box = rect;
         HGDIOBJ old_font = SelectObject(dc, bars.font);
         SetBkMode(dc, TRANSPARENT);

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "commands/command_ids.h"
 #include "frame/commands/editor_commands.h"
 #include "platform/fixed_text_measurer.h"
 #include "support/store_text.h"
@@ -20,7 +21,7 @@ TEST(EditorCommands, ActOnTheActiveDocumentOnly) {
   DocumentSet set(std::make_unique<platform::FixedTextMeasurer>());
   ASSERT_TRUE(set.EnsureFonts());
   // No active document: known commands are taken and do nothing.
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kSelectAll));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kSelectAll));
   EXPECT_FALSE(editor_commands::Run(set, 5999));
 
   ASSERT_TRUE(set.Add(std::make_unique<Document>(set.Metrics(), set.Settings())));
@@ -31,28 +32,28 @@ TEST(EditorCommands, ActOnTheActiveDocumentOnly) {
   ASSERT_TRUE(other.LoadText(u"keep"));
   set.SetActive(&active);
 
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kSelectAll));
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kUpperCase));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kSelectAll));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kUpperCase));
   EXPECT_EQ(Text(active), u"ABC\nDEF");
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kSelectAll));
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kDelete));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kSelectAll));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kDelete));
   EXPECT_EQ(Text(active), u"");
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kUndo));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kUndo));
   EXPECT_EQ(Text(active), u"ABC\nDEF");
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kUndo));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kUndo));
   EXPECT_EQ(Text(active), u"abc\ndef");
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kRedo));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kRedo));
   EXPECT_EQ(Text(active), u"ABC\nDEF");
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kDocumentStart));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kDocumentStart));
   EXPECT_FALSE(active.Selection().exists);
   EXPECT_EQ(active.Selection().caret.line, 0);
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kDocumentEnd));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kDocumentEnd));
   EXPECT_EQ(active.Selection().caret.line, 1);
   EXPECT_EQ(active.Selection().caret.column, 3);
   // After select all the caret already stands at the end: the selection
   // still goes.
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kSelectAll));
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kDocumentEnd));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kSelectAll));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kDocumentEnd));
   EXPECT_FALSE(active.Selection().exists);
   EXPECT_EQ(Text(other), u"keep");
 }
@@ -61,10 +62,10 @@ TEST(EditorCommands, SwitchesFlipTheSharedStateWithOrWithoutADocument) {
   DocumentSet set(std::make_unique<platform::FixedTextMeasurer>());
   ASSERT_TRUE(set.EnsureFonts());
   const EditorSettings before = set.Settings();
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kBoldTags));
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kTagPairHighlighting));
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kWrap));
-  EXPECT_TRUE(editor_commands::Run(set, editor_commands::kMatchCase));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kBoldTags));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kTagPairHighlighting));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kWrap));
+  EXPECT_TRUE(editor_commands::Run(set, command_ids::kMatchCase));
   EXPECT_NE(set.Settings().bold_tags, before.bold_tags);
   EXPECT_NE(set.Settings().tag_pair_highlighting, before.tag_pair_highlighting);
   EXPECT_NE(set.Settings().wrap, before.wrap);
