@@ -18,6 +18,8 @@
 #include "editor/editing/document_editor.h"
 #include "editor/layout/document_layout.h"
 #include "editor/control/editor_settings.h"
+#include "editor/html/text_search.h"
+#include "editor/regex/regex_pattern.h"
 #include "editor/input/key_action.h"
 #include "editor/paint/marked_lines.h"
 #include "editor/layout/metrics_line_layout.h"
@@ -187,6 +189,15 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   // pattern.
   bool SelectionEqualsPattern(const char16_t* pattern);
 
+  // The same with a regular expression, matched within one line; the
+  // replacement's "$1".."$9", "$&", "\t" and "\n" are expanded, a line
+  // break going in as typed text does, each replacement one undo step.
+  // kTooComplex when a line's search ran past the engine's budget
+  // (nothing more is replaced then).
+  RegexStatus FindRegex(const RegexPattern& pattern, bool forward, bool direct_select);
+  RegexStatus ReplaceRegex(const RegexPattern& pattern, std::u16string_view replacement, bool all,
+                           std::int32_t& count);
+
  private:
   // EditorParent and EditorView: the editing operations' side.
   void Notify(EditorNotify message, std::int32_t line, std::int32_t count) override;
@@ -260,6 +271,13 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   bool ReplaceSelection(const char16_t* replacement, std::int32_t length, bool redraw);
   std::int32_t ReplaceAll(const char16_t* pattern, std::int32_t length, const char16_t* replacement,
                           std::int32_t replacement_length);
+  void SelectMatch(const text_search::Match& match, bool direct_select);
+  // The caret back on its remembered line (clamped) after a replace all,
+  // and the view repainted when count replacements were made.
+  void FinishReplaceAll(const TextPosition& remembered, std::int32_t count);
+  // The selection as a whole a match of the pattern (within one line).
+  bool SelectionMatches(const RegexPattern& pattern, RegexMatch& groups);
+  RegexStatus ReplaceAllRegex(const RegexPattern& pattern, std::u16string_view replacement, std::int32_t& count);
 
   TextMetrics& metrics_;
   EditorSettings& settings_;

@@ -45,6 +45,11 @@ std::int32_t Document::ReplaceAll(const char16_t* pattern, std::int32_t length, 
     ++count;
     previous_end = store_.Selection().caret;
   }
+  FinishReplaceAll(remembered, count);
+  return count;
+}
+
+void Document::FinishReplaceAll(const TextPosition& remembered, std::int32_t count) {
   // Replacements may have joined lines or shortened the caret's line.
   const std::int32_t line = std::min(remembered.line, store_.LineCount() - 1);
   const std::int32_t column = std::min(remembered.column, store_.Line(line)->TextLength());
@@ -56,5 +61,4 @@ std::int32_t Document::ReplaceAll(const char16_t* pattern, std::int32_t length, 
     ClampAndRepaint(layout_.LocateDisplayRow(layout_.FirstVisibleRow()).line);
     navigator_.MakeCaretVisible(0);
   }
-  return count;
 }

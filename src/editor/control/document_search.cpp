@@ -39,6 +39,11 @@ bool Document::Find(const char16_t* pattern, std::int32_t length, bool forward, 
                          match)) {
     return false;
   }
+  SelectMatch(match, direct_select);
+  return true;
+}
+
+void Document::SelectMatch(const text_search::Match& match, bool direct_select) {
   const TextPosition anchor = editor_.At(match.start.line, match.start.column);
   const TextPosition end = editor_.At(match.end.line, match.end.column);
   if (direct_select) {
@@ -47,5 +52,4 @@ bool Document::Find(const char16_t* pattern, std::int32_t length, bool forward, 
     store_.Selection().anchor = anchor;
     navigator_.GoTo(end, SelectionMode::Extend);
   }
-  return true;
 }
