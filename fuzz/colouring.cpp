@@ -72,8 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   highlights.word = (h[7] & 4) ? std::u16string_view(u"<a") : std::u16string_view();
   highlights.pair = &pair;
   PaintStyle style{DefaultEditorColours(), (h[7] & 8) != 0};
-  const PaintedDocument document{store, static_cast<SyntaxMode>(h[0] % 5),
-                                 static_cast<LineBreakStyle>(h[0] / 5 % 3), marked, highlights};
+  const PaintedDocument document{store, static_cast<SyntaxMode>(h[0] % 6),
+                                 static_cast<LineBreakStyle>(h[0] / 6 % 3), marked, highlights};
 
   ColourCheckpoints checkpoints(1 + h[1] / 64);
   RecordingCanvas resumed, rescanned;

@@ -77,6 +77,9 @@ constexpr Table Build() {
   Set(t, 351, 351, Colour(0xA0F8FF));
   Set(t, 352, 352, Colour(0xECFFD8));
   Set(t, 353, 353, Int(0, Rule::Special));  // active tab, checked against the tabs restored
+  Set(t, 354, 354, Colour(0xAF00AF));  // script keywords
+  Set(t, 355, 355, Colour(0x808000));  // script numbers and regular expressions
+  Set(t, 356, 356, {Kind::StringList, Rule::Special});  // script extensions; older files get the defaults
   return t;
 }
 

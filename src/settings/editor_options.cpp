@@ -1,6 +1,7 @@
 #include "settings/editor_options.h"
 
 #include <algorithm>
+#include <new>
 
 namespace editor_options {
 namespace {
@@ -9,6 +10,17 @@ namespace {
 // only keeps a hand-edited value from overflowing when it is negated or
 // multiplied by the row count.
 constexpr std::int32_t kWheelStepLimit = 1000;
+
+// The editors keep their own copy; without memory for it they keep the one
+// they have.
+void ApplyScriptExtensions(const Settings& settings, EditorSettings& editor) {
+  try {
+    std::vector<std::u16string> extensions;
+    for (const WideString& extension : settings.script_extensions) extensions.emplace_back(extension.View());
+    editor.script_extensions = std::move(extensions);
+  } catch (const std::bad_alloc&) {
+  }
+}
 
 }  // namespace
 
@@ -20,6 +32,7 @@ bool Apply(const Settings& settings, EditorSettings& editor, TextMetrics& metric
   editor.wrap = settings.wrap_lines;
   editor.bold_tags = settings.bold_tags;
   editor.tag_pair_highlighting = settings.tag_pair_highlighting;
+  ApplyScriptExtensions(settings, editor);
   metrics.SetFontSize(settings.font_size);
   metrics.SetLineSpacing(settings.line_spacing);
   metrics.SetTabWidth(settings.tab_width);

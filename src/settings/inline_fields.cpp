@@ -58,6 +58,8 @@ Ref Of(Settings& s, std::uint32_t i) {
     case 350: return Ref(&s.tag_pair_highlighting);
     case 351: return Ref(&s.editor_colours[13]);
     case 352: return Ref(&s.editor_colours[14]);
+    case 354: return Ref(&s.editor_colours[15]);
+    case 355: return Ref(&s.editor_colours[16]);
     default: return Ref();
   }
 }

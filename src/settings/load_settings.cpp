@@ -1,5 +1,6 @@
 #include "settings/load_settings.h"
 
+#include "editor/paint/syntax_mode.h"
 #include "settings/catalogue.h"
 #include "settings/first_run.h"
 #include "settings/inline_fields.h"
@@ -114,6 +115,20 @@ void ReadKeyBindingRecords(const SettingsReader& reader, Settings& settings) {
   if (reader.ReadBytes(20, settings.key_binding_records.data(), length) != length) settings.key_binding_records.clear();
 }
 
+// A file from before the script colouring lacks the entry: the defaults.
+// One that has it keeps what it holds, even an empty list.
+void ReadScriptExtensions(const SettingsReader& reader, Settings& settings) {
+  settings.script_extensions.clear();
+  if (reader.Valid() && reader.Count() > 356) {
+    reader.ReadStringList(356, settings.script_extensions);
+    return;
+  }
+  for (const std::u16string& extension : syntax_mode::DefaultScriptExtensions()) {
+    WideString item;
+    if (item.Assign(extension)) settings.script_extensions.push_back(std::move(item));
+  }
+}
+
 void ReadOpenDocuments(const SettingsReader& reader, Settings& settings) {
   settings.open_documents = {};
   if (!settings.reopen_documents) return;
@@ -147,6 +162,7 @@ void LoadSettings(const SettingsReader& reader, Settings& settings, const ShellF
     first_run::Build(shell, settings);
   }
   ReadCustomColours(reader, settings);
+  ReadScriptExtensions(reader, settings);
   ReadOpenDocuments(reader, settings);
   ReadKeyBindingRecords(reader, settings);
 }

@@ -111,6 +111,8 @@ void SaveSettings(SettingsWriter& writer, Settings& s) {
   WriteToolsMappingsAndQuickTags(writer, s);
   WriteInline(writer, s, 296, 296);
   WriteOpenDocuments(writer, s);
+  WriteInline(writer, s, 354, 355);
+  writer.WriteStringList(356, s.script_extensions);
 }
 
 bool SaveSettingsFile(std::u16string_view path, Settings& settings) {

@@ -60,7 +60,7 @@ struct Settings {
   static constexpr int kListSlots = 20;
   static constexpr int kToolSlots = 8;
   static constexpr int kMappingSlots = 4;
-  static constexpr int kEditorColours = 15;
+  static constexpr int kEditorColours = 17;
   static constexpr int kMouseActions = 9;
   static constexpr int kCustomColours = 16;
 
@@ -75,6 +75,7 @@ struct Settings {
   bool expand_favourites_root = false;
   std::vector<WideString> document_extensions;
   std::vector<WideString> image_extensions;
+  std::vector<WideString> script_extensions;  // files coloured as scripts
   std::vector<FavouriteFolder> favourite_folders;
   WideString default_folder;
   std::int32_t ui_font_height = 0;

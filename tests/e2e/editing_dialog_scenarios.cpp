@@ -22,7 +22,7 @@ constexpr std::uint32_t kFontFace = 24;
 constexpr std::uint32_t kFontSize = 25;
 // A fixed-pitch TrueType face of the test prefix.
 constexpr wchar_t kFace[] = L"Courier New";
-constexpr std::uint32_t kFirstColours[] = {28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 351, 352};
+constexpr std::uint32_t kFirstColours[] = {28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 351, 352, 354, 355};
 constexpr std::uint32_t kBookmarkPath = 126;
 constexpr std::uint32_t kBookmarkLine = 146;
 constexpr std::uint32_t kBookmarkName = 166;
@@ -110,6 +110,9 @@ TEST_F(EditingDialogs, OkKeepsTheirRowsAndFieldsAndCancelTakesAPickedColourBack)
   HWND editor = ActiveEditor(window_);
   EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return ShareOfTop(editor, kPicked) > 0.5; }));
   EXPECT_GT(ShareOfTop(GetDlgItem(colours, 2411), kPicked), 0.5);
+  // The script colours' swatches, after the fifteen.
+  EXPECT_GT(ShareOfTop(GetDlgItem(colours, 2486), PreparedColour(15)), 0.5);
+  EXPECT_GT(ShareOfTop(GetDlgItem(colours, 2491), PreparedColour(16)), 0.5);
   Screenshot(ScenarioName() + L"-colours");
   Finish(colours, IDCANCEL);
   EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return ShareOfTop(editor, PreparedColour(0)) > 0.5; }));

@@ -26,6 +26,8 @@ constexpr COLORREF kCssProperty = 0xAA4058;
 constexpr COLORREF kCssValue = 0x00508C;
 constexpr COLORREF kText = 0x000000;
 constexpr COLORREF kSelection = 0x808080;
+constexpr COLORREF kScriptKeyword = RGB(175, 0, 175);
+constexpr COLORREF kScriptNumber = RGB(0, 128, 128);
 
 constexpr WORD kUndo = 5110;
 constexpr WORD kCut = 5120;
@@ -211,6 +213,36 @@ TEST_F(Editor, ACssFileIsShownInItsColours) {
   SendKey(editor_, VK_DOWN);
   SendKey(editor_, VK_DOWN);
   EXPECT_EQ(SelectedByShift(VK_RIGHT, 2, L"h1"), L"h1");
+  Screenshot(ScenarioName());
+}
+
+TEST_F(Editor, AScriptFileIsShownInItsColours) {
+  Start(L"app.js", "const n = 42; // note\nlet s = `a${n}`;\n");
+  const ClientPicture picture(editor_);
+  const Span keyword = FirstRow(picture, kScriptKeyword), number = FirstRow(picture, kScriptNumber);
+  const Span comment = FirstRow(picture, kComment);
+  EXPECT_GE(keyword.count, 3);
+  EXPECT_GE(number.count, 3);
+  EXPECT_GE(comment.count, 3);
+  EXPECT_LT(keyword.last, number.first);
+  EXPECT_LT(number.last, comment.first);
+  Screenshot(ScenarioName());
+}
+
+TEST_F(Editor, AScriptElementOfAPageIsShownAsAScript) {
+  Start(L"page.html", "<script>if (a) return 7;</script><p>if</p>\n");
+  const ClientPicture picture(editor_);
+  const Span tag = FirstRow(picture, kTag), keyword = FirstRow(picture, kScriptKeyword);
+  const Span number = FirstRow(picture, kScriptNumber);
+  EXPECT_GE(tag.count, 3);
+  EXPECT_GE(keyword.count, 3);
+  EXPECT_GE(number.count, 3);
+  // Keywords lie between the start tag and the end tag; the "if" of the
+  // paragraph after the element is plain text.
+  EXPECT_LT(tag.first, keyword.first);
+  EXPECT_LT(keyword.last, number.first);
+  EXPECT_LT(number.last, tag.last);
+  EXPECT_GT(FirstRow(picture, kText).last, number.last);
   Screenshot(ScenarioName());
 }
 

@@ -6,7 +6,7 @@
 namespace e2e {
 namespace {
 
-constexpr std::uint32_t kEntries = 354;
+constexpr std::uint32_t kEntries = 357;
 constexpr std::uint32_t kVersion = 1102;
 constexpr std::uint32_t kDataStart = 4 + 8 * kEntries;
 

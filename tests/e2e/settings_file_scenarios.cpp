@@ -20,8 +20,8 @@
 namespace e2e {
 namespace {
 
-constexpr std::uint32_t kEntries = 354;
-constexpr std::uint32_t kDataStart = 4 + 8 * kEntries;
+constexpr std::uint32_t kEntries = settings_file::kEntryCount;
+constexpr std::uint32_t kDataStart = settings_file::kDataStart;
 constexpr std::uint32_t kLanguageName = 0;
 constexpr std::uint32_t kDocumentExtensions = 13;
 constexpr std::uint32_t kFontSize = 25;
@@ -63,7 +63,7 @@ std::string Utf16(const std::wstring& text) {
 // area without gap, overlap or tail); empty when it is.
 std::string WholeFileProblem(const std::string& file) {
   if (file.size() < kDataStart) return "shorter than its table (" + std::to_string(file.size()) + " bytes)";
-  if (Word(file, 0) != 0x044E0162) return "header";
+  if (Word(file, 0) != settings_file::kHeader) return "header";
   std::vector<std::pair<std::uint64_t, std::uint64_t>> runs;
   for (std::uint32_t i = 0; i < kEntries; ++i) {
     const Slot slot = SlotOf(file, i);
@@ -117,7 +117,7 @@ TEST(SettingsFile, AFirstRunWritesTheHeaderTheLanguageNameFirstAndTheRunsInWrite
   const std::wstring path = app_data + L"\\Vorndel.ini";
   const std::string file = ReadWholeFile(path);
   ASSERT_GE(file.size(), kDataStart + 14);
-  EXPECT_EQ(file.substr(0, 4), std::string("\x62\x01\x4E\x04", 4));
+  EXPECT_EQ(file.substr(0, 4), std::string("\x65\x01\x4E\x04", 4));
   const Slot language = SlotOf(file, kLanguageName);
   EXPECT_EQ(language.where, kDataStart);
   EXPECT_EQ(language.value, 14u);
@@ -221,7 +221,7 @@ std::string RandomSettings(std::mt19937& random, bool sound_table) {
   auto put = [&](std::size_t at, std::uint32_t value) {
     for (int k = 0; k < 4; ++k) bytes[at + k] = static_cast<char>(value >> (8 * k));
   };
-  put(0, 0x044E0162);
+  put(0, settings_file::kHeader);
   std::uniform_int_distribution<std::uint32_t> anywhere(0, static_cast<std::uint32_t>(size));
   for (std::uint32_t i = 0; i < kEntries; ++i) {
     const std::uint32_t kind = anywhere(random) % 4;

@@ -79,7 +79,7 @@ std::vector<DrawnUnit> UnitsOnRow(const RecordingCanvas& canvas, std::int32_t y,
   return units;
 }
 
-char SlotChar(Colour colour) { return colour < 15 ? "0123456789abcde"[colour] : '?'; }
+char SlotChar(Colour colour) { return colour < kColourSlotCount ? "0123456789abcdefg"[colour] : '?'; }
 
 }  // namespace
 

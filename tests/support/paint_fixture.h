@@ -2,7 +2,7 @@
 // A document painted on a recording canvas with the fixed-width metrics
 // (units 7 pixels, full-width and astral characters 14, text height 13,
 // line pitch 14, tabs every 28) and colours whose values are their slot
-// numbers, so that recorded colours read as slots: "0".."9", "a".."e".
+// numbers, so that recorded colours read as slots: "0".."9", "a".."g".
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -12,14 +12,16 @@ struct FilterPair {
   std::u16string_view patterns;
 };
 
-constexpr std::array<FilterPair, 4> kFilters = {{
+// Scripts come last, so that the older types keep their places.
+constexpr std::array<FilterPair, 5> kFilters = {{
     {21002, u"*.htm;*.html"},
     {21003, u"*.css"},
     {21005, u"*.php"},
     {21000, u"*.*"},
+    {21006, u"*.js;*.mjs;*.cjs;*.json"},
 }};
 
-constexpr std::array<std::u16string_view, 4> kExtensions = {u"htm", u"css", u"php", u""};
+constexpr std::array<std::u16string_view, 5> kExtensions = {u"htm", u"css", u"php", u"", u"js"};
 
 }  // namespace
 
@@ -41,6 +43,8 @@ SaveType SaveTypeFor(SyntaxMode mode) {
       return {2, kExtensions[1]};
     case kSyntaxPhp:
       return {3, kExtensions[2]};
+    case kSyntaxScript:
+      return {5, kExtensions[4]};
     default:
       return {4, kExtensions[3]};
   }

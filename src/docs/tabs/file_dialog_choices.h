@@ -16,7 +16,7 @@ namespace file_dialog_choices {
 // Encoding choice for automatic detection (the open dialog's first item).
 inline constexpr int kAutomaticChoice = 7;
 
-// The four type pairs, each "name" NUL "patterns" NUL, and the closing NUL;
+// The five type pairs, each "name" NUL "patterns" NUL, and the closing NUL;
 // names come from the language strings.
 bool BuildFilter(const std::function<std::u16string_view(unsigned)>& string, WideString& filter);
 

@@ -29,7 +29,7 @@ void Document::AttachWindow(std::unique_ptr<ControlWindow> window) {
 }
 
 void Document::SetSyntaxModeFromPath() {
-  mode_ = syntax_mode::ForPath(path_.View());
+  mode_ = syntax_mode::ForPath(path_.View(), settings_.script_extensions);
   checkpoints_.InvalidateFrom(0);
 }
 

@@ -4,8 +4,11 @@
 // them (and loads the program's cursors).
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "editor/paint/editor_colours.h"
+#include "editor/paint/syntax_mode.h"
 
 enum EditorCursor : int {
   kCursorArrow = 0,   // also 1 to 3 until the program's cursors are loaded
@@ -40,5 +43,7 @@ struct EditorSettings {
   bool wrap = false;
   bool bold_tags = false;
   bool tag_pair_highlighting = false;
+  // Extensions, dot included, of the files coloured as scripts.
+  std::vector<std::u16string> script_extensions = syntax_mode::DefaultScriptExtensions();
   MouseState mouse_state = MouseState::Idle;
 };

@@ -1,9 +1,10 @@
 #pragma once
 // Colouring states kept at the start of every few dozen lines, so that a
 // paint resumes the colouring near the view instead of rescanning the text
-// from the top: a state is 8 bytes, and resuming within about a screenful
-// keeps a paint at the end of a large file as cheap as one at its top. States depend only on the text above them: every edit must
-// drop those at and below its first changed line.
+// from the top: a state is 20 bytes, and resuming within about a screenful
+// keeps a paint at the end of a large file as cheap as one at its top.
+// States depend only on the text above them: every edit must drop those at
+// and below its first changed line.
 #include <cstdint>
 #include <vector>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The fifteen user-settable colours of an editor control, by slot.
+// The user-settable colours of an editor control, by slot.
 #include <array>
 
 #include "platform/canvas.h"
@@ -20,7 +20,9 @@ enum ColourSlot : int {
   kSlotCssValue = 12,
   kSlotWordHighlight = 13,  // background of highlighted-word occurrences
   kSlotPairHighlight = 14,  // background of the highlighted tag pair
-  kColourSlotCount = 15,
+  kSlotScriptKeyword = 15,
+  kSlotScriptNumber = 16,   // numbers and regular expressions in scripts
+  kColourSlotCount = 17,
 };
 
 struct EditorColours {
@@ -35,5 +37,6 @@ constexpr EditorColours DefaultEditorColours() {
       MakeColour(0, 60, 220),    MakeColour(0, 100, 120),   MakeColour(128, 32, 64),
       MakeColour(150, 150, 100), MakeColour(96, 114, 48),   MakeColour(88, 64, 170),
       MakeColour(140, 80, 0),    MakeColour(255, 248, 160), MakeColour(216, 255, 236),
+      MakeColour(175, 0, 175),   MakeColour(0, 128, 128),
   }};
 }

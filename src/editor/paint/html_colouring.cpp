@@ -3,6 +3,8 @@
 #include <string_view>
 
 #include "editor/paint/css_colouring.h"
+#include "editor/paint/script_colouring.h"
+#include "editor/paint/script_element.h"
 #include "editor/paint/unit_match.h"
 
 namespace html_colouring {
@@ -75,12 +77,37 @@ void TagStart(SyntaxState& state, LineUnits line, std::int32_t index) {
   } else {
     Set(state, kTagName, kSlotTag);
     NoteTagName(state, line, index);
+    if (state.script_element == kInsideScript) script_colouring::Reset(state);  // "</script"
+    state.script_element = TagNameIs(line, index, u"script", false) ? kScriptTag : kNoScript;
   }
+}
+
+// A start tag's ">": after a script start tag of a script type the script
+// machine takes over, from its start.
+void CloseTag(SyntaxState& state) {
+  Set(state, kTagClosed, kSlotTag);
+  if (state.script_element == kScriptTag || state.script_element == kScriptTagTyped) {
+    state.script_element = kInsideScript;
+    script_colouring::Reset(state);
+  } else {
+    state.script_element = kNoScript;
+  }
+}
+
+// Inside a script element only its end tag and processing instructions
+// (PHP writing into the script) are read as HTML.
+void ScriptRules(SyntaxState& state, LineUnits line, std::int32_t index) {
+  if (line.At(index) == u'<' && (line.At(index + 1) == u'?' || script_element::EndTagAt(line, index)))
+    TagStart(state, line, index);
+  else
+    script_colouring::Step(state, line, index);
 }
 
 void TextRules(SyntaxState& state, LineUnits line, std::int32_t index) {
   const char16_t unit = line.At(index);
-  if (unit == u'<') {
+  if (state.script_element == kInsideScript) {
+    ScriptRules(state, line, index);
+  } else if (unit == u'<') {
     TagStart(state, line, index);
   } else if (state.style == kInsideCssStyle) {
     css_colouring::Step(state, line, index);
@@ -99,7 +126,7 @@ void ReturnToText(SyntaxState& state, LineUnits line, std::int32_t index) {
 void AttributeRules(SyntaxState& state, LineUnits line, std::int32_t index) {
   const char16_t unit = line.At(index);
   if (unit == u'>') {
-    Set(state, kTagClosed, kSlotTag);
+    CloseTag(state);
   } else if (unit == u'/') {
     Set(state, kTagName, kSlotTag);
   } else if (unit == u'"') {
@@ -107,6 +134,8 @@ void AttributeRules(SyntaxState& state, LineUnits line, std::int32_t index) {
   } else if (state.style == kStyleTagAwaitingType &&
              unit_match::MatchesAt(line, index, u"type=\"text/css\"", true)) {
     state.style = kInsideCssStyle;
+  } else if (state.script_element == kScriptTag && script_element::TypeAttributeAt(line, index)) {
+    state.script_element = script_element::TypeNamesScript(line, index) ? kScriptTagTyped : kDataScriptTag;
   }
 }
 
@@ -141,7 +170,7 @@ void Step(SyntaxState& state, LineUnits line, std::int32_t index) {
       return;
     case kTagName:
       if (IsBlank(unit)) Set(state, kAttributes, kSlotAttribute);
-      else if (unit == u'>') Set(state, kTagClosed, kSlotTag);
+      else if (unit == u'>') CloseTag(state);
       return;
     case kAttributes:
       AttributeRules(state, line, index);

@@ -2,20 +2,30 @@
 
 #include "editor/paint/css_colouring.h"
 #include "editor/paint/html_colouring.h"
+#include "editor/paint/script_colouring.h"
 
 namespace syntax_colouring {
+namespace {
+
+using StepFunction = void (*)(SyntaxState&, LineUnits, std::int32_t);
+
+StepFunction StepOf(SyntaxMode mode) {
+  if (syntax_mode::UsesHtmlColouring(mode)) return html_colouring::Step;
+  if (mode == kSyntaxCss) return css_colouring::Step;
+  if (mode == kSyntaxScript) return script_colouring::Step;
+  return nullptr;
+}
+
+}  // namespace
 
 void Step(SyntaxState& state, SyntaxMode mode, LineUnits line, std::int32_t index) {
-  if (syntax_mode::UsesHtmlColouring(mode)) html_colouring::Step(state, line, index);
-  else if (mode == kSyntaxCss) css_colouring::Step(state, line, index);
+  if (const StepFunction step = StepOf(mode)) step(state, line, index);
 }
 
 void ScanLine(SyntaxState& state, SyntaxMode mode, LineUnits line) {
-  if (syntax_mode::UsesHtmlColouring(mode)) {
-    for (std::int32_t i = 0; i < line.length; ++i) html_colouring::Step(state, line, i);
-  } else if (mode == kSyntaxCss) {
-    for (std::int32_t i = 0; i < line.length; ++i) css_colouring::Step(state, line, i);
-  }
+  const StepFunction step = StepOf(mode);
+  if (!step) return;
+  for (std::int32_t i = 0; i < line.length; ++i) step(state, line, i);
 }
 
 }  // namespace syntax_colouring

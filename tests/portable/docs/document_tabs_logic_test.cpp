@@ -182,7 +182,7 @@ TEST(FileDialogChoices, SaveTypeAndExtensionFollowTheColouring) {
     std::u16string extension;
   };
   const Case cases[] = {{kSyntaxHtml, 1, u"htm"}, {kSyntaxCss, 2, u"css"}, {kSyntaxPhp, 3, u"php"},
-                        {kSyntaxUntitled, 4, u""}, {kSyntaxNone, 4, u""}};
+                        {kSyntaxUntitled, 4, u""}, {kSyntaxNone, 4, u""}, {kSyntaxScript, 5, u"js"}};
   for (const Case& c : cases) {
     const auto type = file_dialog_choices::SaveTypeFor(c.mode);
     EXPECT_EQ(type.filter_index, c.index);
@@ -190,7 +190,7 @@ TEST(FileDialogChoices, SaveTypeAndExtensionFollowTheColouring) {
     EXPECT_EQ(std::u16string(file_dialog_choices::ExtensionForFilter(c.index)), c.extension);
   }
   EXPECT_TRUE(file_dialog_choices::ExtensionForFilter(0).empty());
-  EXPECT_TRUE(file_dialog_choices::ExtensionForFilter(5).empty());
+  EXPECT_TRUE(file_dialog_choices::ExtensionForFilter(6).empty());
   EXPECT_EQ(file_dialog_choices::EncodingChoice(0), file_dialog_choices::kAutomaticChoice);
   EXPECT_EQ(file_dialog_choices::EncodingChoice(4), 3);  // Shift_JIS
 }

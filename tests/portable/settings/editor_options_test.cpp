@@ -22,6 +22,8 @@ Settings Stored() {
   settings.bold_tags = true;
   settings.tag_pair_highlighting = false;
   settings.match_case = true;
+  settings.script_extensions.emplace_back();
+  settings.script_extensions.back().Assign(u".ts");
   return settings;
 }
 
@@ -38,6 +40,7 @@ TEST(EditorOptions, EveryEditorEntryReachesTheSharedStateAndComesBackUnchanged) 
   EXPECT_TRUE(editor.wrap);
   EXPECT_TRUE(editor.bold_tags);
   EXPECT_FALSE(editor.tag_pair_highlighting);
+  EXPECT_EQ(editor.script_extensions, std::vector<std::u16string>{u".ts"});
   EXPECT_EQ(metrics.FaceName(), u"IPAGothic");
   EXPECT_EQ(metrics.FontSize(), 14);
   EXPECT_EQ(metrics.LineSpacing(), 3);

@@ -188,3 +188,21 @@ TEST(LoadSettings, KeyBindingRecordsAreKeptAsBytes) {
   const Bytes file = FileBuilder().Run(20, records).Build();
   EXPECT_EQ(Load(&file).key_binding_records, records);
 }
+
+TEST(LoadSettings, ScriptEntriesOfOlderFilesTakeTheirDefaults) {
+  const std::vector<std::u16string> defaults = {u".js", u".mjs", u".cjs", u".json"};
+  EXPECT_EQ(Texts(Load(nullptr).script_extensions), defaults);
+  const Bytes older = FileBuilder(354).Int(28, 0x111111).Build();
+  Settings s = Load(&older);
+  EXPECT_EQ(s.editor_colours[0], 0x111111u);
+  EXPECT_EQ(s.editor_colours[15], 0xAF00AFu);
+  EXPECT_EQ(s.editor_colours[16], 0x808000u);
+  EXPECT_EQ(Texts(s.script_extensions), defaults);
+  // A current file keeps what it holds, an emptied list too.
+  const Bytes current = FileBuilder(357).Int(355, 0x222222).Run(356, settings_bytes::Utf16(std::u16string(u".ts\0", 4))).Build();
+  s = Load(&current);
+  EXPECT_EQ(s.editor_colours[16], 0x222222u);
+  EXPECT_EQ(Texts(s.script_extensions), std::vector<std::u16string>{u".ts"});
+  const Bytes emptied = FileBuilder(357).Build();
+  EXPECT_TRUE(Load(&emptied).script_extensions.empty());
+}

@@ -65,6 +65,8 @@ Settings Changed() {
   }
   s.document_extensions.clear();
   s.document_extensions.push_back(Wide(u".php"));
+  s.script_extensions.clear();
+  s.script_extensions.push_back(Wide(u".ts"));
   s.favourite_folders.emplace_back();
   Set(s.favourite_folders.back().path, u"D:\\site");
   s.favourite_folders.back().expand_at_start = true;
@@ -99,6 +101,7 @@ void ExpectSame(Settings& a, Settings& b) {
   EXPECT_TRUE(Same(a.language_module_name, b.language_module_name));
   EXPECT_TRUE(SameTexts(a.document_extensions, b.document_extensions));
   EXPECT_TRUE(SameTexts(a.image_extensions, b.image_extensions));
+  EXPECT_TRUE(SameTexts(a.script_extensions, b.script_extensions));
   ASSERT_EQ(a.favourite_folders.size(), b.favourite_folders.size());
   for (std::size_t k = 0; k < a.favourite_folders.size(); ++k) {
     EXPECT_TRUE(Same(a.favourite_folders[k].path, b.favourite_folders[k].path));
@@ -164,8 +167,8 @@ TEST(SaveSettings, FirstRunDefaultsComeBackTheSame) {
 TEST(SaveSettings, DataRunsFollowTheWriterOrder) {
   Settings s = Changed();
   const Bytes file = Save(s);
-  EXPECT_EQ(SlotOf(file, 0).first, 2836u);
-  const std::uint32_t order[] = {0, 13, 14, 15, 16, 17, 294, 20, 24, 46, 66, 67, 86, 126, 166, 205, 226, 224, 228, 230, 249, 297, 298};
+  EXPECT_EQ(SlotOf(file, 0).first, 2860u);
+  const std::uint32_t order[] = {0, 13, 14, 15, 16, 17, 294, 20, 24, 46, 66, 67, 86, 126, 166, 205, 226, 224, 228, 230, 249, 297, 298, 356};
   std::uint32_t previous = 0;
   for (std::uint32_t i : order) {
     const auto [where, length] = SlotOf(file, i);

@@ -85,28 +85,28 @@ TEST(SettingsReader, StringStatusesAndUnreadableRuns) {
   EXPECT_EQ(reader.ReadString(400, out), SettingsReader::kNotAvailable);
 }
 
-TEST(SettingsReader, CountAbove354ReadsTheFirst354WithTheTableEndOf354) {
+TEST(SettingsReader, CountAbove357ReadsTheFirst357WithTheTableEndOf357) {
   // 400 stored slots: the data really starts at 3204, but the data-size bound
-  // counts only the 354 slots in use, while offsets stay absolute.
+  // counts only the 357 slots in use, while offsets stay absolute.
   FileBuilder builder(400);
   builder.String(10, u"kept").String(353, u"last");
-  builder.Slot(354, 1, 5);
+  builder.Slot(357, 1, 5);
   const std::uint32_t size = static_cast<std::uint32_t>(builder.Build().size());
-  const std::uint32_t data_size = size - 2836;  // as bounded by the reader
-  builder.Slot(11, 2836, data_size);      // within the bound and the file
-  builder.Slot(12, 2836, data_size + 1);  // beyond the bound
+  const std::uint32_t data_size = size - 2860;  // as bounded by the reader
+  builder.Slot(11, 2860, data_size);      // within the bound and the file
+  builder.Slot(12, 2860, data_size + 1);  // beyond the bound
   builder.Slot(13, 3204, data_size);      // within the bound, past the end of the file
   const Bytes file = builder.Build();
 
   SettingsReader reader;
   ASSERT_TRUE(OpenReader(reader, file));
-  EXPECT_EQ(reader.Count(), 354u);
+  EXPECT_EQ(reader.Count(), 357u);
   WideString out;
   reader.ReadString(10, out);
   EXPECT_EQ(Text(out), u"kept");
   reader.ReadString(353, out);
   EXPECT_EQ(Text(out), u"last");
-  EXPECT_EQ(reader.ReadInt(354, -1), -1);
+  EXPECT_EQ(reader.ReadInt(357, -1), -1);
   EXPECT_EQ(reader.ReadBytes(11, nullptr, 0), data_size);
   EXPECT_EQ(reader.ReadBytes(12, nullptr, 0), 0u);
   EXPECT_EQ(reader.ReadBytes(13, nullptr, 0), 0u);

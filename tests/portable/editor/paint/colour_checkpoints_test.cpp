@@ -18,6 +18,7 @@ const char16_t* const kPieces[] = {
     u"<head>", u"</head>", u"<style type=\"text/css\">", u"<style ", u"</style>", u"<div>", u"</div>",
     u"/*",     u"*/",    u"{",     u"}",   u":",      u";",      u" ",      u"\t",     u"x",  u"color",
     u"\n",     u"\n",    u"\u3000", u"\xD83D\xDE00", u"a=\"v\"", u"p ",
+    u"<script>", u"</script>", u"`", u"${", u"/", u"\\", u"return ", u"1.5", u"[", u"]",
 };
 
 std::u16string RandomText(std::mt19937& rng, int pieces) {
@@ -90,7 +91,7 @@ TEST(ColourCheckpoints, ResumedPaintEqualsRescanOverRandomEditsAndViews) {
   std::mt19937 rng(20261207);
   for (int document = 0; document < 24; ++document) {
     PaintFixture fixture;
-    fixture.mode = static_cast<SyntaxMode>(Random(rng, 1, 4));
+    fixture.mode = static_cast<SyntaxMode>(Random(rng, 1, 5));
     fixture.line_break_style = static_cast<LineBreakStyle>(Random(rng, 0, 2));
     fixture.style.bold_tags = Random(rng, 0, 1) == 1;
     fixture.SetText(RandomText(rng, Random(rng, 20, 400)));

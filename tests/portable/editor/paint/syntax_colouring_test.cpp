@@ -1,49 +1,17 @@
 // The colouring machines as data: each case is a text and the colour slot
-// of every unit ('0'..'9', 'a'..'e' for slots 0..14; '|' stands for each
-// line feed, which is not checked).
+// of every unit (support/colour_slots.h).
 #include "editor/paint/syntax_colouring.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "support/colour_slots.h"
+
 namespace {
 
-struct ColourCase {
-  const char16_t* text;
-  const char* slots;
-};
-
-// Runs the machine line by line, as painting does, from a fresh state.
-std::string SlotsOf(SyntaxMode mode, std::u16string_view text, SyntaxState* end_state = nullptr) {
-  static constexpr char kDigits[] = "0123456789abcde";
-  SyntaxState state;
-  std::string slots;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find(u'\n', start);
-    end = end == std::u16string_view::npos ? text.size() : end + 1;
-    const LineUnits line{text.data() + start, static_cast<std::int32_t>(end - start)};
-    for (std::int32_t i = 0; i < line.length; ++i) {
-      syntax_colouring::Step(state, mode, line, i);
-      slots += line.units[i] == u'\n' ? '|' : kDigits[state.colour];
-    }
-    start = end;
-  }
-  if (end_state) *end_state = state;
-  return slots;
-}
-
-void ExpectCases(SyntaxMode mode, std::initializer_list<ColourCase> cases) {
-  for (const ColourCase& c : cases) {
-    std::string shown;
-    for (const char16_t* p = c.text; *p; ++p) shown += *p == u'\n' ? '|' : static_cast<char>(*p);
-    EXPECT_EQ(SlotsOf(mode, c.text), c.slots) << "text: " << shown;
-  }
-}
-
 TEST(HtmlColouring, EntitiesTagsAndAttributes) {
-  ExpectCases(kSyntaxHtml, {
+  ExpectColourCases(kSyntaxHtml, {
       {u"a &amp; b", "11aaaaa11"},
       {u"&amp<b>", "aaaa666"},  // "<" ends an entity as a tag start
       {u"&x\n", "aa|"},
@@ -55,7 +23,7 @@ TEST(HtmlColouring, EntitiesTagsAndAttributes) {
 }
 
 TEST(HtmlColouring, CommentsCloseOnlyOnTwoHyphensAndAngle) {
-  ExpectCases(kSyntaxHtml, {
+  ExpectColourCases(kSyntaxHtml, {
       {u"<!-- a -->b", "99999999991"},
       {u"<!-- a --->b", "999999999999"},  // the third hyphen restarts the search
       {u"<!--a\n-->x", "99999|9991"},
@@ -64,7 +32,7 @@ TEST(HtmlColouring, CommentsCloseOnlyOnTwoHyphensAndAngle) {
 }
 
 TEST(HtmlColouring, ProcessingInstructionsAndPhpStrings) {
-  ExpectCases(kSyntaxPhp, {
+  ExpectColourCases(kSyntaxPhp, {
       {u"<?php echo \"a?>\"; ?>x", "661111111118888811661"},
       {u"<?='b'?>", "66188866"},
       {u"<?\?>x", "66661"},  // closes right after the opening
@@ -109,7 +77,7 @@ TEST(HtmlColouring, DivTagsAreBoldOutsideTheHead) {
 }
 
 TEST(CssColouring, DeclarationsColourPropertiesAndValues) {
-  ExpectCases(kSyntaxCss, {
+  ExpectColourCases(kSyntaxCss, {
       // White space has no role of its own: it takes the state's colour.
       {u"p { color: red; }", "111bbbbbb1cccc1b1"},
       {u"a{b:c;;d:e}", "11b1c11b1c1"},
@@ -120,7 +88,7 @@ TEST(CssColouring, DeclarationsColourPropertiesAndValues) {
 }
 
 TEST(CssColouring, CommentsRestoreTheStateAndColourAround) {
-  ExpectCases(kSyntaxCss, {
+  ExpectColourCases(kSyntaxCss, {
       {u"a{b/*x*/:c}", "11b999991c1"},
       {u"/* x **/a{b", "99999999999"},  // "**/" does not close
       {u"a{b:/* x */c}", "11b19999999c1"},
