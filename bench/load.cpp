@@ -15,8 +15,17 @@
 // Lines are laid out by the editor's own layout over the headless measurer,
 // as a load does; relayout_ms times laying all of them out again, and
 // load_without_layout_to_reference takes that share out of the load.
+//
+// When vim is installed, the same file is opened and closed by it in the same
+// run (`vim -u NONE -es`, its whole process timed, UTF-8 as its encoding and
+// its default list of file encodings, so that it converts what is not UTF-8),
+// and load_to_vim compares the load with that; otherwise load_to_vim=none.
+// threads= says how many threads a large load decodes with.
 #include <iconv.h>
 #include <malloc.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <algorithm>
 #include <chrono>
@@ -29,6 +38,7 @@
 #include <vector>
 
 #include "common/page_data.h"
+#include "docs/parted_decoding.h"
 #include "docs/text_file_loader.h"
 #include "editor/store/line_record.h"
 #include "editor/layout/metrics_line_layout.h"
@@ -82,6 +92,30 @@ double ReferenceSeconds(const fs::path& path, unsigned code_page) {
       code_page::ToUtf16(code_page, reinterpret_cast<const char*>(file.Data()), size, buffer.get(), size);
   double seconds = SecondsSince(start);
   return units > 0 ? seconds : -1;
+}
+
+extern "C" char** environ;
+
+// vim opening the file and quitting, the whole process; -1 when vim cannot
+// be run.
+double VimSeconds(const fs::path& path) {
+  const std::string file = path.string();
+  const char* arguments[] = {"vim", "-u", "NONE", "-i", "NONE", "-N", "-n", "-es", "--cmd",
+                             "set encoding=utf-8 fileencodings=ucs-bom,utf-8,default,latin1", "-c", "q!",
+                             file.c_str(), nullptr};
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  Clock::time_point start = Clock::now();
+  pid_t child = 0;
+  int spawned = posix_spawnp(&child, "vim", &actions, nullptr, const_cast<char**>(arguments), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  int status = 0;
+  if (spawned != 0 || waitpid(child, &status, 0) != child) return -1;
+  double seconds = SecondsSince(start);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seconds : -1;
 }
 
 struct LoadFigures {
@@ -138,6 +172,8 @@ int BenchmarkFile(const char* name, const fs::path& path, unsigned code_page) {
   const double megabytes = static_cast<double>(fs::file_size(path)) / 1e6;
   double reference = 1e9;
   for (int i = 0; i < kRepeats; ++i) reference = std::min(reference, ReferenceSeconds(path, code_page));
+  double vim = 1e9;
+  for (int i = 0; i < kRepeats && vim > 0; ++i) vim = std::min(vim, VimSeconds(path));
   LoadFigures best;
   best.seconds = 1e9;
   long peak_kb = -1;
@@ -156,6 +192,12 @@ int BenchmarkFile(const char* name, const fs::path& path, unsigned code_page) {
   std::printf("%s.reference_ms=%.0f\n", name, reference * 1e3);
   std::printf("%s.load_mb_per_s=%.0f\n", name, megabytes / best.seconds);
   std::printf("%s.load_to_reference=%.2f\n", name, best.seconds / reference);
+  if (vim > 0) {
+    std::printf("%s.vim_ms=%.0f\n", name, vim * 1e3);
+    std::printf("%s.load_to_vim=%.2f\n", name, best.seconds / vim);
+  } else {
+    std::printf("%s.load_to_vim=none\n", name);
+  }
   std::printf("%s.relayout_ms=%.0f\n", name, best.relayout_seconds * 1e3);
   std::printf("%s.load_without_layout_to_reference=%.2f\n", name, (best.seconds - best.relayout_seconds) / reference);
   if (peak_kb >= 0) {
@@ -176,5 +218,6 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) PrintFileFigures(argv[i], Load(fs::absolute(argv[i])));
     return 0;
   }
+  std::printf("threads=%d\n", parted_decoding::Threads());
   return bench::RunOnPages(BenchmarkFile) == 0 ? 0 : 1;
 }

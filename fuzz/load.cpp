@@ -1,12 +1,14 @@
 // Detection and decoding of arbitrary bytes into a text store.  The first
 // byte picks the encoding choice (0..6, or 7 for detection); the rest is the
 // file.  Traps when a decoded run holds a line break, a chunk overflows, or
-// the store's line count disagrees with the line breaks decoded.
+// the store's line count disagrees with the line breaks decoded, or the data
+// cut in two parts decodes otherwise than in one pass.
 #include <cstddef>
 #include <cstdint>
 
 #include "docs/encoding_detection.h"
 #include "docs/line_decoding.h"
+#include "docs/parted_decoding.h"
 #include "editor/store/line_layout.h"
 #include "editor/store/line_record.h"
 #include "editor/store/text_store.h"
@@ -60,5 +62,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   store.FinishLoading();
   if (store.LineCount() != sink.line_breaks + 1) __builtin_trap();
   if (reader.CrCount() + reader.LfCount() < sink.line_breaks) __builtin_trap();
+
+  TextStore parted(layout, 0);
+  if (!parted.Valid()) return 0;
+  TextFileReader head(file, file_size, static_cast<EncodingId>(encoding));
+  const std::uint8_t* cut = parted_decoding::CutAfterLineFeed(head, head.Position() + (head.End() - head.Position()) / 2);
+  if (!parted_decoding::Decode(head, parted, nullptr, cut)) __builtin_trap();
+  if (parted.LineCount() != store.LineCount() || head.CrCount() != reader.CrCount() ||
+      head.LfCount() != reader.LfCount() || parted.LongestWidth() != store.LongestWidth()) {
+    __builtin_trap();
+  }
+  for (std::int32_t i = 0; i < store.LineCount(); ++i) {
+    LineRecord* line = store.Line(i);
+    LineRecord* other = parted.Line(i);
+    if (line->Length() != other->Length()) __builtin_trap();
+    for (std::int32_t j = 0; j < line->Length(); ++j) {
+      if (line->UnitAt(j) != other->UnitAt(j)) __builtin_trap();
+    }
+  }
   return 0;
 }

@@ -17,10 +17,10 @@ bool DecodeLines(TextFileReader& reader, LineSink& sink) {
     }
     if (reader.Status() == kChunkDataEnded) break;
     if (reader.Position() - reported >= kProgressBytes) {
+      sink.Decoded(reported, reader.Position());
       reported = reader.Position();
-      sink.Decoded(reported);
     }
   }
-  sink.Decoded(reader.Position());
+  sink.Decoded(reported, reader.Position());
   return true;
 }

@@ -17,8 +17,8 @@ class LineSink {
   virtual bool AppendAndEndLine(const char16_t* units, std::int32_t count) {
     return (count == 0 || AppendToLine(units, count)) && EndLine();
   }
-  // The bytes before `end` have been decoded and will not be read again.
-  virtual void Decoded(const std::uint8_t* end) {}
+  // The bytes from .. end have been decoded and will not be read again.
+  virtual void Decoded(const std::uint8_t* from, const std::uint8_t* end) {}
 };
 
 // False as soon as the sink refuses an append.

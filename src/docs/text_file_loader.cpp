@@ -3,32 +3,13 @@
 #include <utility>
 
 #include "docs/encoding_detection.h"
-#include "docs/line_decoding.h"
+#include "docs/parted_decoding.h"
 #include "platform/busy_cursor.h"
 #include "platform/mapped_file.h"
 
 namespace {
 
 constexpr std::uint64_t kLargestFile = 0xFFFFFFFFull;
-
-// Feeds decoded lines to the end of the store and lets the mapping drop
-// what has been decoded.
-class StoreSink : public LineSink {
- public:
-  StoreSink(TextStore& store, MappedFile& file) : store_(store), file_(file) {}
-  bool AppendToLine(const char16_t* units, std::int32_t count) override {
-    return store_.AppendToLastLine(units, count);
-  }
-  bool EndLine() override { return store_.EndLastLine(); }
-  bool AppendAndEndLine(const char16_t* units, std::int32_t count) override {
-    return store_.AppendLineAndEnd(units, count);
-  }
-  void Decoded(const std::uint8_t* end) override { file_.DoneWith(end); }
-
- private:
-  TextStore& store_;
-  MappedFile& file_;
-};
 
 bool StoreIsEmpty(TextStore& store) {
   return store.Valid() && store.LineCount() == 1 && store.Line(0)->Length() == 0;
@@ -71,12 +52,10 @@ LoadResult LoadIntoStore(const LoadTarget& text, const char16_t* path, int choic
   if (encoding < 0) return kLoadFailed;
 
   TextFileReader reader(file.Data(), size, static_cast<EncodingId>(encoding));
-  StoreSink sink(text.store, file);
-  if (!DecodeLines(reader, sink)) {
+  if (!parted_decoding::Decode(reader, text.store, &file, parted_decoding::PlannedCut(reader))) {
     text.store.Clear();
     return kLoadFailed;
   }
-  text.store.FinishLoading();
   text.encoding = reader.Encoding();
   text.line_breaks = reader.LineBreaks();
   text.last_write_time = file.LastWriteTime();

@@ -50,6 +50,15 @@ TextFileReader::TextFileReader(const std::uint8_t* data, std::uint32_t size, Enc
   }
 }
 
+TextFileReader TextFileReader::SplitOffAt(const std::uint8_t* cut) {
+  TextFileReader part;
+  part.at_ = cut;
+  part.end_ = end_;
+  part.encoding_ = encoding_;
+  end_ = cut;
+  return part;
+}
+
 LineBreakStyle TextFileReader::LineBreaks() const {
   if (cr_count_ > 2 * lf_count_) return kCr;
   if (lf_count_ > 2 * cr_count_) return kLf;

@@ -23,6 +23,18 @@ class TextFileReader {
   // (0..6), skipping its byte-order mark.
   TextFileReader(const std::uint8_t* data, std::uint32_t size, EncodingId encoding);
 
+  // Ends this reader at cut, which must follow a line break at or after
+  // Position(), and returns a reader of the bytes from cut on, which decodes
+  // them as this one would have (no byte-order mark is looked for there).
+  // Not for ISO-2022-JP, whose shift state runs on from line to line.
+  TextFileReader SplitOffAt(const std::uint8_t* cut);
+  // Adds the line breaks a reader split off from this one counted.
+  void AddBreakCounts(const TextFileReader& part) {
+    cr_count_ += part.cr_count_;
+    lf_count_ += part.lf_count_;
+  }
+  const std::uint8_t* End() const { return end_; }
+
   // Writes the next units of the current line into chunk (kChunkUnits
   // long) and returns how many; Status() tells what ended them.
   std::int32_t DecodeChunk(char16_t* chunk);
@@ -41,6 +53,8 @@ class TextFileReader {
  private:
   enum class Iso2022Set { kAscii, kKatakana, kJisX0208 };
 
+  TextFileReader() = default;
+
   void TakeLineBreak();
   std::int32_t DecodeSingleByte(char16_t* chunk);
   std::int32_t DecodeUtf16(char16_t* chunk, bool big_endian);
@@ -51,9 +65,9 @@ class TextFileReader {
   const std::uint8_t* InputWindowEnd() const { return at_ + std::min<std::ptrdiff_t>(end_ - at_, kInputWindow); }
   void FinishByteChunk(const std::uint8_t* window_end);
 
-  const std::uint8_t* at_;
-  const std::uint8_t* end_;
-  EncodingId encoding_;
+  const std::uint8_t* at_ = nullptr;
+  const std::uint8_t* end_ = nullptr;
+  EncodingId encoding_ = kSingleByte;
   ChunkStatus status_ = kChunkLineGoesOn;
   std::int64_t cr_count_ = 0;
   std::int64_t lf_count_ = 0;

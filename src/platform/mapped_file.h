@@ -24,9 +24,10 @@ class MappedFile {
   // the system refuses.
   bool Map();
   const std::uint8_t* Data() const { return data_; }
-  // Tells the system that the mapped bytes before `end` will not be read
-  // again, so that their pages need not stay resident.
-  void DoneWith(const std::uint8_t* end);
+  // Tells the system that the mapped bytes from .. end will not be read
+  // again, so that their whole pages need not stay resident.  Parts of the
+  // file decoded side by side each release their own range.
+  void DoneWith(const std::uint8_t* from, const std::uint8_t* end);
 
  private:
   void Close();
@@ -36,7 +37,6 @@ class MappedFile {
   void* mapping_ = nullptr;
 #else
   int file_ = -1;
-  const std::uint8_t* released_ = nullptr;
 #endif
   const std::uint8_t* data_ = nullptr;
   std::uint64_t size_ = 0;

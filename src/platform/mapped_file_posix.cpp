@@ -21,7 +21,6 @@ void MappedFile::Close() {
   if (data_) munmap(const_cast<std::uint8_t*>(data_), size_);
   if (file_ >= 0) close(file_);
   data_ = nullptr;
-  released_ = nullptr;
   file_ = -1;
   size_ = 0;
   last_write_time_ = 0;
@@ -48,16 +47,18 @@ bool MappedFile::Map() {
   void* view = mmap(nullptr, size_, PROT_READ, MAP_PRIVATE, file_, 0);
   if (view == MAP_FAILED) return false;
   data_ = static_cast<const std::uint8_t*>(view);
-  released_ = data_;
   return true;
 }
 
-void MappedFile::DoneWith(const std::uint8_t* end) {
-  if (!data_ || end <= released_) return;
+void MappedFile::DoneWith(const std::uint8_t* from, const std::uint8_t* end) {
+  if (!data_ || !from || end <= from) return;
+  // The page holding `from` goes too: the range before it was released up
+  // to that page's start.  A part read side by side may still need it, and
+  // then it simply comes back from the file.
   const std::uintptr_t page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  auto* from = reinterpret_cast<std::uint8_t*>(reinterpret_cast<std::uintptr_t>(released_) & ~(page - 1));
-  auto* to = reinterpret_cast<std::uint8_t*>(reinterpret_cast<std::uintptr_t>(end) & ~(page - 1));
-  if (to <= from) return;
+  auto* first = reinterpret_cast<std::uint8_t*>(reinterpret_cast<std::uintptr_t>(from) & ~(page - 1));
+  auto* last = reinterpret_cast<std::uint8_t*>(reinterpret_cast<std::uintptr_t>(end) & ~(page - 1));
+  if (last <= first) return;
   // Pages of a read-only file mapping come back from the file if touched.
-  if (madvise(from, static_cast<std::size_t>(to - from), MADV_DONTNEED) == 0) released_ = to;
+  madvise(first, static_cast<std::size_t>(last - first), MADV_DONTNEED);
 }

@@ -47,4 +47,4 @@ bool MappedFile::Map() {
 }
 
 // The system trims a read-only view's pages under memory pressure by itself.
-void MappedFile::DoneWith(const std::uint8_t*) {}
+void MappedFile::DoneWith(const std::uint8_t*, const std::uint8_t*) {}

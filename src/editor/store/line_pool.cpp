@@ -25,8 +25,8 @@ LinePool::~LinePool() {
 LineRecord* LinePool::Allocate() {
   if (free_) {
     LineRecord* line = free_;
-    free_ = line->next_;
-    line->next_ = nullptr;
+    free_ = line->Next();
+    line->SetNext(nullptr);
     return line;
   }
   if (unused_in_block_ == 0) {
@@ -46,6 +46,24 @@ void LinePool::Free(LineRecord* line) {
   if (!line) return;
   line->~LineRecord();
   auto* fresh = new (line) LineRecord;
-  fresh->next_ = free_;
+  fresh->SetNext(free_);
   free_ = fresh;
+}
+
+void LinePool::Adopt(LinePool& other) {
+  if (&other == this) return;
+  // Behind this pool's blocks, so that the block records come from stays first.
+  Block** tail = &blocks_;
+  while (*tail) tail = &(*tail)->next;
+  *tail = other.blocks_;
+  if (!free_) {
+    free_ = other.free_;
+  } else if (other.free_) {
+    LineRecord* last = free_;
+    while (last->Next()) last = last->Next();
+    last->SetNext(other.free_);
+  }
+  other.blocks_ = nullptr;
+  other.free_ = nullptr;
+  other.unused_in_block_ = 0;
 }

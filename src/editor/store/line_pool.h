@@ -16,6 +16,9 @@ class LinePool {
   LineRecord* Allocate();
   // Releases the record's text and rows and keeps the record for reuse.
   void Free(LineRecord* line);
+  // Takes over every block of other, whose records may then be linked
+  // into this pool's store; other is left empty.
+  void Adopt(LinePool& other);
 
  private:
   struct Block;

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "editor/store/line_storage.h"
+#include "editor/store/load_arena.h"
 #include "platform/heap.h"
 
 namespace {
@@ -13,8 +14,8 @@ constexpr std::int32_t kSlack = 32;
 constexpr std::int32_t kFirstRowCapacity = 4;
 constexpr std::uintptr_t kStorageTag = 1;
 
-// Millions of lines: the record is kept to four words.
-static_assert(sizeof(void*) != 8 || sizeof(LineRecord) == 32);
+// Millions of lines: the record is kept to three words.
+static_assert(sizeof(void*) == 8 && sizeof(LineRecord) == 24);
 
 std::size_t BufferBytes(std::int32_t capacity) { return 2 * static_cast<std::size_t>(capacity) + 1; }
 
@@ -25,6 +26,30 @@ void MoveUnits(char16_t* to, const char16_t* from, std::int32_t count) {
 }  // namespace
 
 LineRecord::~LineRecord() { ReleaseStorage(); }
+
+std::int32_t LineRecord::StoredLength() const { return Storage()->length; }
+std::int32_t LineRecord::StoredWidth() const { return Storage()->width; }
+
+void LineRecord::SetLength(std::int32_t length) {
+  std::uintptr_t field = static_cast<std::uint32_t>(length);
+  if (length < 0 || length >= kOutOfLine) {
+    Storage()->length = length;
+    field = kOutOfLine;
+  }
+  previous_and_length_ = (previous_and_length_ & kAddressBits) | (field << kFieldShift);
+}
+
+bool LineRecord::SetWidth(std::int32_t width) {
+  std::uintptr_t field = static_cast<std::uint32_t>(width);
+  if (width < 0 || width >= kOutOfLine) {
+    LineStorage* storage = EnsureStorage();
+    if (!storage) return false;
+    storage->width = width;
+    field = kOutOfLine;
+  }
+  next_and_width_ = (next_and_width_ & kAddressBits) | (field << kFieldShift);
+  return true;
+}
 
 LineStorage* LineRecord::Storage() const {
   return (storage_ & kStorageTag) ? reinterpret_cast<LineStorage*>(storage_ & ~kStorageTag) : nullptr;
@@ -43,8 +68,8 @@ LineStorage* LineRecord::EnsureStorage() {
   if (storage_) {
     storage->units = reinterpret_cast<char16_t*>(storage_);
     storage->owns_units = false;
-    storage->capacity = length_;
-    storage->gap_start = length_;
+    storage->capacity = Length();
+    storage->gap_start = Length();
   }
   storage_ = reinterpret_cast<std::uintptr_t>(storage) | kStorageTag;
   return storage;
@@ -54,6 +79,7 @@ LineStorage* LineRecord::EnsureStorage() {
 void LineRecord::DropStorageIfPlain() {
   LineStorage* storage = Storage();
   if (!storage || storage->rows || (storage->owns_units && storage->units)) return;
+  if (LengthOutOfLine() || WidthOutOfLine()) return;
   storage_ = reinterpret_cast<std::uintptr_t>(storage->units);
   heap::Free(heap::Kind::Private, storage);
 }
@@ -65,9 +91,11 @@ void LineRecord::ReleaseStorage() {
     heap::Free(heap::Kind::Private, storage);
   }
   storage_ = 0;
+  if (LengthOutOfLine()) SetLength(0);
+  if (WidthOutOfLine()) SetWidth(0);
 }
 
-std::int32_t LineRecord::TextLength() const { return EndsWithLineFeed() ? length_ - 1 : length_; }
+std::int32_t LineRecord::TextLength() const { return EndsWithLineFeed() ? Length() - 1 : Length(); }
 
 std::int32_t LineRecord::RowCount() const {
   LineStorage* storage = Storage();
@@ -79,44 +107,47 @@ RowInfo LineRecord::Row(std::int32_t i) const {
   if (storage && storage->rows) {
     if (i >= 0 && i < storage->row_count) return storage->rows[i];
   } else if (i == 0) {
-    return {length_, width_};
+    return {Length(), Width()};
   }
   return {0, 0};
 }
 
 std::int32_t LineRecord::Capacity() const {
   LineStorage* storage = Storage();
-  return storage ? storage->capacity : length_;
+  return storage ? storage->capacity : Length();
 }
 
 char16_t LineRecord::UnitAt(std::int32_t index) const {
-  if (index < 0 || index >= length_) return 0;
+  const std::int32_t length = Length();
+  if (index < 0 || index >= length) return 0;
   LineStorage* storage = Storage();
   if (!storage) return reinterpret_cast<const char16_t*>(storage_)[index];
-  if (index >= storage->gap_start) index += storage->capacity - length_;
+  if (index >= storage->gap_start) index += storage->capacity - length;
   return storage->units[index];
 }
 
 const char16_t* LineRecord::MakeContiguous() {
   LineStorage* storage = Storage();
   if (!storage) return reinterpret_cast<const char16_t*>(storage_);
-  MoveGap(length_);
+  MoveGap(Length());
   return storage->units;
 }
 
 LineRuns LineRecord::Runs() const {
   LineStorage* storage = Storage();
-  if (!storage) return {reinterpret_cast<const char16_t*>(storage_), length_, nullptr, 0};
-  const std::int32_t before = std::min(storage->gap_start, length_);
-  return {storage->units, before, storage->units + storage->capacity - (length_ - before), length_ - before};
+  const std::int32_t length = Length();
+  if (!storage) return {reinterpret_cast<const char16_t*>(storage_), length, nullptr, 0};
+  const std::int32_t before = std::min(storage->gap_start, length);
+  return {storage->units, before, storage->units + storage->capacity - (length - before), length - before};
 }
 
 bool LineRecord::CopyUnits(std::int32_t column, std::int32_t count, char16_t* destination) const {
-  if (count <= 0 || column < 0 || column > length_ - count || !destination) return false;
+  const std::int32_t length = Length();
+  if (count <= 0 || column < 0 || column > length - count || !destination) return false;
   LineStorage* storage = Storage();
   const char16_t* units = storage ? storage->units : reinterpret_cast<const char16_t*>(storage_);
-  const std::int32_t gap_start = storage ? storage->gap_start : length_;
-  const std::int32_t gap = storage ? storage->capacity - length_ : 0;
+  const std::int32_t gap_start = storage ? storage->gap_start : length;
+  const std::int32_t gap = storage ? storage->capacity - length : 0;
   const std::int32_t before = std::clamp(gap_start - column, 0, count);
   MoveUnits(destination, units + column, before);
   MoveUnits(destination + before, units + column + before + gap, count - before);
@@ -126,6 +157,7 @@ bool LineRecord::CopyUnits(std::int32_t column, std::int32_t count, char16_t* de
 bool LineRecord::SetLayout(std::int32_t width, const RowInfo* rows, std::int32_t row_count) {
   if (row_count < 1 || (row_count > 1 && !rows)) return false;
   if (row_count == 1) {
+    if (!SetWidth(width)) return false;
     if (LineStorage* storage = Storage()) {
       heap::Free(heap::Kind::Private, storage->rows);
       storage->rows = nullptr;
@@ -133,7 +165,6 @@ bool LineRecord::SetLayout(std::int32_t width, const RowInfo* rows, std::int32_t
       storage->row_capacity = 0;
       DropStorageIfPlain();
     }
-    width_ = width;
     return true;
   }
   LineStorage* storage = EnsureStorage();
@@ -152,7 +183,7 @@ bool LineRecord::SetLayout(std::int32_t width, const RowInfo* rows, std::int32_t
   }
   std::memcpy(storage->rows, rows, sizeof(RowInfo) * static_cast<std::size_t>(row_count));
   storage->row_count = row_count;
-  width_ = width;
+  SetWidth(width);  // the storage block is there
   return true;
 }
 
@@ -162,6 +193,7 @@ bool LineRecord::SetLayout(std::int32_t width, const RowInfo* rows, std::int32_t
 bool LineRecord::Grow(std::int64_t capacity) {
   if (capacity > (INT32_MAX - 1) / 2) return false;
   const auto new_capacity = static_cast<std::int32_t>(capacity);
+  const std::int32_t length = Length();
   const bool had_storage = Storage() != nullptr;
   LineStorage* storage = EnsureStorage();
   if (!storage) return false;
@@ -171,10 +203,10 @@ bool LineRecord::Grow(std::int64_t capacity) {
       if (!had_storage) DropStorageIfPlain();
       return false;
     }
-    MoveUnits(units, storage->units, length_);
+    MoveUnits(units, storage->units, length);
     storage->units = units;
     storage->owns_units = true;
-    storage->gap_start = length_;
+    storage->gap_start = length;
     storage->capacity = new_capacity;
     return true;
   }
@@ -182,7 +214,7 @@ bool LineRecord::Grow(std::int64_t capacity) {
                                  BufferBytes(new_capacity));
   if (!grown) return false;
   auto* units = static_cast<char16_t*>(grown);
-  const std::int32_t after = length_ - storage->gap_start;
+  const std::int32_t after = length - storage->gap_start;
   MoveUnits(units + new_capacity - after, units + storage->capacity - after, after);
   storage->units = units;
   storage->capacity = new_capacity;
@@ -194,7 +226,7 @@ void LineRecord::MoveGap(std::int32_t column) {
   LineStorage* storage = Storage();
   if (!storage || !storage->owns_units) return;
   char16_t* units = storage->units;
-  const std::int32_t gap = storage->capacity - length_;
+  const std::int32_t gap = storage->capacity - Length();
   if (column < storage->gap_start) {
     MoveUnits(units + column + gap, units + column, storage->gap_start - column);
   } else if (column > storage->gap_start) {
@@ -210,37 +242,39 @@ bool LineRecord::AllocateBuffer(std::int32_t announced) {
 bool LineRecord::Reserve(std::int32_t units) {
   LineStorage* storage = Storage();
   if (storage && storage->owns_units && storage->units && storage->capacity >= units) return true;
-  return Grow(static_cast<std::int64_t>(std::max(units, length_)) + kSlack);
+  return Grow(static_cast<std::int64_t>(std::max(units, Length())) + kSlack);
 }
 
 bool LineRecord::InsertUnits(const char16_t* text, std::int32_t count, std::int32_t column) {
   if (!text || count < 0) return false;
   if (count == 0) return true;
-  column = std::clamp(column, 0, length_);
+  const std::int32_t length = Length();
+  column = std::clamp(column, 0, length);
   LineStorage* storage = Storage();
-  const bool fits = storage && storage->owns_units && storage->units && storage->capacity - length_ >= count;
-  if (!fits && !Grow(static_cast<std::int64_t>(length_) + count + kSlack)) return false;
+  const bool fits = storage && storage->owns_units && storage->units && storage->capacity - length >= count;
+  if (!fits && !Grow(static_cast<std::int64_t>(length) + count + kSlack)) return false;
   storage = Storage();
   MoveGap(column);
   MoveUnits(storage->units + column, text, count);
   storage->gap_start += count;
-  length_ += count;
+  SetLength(length + count);
   return true;
 }
 
 void LineRecord::DeleteUnits(std::int32_t column, std::int32_t count) {
+  const std::int32_t length = Length();
   LineStorage* storage = Storage();
   if (!storage || !storage->owns_units) {
     // Shared text has no gap: close the hole in place.
     auto* units = const_cast<char16_t*>(SharedText());
-    MoveUnits(units + column, units + column + count, length_ - column - count);
-    length_ -= count;
-    if (storage) storage->capacity = storage->gap_start = length_;
+    MoveUnits(units + column, units + column + count, length - column - count);
+    SetLength(length - count);
+    if (storage) storage->capacity = storage->gap_start = length - count;
     return;
   }
   char16_t* units = storage->units;
   const std::int32_t gap_start = storage->gap_start;
-  const std::int32_t gap = storage->capacity - length_;
+  const std::int32_t gap = storage->capacity - length;
   if (column >= gap_start) {
     MoveGap(column);  // the removed units now follow the gap, which swallows them
   } else if (column + count <= gap_start) {
@@ -250,8 +284,12 @@ void LineRecord::DeleteUnits(std::int32_t column, std::int32_t count) {
   } else {
     storage->gap_start = column;  // the range straddles the gap
   }
-  length_ -= count;
+  SetLength(length - count);
 }
+
+// Arena runs fit in the record's own length field, so that adopting one
+// never needs a storage block.
+static_assert(LoadArena::kLongestLine < 0xFFFF);
 
 void LineRecord::AdoptSharedText(char16_t* units, std::int32_t length) {
   if (LineStorage* storage = Storage()) {
@@ -262,34 +300,36 @@ void LineRecord::AdoptSharedText(char16_t* units, std::int32_t length) {
   } else {
     storage_ = reinterpret_cast<std::uintptr_t>(units);
   }
-  length_ = length;
+  SetLength(length);
 }
 
 bool LineRecord::AppendForLoad(const char16_t* text, std::int32_t count) {
   LineStorage* storage = Storage();
+  const std::int32_t length = Length();
   const bool owned = storage && storage->owns_units && storage->units;
-  const std::int64_t needed = static_cast<std::int64_t>(length_) + count;
+  const std::int64_t needed = static_cast<std::int64_t>(length) + count;
   if (!owned || storage->capacity < needed) {
-    const std::int64_t current = owned ? storage->capacity : length_;
+    const std::int64_t current = owned ? storage->capacity : length;
     if (!Grow(std::max(needed, current + current / 2))) return false;
     storage = Storage();
   }
-  MoveGap(length_);
-  MoveUnits(storage->units + length_, text, count);
-  length_ += count;
-  storage->gap_start = length_;
+  MoveGap(length);
+  MoveUnits(storage->units + length, text, count);
+  SetLength(length + count);
+  storage->gap_start = length + count;
   return true;
 }
 
 void LineRecord::FitBuffer() {
   LineStorage* storage = Storage();
-  if (!storage || !storage->owns_units || !storage->units || storage->capacity == length_) return;
-  MoveGap(length_);
+  const std::int32_t length = Length();
+  if (!storage || !storage->owns_units || !storage->units || storage->capacity == length) return;
+  MoveGap(length);
   void* fitted = heap::Reallocate(heap::Kind::Private, storage->units, BufferBytes(storage->capacity),
-                                  BufferBytes(length_));
+                                  BufferBytes(length));
   if (!fitted) return;  // keeping the larger buffer is harmless
   storage->units = static_cast<char16_t*>(fitted);
-  storage->capacity = length_;
+  storage->capacity = length;
 }
 
 void LineRecord::Empty() {
@@ -307,7 +347,7 @@ void LineRecord::Empty() {
   } else {
     storage_ = 0;
   }
-  length_ = 0;
-  width_ = 0;
+  SetLength(0);
+  SetWidth(0);
   DropStorageIfPlain();
 }

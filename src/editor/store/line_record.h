@@ -23,11 +23,20 @@ class LineRecord {
   LineRecord& operator=(const LineRecord&) = delete;
 
   // Units in the line, its line feed included.
-  std::int32_t Length() const { return length_; }
+  std::int32_t Length() const {
+    const auto length = static_cast<std::int32_t>(previous_and_length_ >> kFieldShift);
+    return length != kOutOfLine ? length : StoredLength();
+  }
   // Units before the line feed, if there is one.
   std::int32_t TextLength() const;
-  bool EndsWithLineFeed() const { return length_ > 0 && UnitAt(length_ - 1) == u'\n'; }
-  std::int32_t Width() const { return width_; }
+  bool EndsWithLineFeed() const {
+    const std::int32_t length = Length();
+    return length > 0 && UnitAt(length - 1) == u'\n';
+  }
+  std::int32_t Width() const {
+    const auto width = static_cast<std::int32_t>(next_and_width_ >> kFieldShift);
+    return width != kOutOfLine ? width : StoredWidth();
+  }
   std::int32_t RowCount() const;
   // Row i; a line of one row is one row covering all its units.
   RowInfo Row(std::int32_t i) const;
@@ -41,8 +50,8 @@ class LineRecord {
   // Copies count units from column on; false when count <= 0 or the range
   // leaves the line.
   bool CopyUnits(std::int32_t column, std::int32_t count, char16_t* destination) const;
-  LineRecord* Next() const { return next_; }
-  LineRecord* Previous() const { return previous_; }
+  LineRecord* Next() const { return reinterpret_cast<LineRecord*>(next_and_width_ & kAddressBits); }
+  LineRecord* Previous() const { return reinterpret_cast<LineRecord*>(previous_and_length_ & kAddressBits); }
   // Units the buffer holds before it has to grow.
   std::int32_t Capacity() const;
 
@@ -53,6 +62,14 @@ class LineRecord {
  private:
   friend class TextStore;
   friend class LinePool;
+
+  // Millions of lines: the links share their words with the length and the
+  // width, since addresses in user space leave a pointer's top 16 bits
+  // clear.  A length or width that does not fit in 16 bits lives in the
+  // line's storage block, and the field holds kOutOfLine.
+  static constexpr int kFieldShift = 48;
+  static constexpr std::uintptr_t kAddressBits = (std::uintptr_t{1} << kFieldShift) - 1;
+  static constexpr std::int32_t kOutOfLine = 0xFFFF;
 
   LineRecord() = default;
   ~LineRecord();
@@ -73,17 +90,31 @@ class LineRecord {
   void FitBuffer();
   // Back to an empty line; keeps an owned buffer, drops shared text.
   void Empty();
+  // Drops the storage block; a length or width kept in it becomes 0, so
+  // only for a line being emptied or freed.
   void ReleaseStorage();
   LineStorage* Storage() const;
+  void SetNext(LineRecord* next) {
+    next_and_width_ = (next_and_width_ & ~kAddressBits) | reinterpret_cast<std::uintptr_t>(next);
+  }
+  void SetPrevious(LineRecord* previous) {
+    previous_and_length_ = (previous_and_length_ & ~kAddressBits) | reinterpret_cast<std::uintptr_t>(previous);
+  }
+  // A length that does not fit in line needs the storage an own buffer has;
+  // a wide line gets a block for its width, and false when there is none.
+  void SetLength(std::int32_t length);
+  bool SetWidth(std::int32_t width);
+  bool LengthOutOfLine() const { return (previous_and_length_ >> kFieldShift) == kOutOfLine; }
+  bool WidthOutOfLine() const { return (next_and_width_ >> kFieldShift) == kOutOfLine; }
+  std::int32_t StoredLength() const;
+  std::int32_t StoredWidth() const;
   LineStorage* EnsureStorage();
   void DropStorageIfPlain();
   bool Grow(std::int64_t capacity);
   void MoveGap(std::int32_t column);
 
-  LineRecord* previous_ = nullptr;
-  LineRecord* next_ = nullptr;
+  std::uintptr_t previous_and_length_ = 0;
+  std::uintptr_t next_and_width_ = 0;
   // 0, shared text (char16_t*), or a LineStorage* tagged with bit 0.
   std::uintptr_t storage_ = 0;
-  std::int32_t length_ = 0;
-  std::int32_t width_ = 0;
 };

@@ -15,6 +15,9 @@ struct LineStorage {
   std::int32_t gap_start = 0;
   std::int32_t row_count = 1;
   std::int32_t row_capacity = 0;
+  // The line's length and width when they do not fit in its record.
+  std::int32_t length = 0;
+  std::int32_t width = 0;
   // False when units point into a load arena: no gap, capacity == length.
   bool owns_units = true;
 };

@@ -46,3 +46,12 @@ void LoadArena::Release() {
   }
   next_ = end_ = nullptr;
 }
+
+void LoadArena::Adopt(LoadArena& other) {
+  if (&other == this) return;
+  Slab** tail = &slabs_;
+  while (*tail) tail = &(*tail)->next;
+  *tail = other.slabs_;
+  other.slabs_ = nullptr;
+  other.next_ = other.end_ = nullptr;
+}

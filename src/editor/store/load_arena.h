@@ -23,6 +23,9 @@ class LoadArena {
   bool IsLastRun(const char16_t* start, std::int32_t length) const;
   // Frees every slab; no line may still point into them.
   void Release();
+  // Takes over every slab of other, which is left empty; runs in them stay
+  // where they are, and new runs still go to this arena's current slab.
+  void Adopt(LoadArena& other);
 
  private:
   struct Slab;

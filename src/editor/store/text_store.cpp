@@ -10,7 +10,8 @@ TextStore::TextStore(LineLayout& layout, std::int32_t wrap_width) : layout_(layo
     pool_.Free(line);
     return;
   }
-  line->previous_ = line->next_ = line;
+  line->SetPrevious(line);
+  line->SetNext(line);
   first_ = cached_line_ = line;
   line_count_ = 1;
   total_rows_ = 1;
@@ -21,7 +22,7 @@ TextStore::~TextStore() {
   if (!first_) return;
   LineRecord* line = first_;
   for (std::int32_t i = 0; i < line_count_; ++i) {
-    LineRecord* next = line->next_;
+    LineRecord* next = line->Next();
     pool_.Free(line);
     line = next;
   }
@@ -30,10 +31,10 @@ TextStore::~TextStore() {
 LineRecord* TextStore::CreateLine() { return pool_.Allocate(); }
 
 void TextStore::LinkBefore(LineRecord* line, LineRecord* successor) {
-  line->next_ = successor;
-  line->previous_ = successor->previous_;
-  successor->previous_->next_ = line;
-  successor->previous_ = line;
+  line->SetNext(successor);
+  line->SetPrevious(successor->Previous());
+  successor->Previous()->SetNext(line);
+  successor->SetPrevious(line);
   widths_.Add(line->Width());
 }
 
@@ -48,11 +49,11 @@ LineRecord* TextStore::Line(std::int32_t index) {
     at = 0;
   }
   if (line_count_ - 1 - index < std::abs(index - at)) {
-    line = first_->previous_;
+    line = first_->Previous();
     at = line_count_ - 1;
   }
-  for (; at < index; ++at) line = line->next_;
-  for (; at > index; --at) line = line->previous_;
+  for (; at < index; ++at) line = line->Next();
+  for (; at > index; --at) line = line->Previous();
   cached_line_ = line;
   cached_index_ = index;
   return line;
@@ -83,14 +84,14 @@ bool TextStore::RemoveLine(std::int32_t index) {
   if (line_count_ < 2 || index < 0 || index >= line_count_) return false;
   LineRecord* line = Line(index);
   row_checkpoints_.InvalidateFrom(index);
-  line->previous_->next_ = line->next_;
-  line->next_->previous_ = line->previous_;
+  line->Previous()->SetNext(line->Next());
+  line->Next()->SetPrevious(line->Previous());
   if (index == 0) {
-    first_ = line->next_;
-    cached_line_ = line->next_;
+    first_ = line->Next();
+    cached_line_ = line->Next();
     cached_index_ = 0;
   } else {
-    cached_line_ = line->previous_;
+    cached_line_ = line->Previous();
     cached_index_ = index - 1;
   }
   --line_count_;
@@ -138,7 +139,7 @@ void TextStore::RecomputeLongestWidth() {
   }
   std::int32_t longest = 0;
   LineRecord* line = cached_line_;
-  for (std::int32_t i = 0; i < line_count_; ++i, line = line->next_) longest = std::max(longest, line->Width());
+  for (std::int32_t i = 0; i < line_count_; ++i, line = line->Next()) longest = std::max(longest, line->Width());
   longest_width_ = longest;
 }
 
@@ -147,7 +148,7 @@ bool TextStore::RelayoutAll() {
   std::int32_t rows = 0;
   std::int32_t longest = 0;
   LineRecord* line = first_;
-  for (std::int32_t i = 0; i < line_count_; ++i, line = line->next_) {
+  for (std::int32_t i = 0; i < line_count_; ++i, line = line->Next()) {
     stored = layout_.Layout(*line, wrap_width_) && stored;
     rows += line->RowCount();
     longest = std::max(longest, line->Width());
@@ -161,13 +162,14 @@ bool TextStore::RelayoutAll() {
 
 void TextStore::Clear() {
   if (!Valid()) return;
-  LineRecord* line = first_->next_;
+  LineRecord* line = first_->Next();
   while (line != first_) {
-    LineRecord* next = line->next_;
+    LineRecord* next = line->Next();
     pool_.Free(line);
     line = next;
   }
-  first_->previous_ = first_->next_ = first_;
+  first_->SetPrevious(first_);
+  first_->SetNext(first_);
   first_->Empty();
   // No line points into the load arena any more.
   arena_.Release();

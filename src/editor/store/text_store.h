@@ -110,6 +110,12 @@ class TextStore {
   // unchanged, where AppendToLastLine would.
   bool AppendLineAndEnd(const char16_t* units, std::int32_t count);
   void FinishLoading();
+  // Moves every line of tail, a store filled apart from this one (on another
+  // thread, laid out or not), to the end of this store in place of its last
+  // line, which must be empty, and lays them out with this store's layout.
+  // tail is left without lines and must then only be destroyed. False, both
+  // unchanged, when this last line is not empty or either store is invalid.
+  bool TakeLinesOf(TextStore& tail);
 
  private:
   LineRecord* CreateLine();

@@ -89,7 +89,7 @@ bool TextStore::InsertText(const TextPosition& at, const char16_t* text, std::in
 
 void TextStore::FreeChain(LineRecord* first) {
   while (first) {
-    LineRecord* next = first->next_;
+    LineRecord* next = first->Next();
     pool_.Free(first);
     first = next;
   }
@@ -120,7 +120,11 @@ bool TextStore::InsertLines(LineRecord& line, std::int32_t index, std::int32_t c
     }
     fresh->InsertUnits(part, length, 0);
     if (!final) fresh->InsertUnits(u"\n", 1, kEndColumn);
-    (chain_last ? chain_last->next_ : chain) = fresh;
+    if (chain_last) {
+      chain_last->SetNext(fresh);
+    } else {
+      chain = fresh;
+    }
     chain_last = fresh;
     ++created;
     if (final) {
@@ -143,8 +147,8 @@ bool TextStore::InsertLines(LineRecord& line, std::int32_t index, std::int32_t c
   row_checkpoints_.InvalidateFrom(index + 1);
   LineRecord* previous = &line;
   for (LineRecord* fresh = chain; fresh;) {
-    LineRecord* next = fresh->next_;
-    LinkBefore(fresh, previous->next_);
+    LineRecord* next = fresh->Next();
+    LinkBefore(fresh, previous->Next());
     ++line_count_;
     total_rows_ += fresh->RowCount();
     LayOut(*fresh, index + 1);

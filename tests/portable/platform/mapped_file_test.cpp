@@ -22,7 +22,7 @@ TEST(MappedFile, MapsTheWholeFileAndReportsItsTime) {
   EXPECT_LT(file.LastWriteTime(), k2100);
   ASSERT_TRUE(file.Map());
   EXPECT_EQ(std::string(reinterpret_cast<const char*>(file.Data()), 12), "mapped bytes");
-  file.DoneWith(file.Data() + 12);  // pages come back from the file when read again
+  file.DoneWith(file.Data(), file.Data() + 12);  // pages come back from the file when read again
   EXPECT_EQ(file.Data()[0], 'm');
 }
 
