@@ -1,6 +1,7 @@
 # Windows build (MinGW-w64 cross compiler): the program, the language
 # modules, and the Windows-side and end-to-end tests run under Wine.
 enable_language(RC)
+include(cmake/version.cmake)
 add_link_options(-static)
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
@@ -13,6 +14,9 @@ file(GLOB program_resources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/res/*.rc)
 add_executable(Vorndel WIN32 ${PROJECT_SOURCE_DIR}/src/frame/startup/main_win32.cpp ${program_resources})
 target_link_libraries(Vorndel PRIVATE vorndel_core)
 target_link_options(Vorndel PRIVATE -municode -mwindows)
+target_include_directories(Vorndel PRIVATE ${VORNDEL_GENERATED_DIR} ${PROJECT_SOURCE_DIR}/res/version)
+set_source_files_properties(${program_resources} PROPERTIES
+  OBJECT_DEPENDS "${VORNDEL_GENERATED_DIR}/version.h;${PROJECT_SOURCE_DIR}/res/version/version_info.rc")
 
 # Language modules: resource-only DLLs, one per folder under lang/.
 file(GLOB language_dirs LIST_DIRECTORIES true ${PROJECT_SOURCE_DIR}/lang/*)
@@ -25,9 +29,10 @@ foreach(dir IN LISTS language_dirs)
     set(dll ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/${language}.dll)
     add_custom_command(OUTPUT ${dll}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/lang ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
-      COMMAND ${CMAKE_RC_COMPILER} -c 65001 -I ${dir} ${dir}/${language}.rc -O coff -o ${res}
+      COMMAND ${CMAKE_RC_COMPILER} -c 65001 -I ${dir} -I ${PROJECT_SOURCE_DIR}/res/version -I ${VORNDEL_GENERATED_DIR}
+              ${dir}/${language}.rc -O coff -o ${res}
       COMMAND ${CMAKE_C_COMPILER} -shared -nostdlib -Wl,-e,0 -s ${res} -o ${dll}
-      DEPENDS ${language_inputs}
+      DEPENDS ${language_inputs} ${VORNDEL_GENERATED_DIR}/version.h ${PROJECT_SOURCE_DIR}/res/version/version_info.rc
       COMMENT "Language module ${language}.dll")
     list(APPEND language_modules ${dll})
   endif()
@@ -67,3 +72,4 @@ if(VORNDEL_TESTS)
       PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE)
   endif()
 endif()
+include(cmake/package.cmake)

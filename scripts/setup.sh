@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 mingw-w64-tools
   wine wine64 xvfb xauth x11-utils imagemagick fonts-ipafont-gothic fonts-wine
   clang libclang-rt-14-dev
-  libboost1.81-dev
+  libboost1.81-dev nsis fp-utils-3.2.2
 )
 
 missing=()
