@@ -1,6 +1,7 @@
 // Commands as a user gives them with the mouse and the keyboard: a double
 // click and Ctrl+Enter select the HTML construct, the find bar's highlight
-// button marks every occurrence and takes the marks away again, and after
+// button marks every occurrence and takes the marks away again, Right in a
+// menu opened by a click stays in that menu, and after
 // a tab's outside-change prompt the buttons follow the reloaded document
 // and the next click reaches its target.
 #include <gtest/gtest.h>
@@ -25,6 +26,7 @@ namespace {
 constexpr WORD kUndo = 5110;
 constexpr WORD kLeftPane = 5210;
 constexpr WORD kHighlight = 5902;
+constexpr WORD kEditMenu = 5001;
 // The default colours of attribute names and values, and of the
 // highlighted word's background.
 constexpr COLORREF kAttribute = 0x786400;
@@ -80,7 +82,8 @@ class Commands : public testing::Test {
     rebar_ = GetDlgItem(window_, 200);
   }
 
-  // The middle of a toolbar button (202 tool bar, 203 find bar).
+  // The middle of a toolbar button (201 menu bar, 202 tool bar, 203 find
+  // bar).
   POINT ButtonCentre(int bar_id, WORD command) {
     HWND bar = GetDlgItem(rebar_, bar_id);
     RemoteBlock block(bar, sizeof(RECT));
@@ -139,6 +142,28 @@ TEST_F(Commands, ADoubleClickAndCtrlEnterSelectTheConstructAndTheFindBarHighligh
   Screenshot(ScenarioName());
   ASSERT_TRUE(ClickButton(203, kHighlight));
   EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return SamePicture(ClientPicture(editor), before); }));
+
+  // A menu opened by a click on its button keeps Right to itself; one
+  // opened from the keyboard passes it on to the next menu.
+  HWND menu_bar = GetDlgItem(rebar_, 201);
+  const auto hot = [&] { return SendMessageW(menu_bar, TB_GETHOTITEM, 0, 0); };
+  const auto close_menu = [&] {
+    PressKey(window_, VK_ESCAPE, false);
+    PressKey(window_, VK_ESCAPE, false);
+    return WaitUntil(kStartTimeoutMs, [&] { return WaitPopup(program_->Id(), 0) == nullptr; });
+  };
+  ASSERT_TRUE(ClickButton(201, kEditMenu));
+  ASSERT_NE(WaitPopup(program_->Id()), nullptr);
+  ASSERT_TRUE(PressKey(window_, VK_RIGHT, false));
+  EXPECT_EQ(hot(), 1) << "Right left the clicked Edit menu";
+  ASSERT_TRUE(close_menu());
+  // Away from the bar, where hovering would switch menus.
+  MouseAt(value.x, value.y, 0);
+  ASSERT_TRUE(PressKey(window_, 'V', false, VK_MENU));
+  ASSERT_NE(WaitPopup(program_->Id()), nullptr);
+  ASSERT_TRUE(PressKey(window_, VK_RIGHT, false));
+  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return hot() == 3; })) << hot();
+  EXPECT_TRUE(close_menu());
 }
 
 TEST_F(Commands, AfterATabsOutsideChangePromptTheButtonsFollowAndTheNextClickArrives) {

@@ -20,6 +20,7 @@ namespace e2e {
 namespace {
 
 constexpr WORD kSelectAll = 5124;
+constexpr WORD kDocumentStart = 6000;
 constexpr WORD kFirstQuickTag = 5411;
 constexpr WORD kNewFolder = 5800;
 constexpr int kFolderName = 3011;
@@ -230,7 +231,7 @@ TEST_F(TagPanel, EditingATagShowsItsLinesAndOkKeepsItsLongTextsWhole) {
   EXPECT_EQ(Library(), LibraryBytes(kWrittenBack));
 }
 
-TEST_F(TagPanel, TheWheelOverTheDocumentAreaScrollsOnlyThePaneTreeUnderThePointer) {
+TEST_F(TagPanel, TheWheelScrollsOnlyTheWindowUnderThePointer) {
   std::wstring many = L"Folder:Many\r\nExp:1\r\n\r\n";
   for (int i = 0; i < 80; ++i)
     many += L"Name:T" + std::to_wstring(i) + L"\r\nStart:<a>\r\nEnd:</a>\r\nNote:\r\nMove:0\r\n\r\n";
@@ -260,6 +261,20 @@ TEST_F(TagPanel, TheWheelOverTheDocumentAreaScrollsOnlyThePaneTreeUnderThePointe
         << "the wheel came back to the area";
     EXPECT_EQ(first_visible() != top, wheel.scrolls) << wheel.at.x << "," << wheel.at.y << " keys " << wheel.keys;
   }
+  // The tree holding the wheel (it had the focus) passes it to the editor
+  // under the pointer and stays where it is.
+  HWND editor = ActiveEditor(window_);
+  SendCharacters(editor, std::wstring(80, L'\r'));
+  SendCommand(window_, kDocumentStart);
+  const LRESULT tree_top = first_visible();
+  const ClientPicture unscrolled(editor);
+  const POINT over_editor = centre(editor);
+  DWORD_PTR answer = 0;
+  ASSERT_TRUE(SendMessageTimeoutW(tree_, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+                                  MAKELPARAM(over_editor.x, over_editor.y), SMTO_ABORTIFHUNG, kStartTimeoutMs,
+                                  &answer));
+  EXPECT_FALSE(SamePicture(ClientPicture(editor), unscrolled)) << "the editor did not scroll";
+  EXPECT_EQ(first_visible(), tree_top);
 }
 
 }  // namespace
