@@ -12,8 +12,9 @@ struct Node {
   Frame frame = kSubstitution;
 };
 
-// About 200 MB; far beyond any real script, it bounds what garbage can take.
-constexpr std::size_t kMaxNodes = std::size_t{1} << 24;
+// 16 MB of nodes: real scripts meet a few thousand nestings; the bound
+// keeps garbage opened as a script from taking more.
+constexpr std::size_t kMaxNodes = std::size_t{1} << 20;
 
 std::vector<Node>& Nodes() {
   static std::vector<Node> nodes(1);  // node 0: the empty stack
