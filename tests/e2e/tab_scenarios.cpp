@@ -12,6 +12,7 @@
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
 #include "e2e/settings_file.h"
+#include "e2e/tabs_fixture.h"
 
 namespace e2e {
 namespace {
@@ -23,49 +24,6 @@ constexpr WORD kUndo = 5110;
 constexpr WORD kToggleBookmark = 5310;
 constexpr std::uint32_t kRecentPaths = 86;
 constexpr DWORD kQuietMs = 1500;
-
-class Tabs : public testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(MainWindows().empty()) << "a main window was left over";
-    ASSERT_TRUE(installed_.scratch.Write(L"Vorndel.ini", ""));
-  }
-  void TearDown() override {
-    if (program_ && window_) EXPECT_TRUE(CloseDiscarding(*program_, window_));
-  }
-
-  void Start(const std::vector<std::wstring>& names) {
-    std::vector<std::wstring> paths;
-    for (const std::wstring& name : names) paths.push_back(installed_.scratch.File(name));
-    program_ = std::make_unique<Program>(installed_.exe, paths);
-    window_ = program_->WaitMainWindow();
-    ASSERT_NE(window_, nullptr);
-    ASSERT_TRUE(WaitForFiles(window_, names.size()));
-  }
-
-  // Posted: a command that asks the user must not hold the driver.
-  void Post(WORD command) { PostMessageW(window_, WM_COMMAND, MAKEWPARAM(command, 0), 0); }
-  MessageBoxSeen Box() {
-    MessageBoxSeen seen;
-    EXPECT_TRUE(WaitMessageBox(program_->Id(), kStartTimeoutMs, seen));
-    return seen;
-  }
-  bool NoBoxFor(DWORD ms) {
-    MessageBoxSeen seen;
-    return !WaitMessageBox(program_->Id(), ms, seen);
-  }
-  void RightClickTab(int index) {
-    const POINT box = CloseBoxCentre(window_, index);
-    const LPARAM at = MAKELPARAM(box.x - 20, box.y);
-    PostMessageW(TabStrip(window_), WM_RBUTTONDOWN, MK_RBUTTON, at);
-    PostMessageW(TabStrip(window_), WM_RBUTTONUP, 0, at);
-  }
-  void Type(const std::wstring& text) { SendCharacters(ActiveEditor(window_), text); }
-
-  InstalledProgram installed_{ScenarioName()};
-  std::unique_ptr<Program> program_;
-  HWND window_ = nullptr;
-};
 
 TEST_F(Tabs, TitlesShowChangesAndSaveWritesTheFilesOwnEncodingAndLineBreaks) {
   ASSERT_TRUE(installed_.scratch.Write(L"a.html", "<p>a</p>\r\n"));
@@ -162,7 +120,10 @@ TEST_F(Tabs, AFailedSaveLeavesTheFileAndTheChangeMark) {
   ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
   Post(kSave);
   MessageBoxSeen failed = Box();
-  EXPECT_EQ(failed.text, L"The file could not be saved.");
+  // The file and the system's reason follow the message.
+  const std::wstring head = L"The file could not be saved.\n\n" + path + L"\n";
+  EXPECT_EQ(Unwrapped(failed.text).substr(0, head.size()), head);
+  EXPECT_GT(Unwrapped(failed.text).size(), head.size());
   PressOk(failed.box);
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(ReadWholeFile(path), "kept");

@@ -11,6 +11,9 @@ inline constexpr unsigned kLineBreakNames = 20110;   // + LineBreakStyle
 inline constexpr unsigned kUntitled = 20220;
 inline constexpr unsigned kClosePrompt = 21100;
 inline constexpr unsigned kReloadPrompt = 21110;
+inline constexpr unsigned kLostCharactersPrompt = 21150;
+inline constexpr unsigned kOverwriteChangedPrompt = 21151;
+inline constexpr unsigned kPathInOtherTabPrompt = 21152;
 inline constexpr unsigned kErrorCaption = 30000;
 inline constexpr unsigned kOutOfMemory = 30001;
 inline constexpr unsigned kCannotMakeDocument = 30002;
@@ -18,5 +21,9 @@ inline constexpr unsigned kCannotSave = 30002;
 inline constexpr unsigned kCannotOpen = 30003;
 inline constexpr unsigned kBookmarksFull = 30006;
 inline constexpr unsigned kBookmarkNeedsFile = 30007;
+inline constexpr unsigned kCannotSaveThese = 30020;
+inline constexpr unsigned kOldContentsKept = 30021;
+inline constexpr unsigned kCannotWriteSettings = 30022;
+inline constexpr unsigned kCannotWriteTagLibrary = 30023;
 
 }  // namespace string_ids

@@ -6,6 +6,8 @@
 
 #include "frame/commands/accelerator_table.h"
 #include "frame/documents/document_tabs.h"
+#include "frame/documents/save_checks.h"
+#include "frame/language/string_ids.h"
 #include "frame/frame_state.h"
 #include "frame/layout/main_window.h"
 #include "settings/editor_options.h"
@@ -13,6 +15,7 @@
 #include "settings/menus/menus.h"
 #include "settings/settings.h"
 #include "tools/file_browser/file_browser.h"
+#include "tools/tag_library_file.h"
 #include "tools/tag_panel/tag_panel.h"
 #include "tools/toolbars/toolbars.h"
 
@@ -29,13 +32,18 @@ bool Run(bool logoff) {
     if (settings.reopen_documents) settings.open_documents = std::move(snapshot);
     editor_options::Store(frame.documents->Settings(), frame.documents->Metrics(), settings);
   }
-  tag_panel::SaveLibrary();
+  // A file that cannot be written is told before the program ends.
+  WideString tag_library;
+  if (!tag_panel::SaveLibrary() && tag_library_file::UserFilePath(frame.settings_file_path.View(), tag_library))
+    save_checks::ShowFailures(string_ids::kCannotWriteTagLibrary, {save_checks::FailureOf(tag_library.View())});
   file_browser::Shutdown();
   toolbars::KeepHistories();
   menus::Destroy();
   main_window::SavePlacement();
   accelerator_table::SaveBindings(settings);
-  SaveSettingsFile(frame.settings_file_path.View(), settings);
+  const std::u16string_view settings_file = frame.settings_file_path.View();
+  if (!SaveSettingsFile(settings_file, settings))
+    save_checks::ShowFailures(string_ids::kCannotWriteSettings, {save_checks::FailureOf(settings_file)});
   if (frame.accelerators) DestroyAcceleratorTable(static_cast<HACCEL>(frame.accelerators));
   frame.accelerators = nullptr;
   return true;

@@ -27,7 +27,8 @@ bool Handle(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resu
 
 // At shutdown, after the documents closed: the tree written to the user's
 // library; nothing when there is no panel or the file was not read whole.
-void SaveLibrary();
+// False when the write failed (the old file stays whole).
+bool SaveLibrary();
 
 // After a font or language change: the tab strip's font and text, then
 // the layout.

@@ -243,11 +243,12 @@ bool Handle(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resu
   return false;
 }
 
-void SaveLibrary() {
-  if (!panel.tree) return;
+bool SaveLibrary() {
+  // A library read only in part is kept from being written on purpose.
+  if (!panel.tree || !panel.read_whole) return true;
   tag_tree_view::LibraryWalk walk(panel.tree);
-  tag_library_file::Save(Frame().settings_file_path.View(), panel.read_whole, tag_library_file::SystemLibraryFiles(),
-                         walk);
+  return tag_library_file::Save(Frame().settings_file_path.View(), panel.read_whole,
+                                tag_library_file::SystemLibraryFiles(), walk);
 }
 
 void ApplyFontAndLanguage(void* font) {
