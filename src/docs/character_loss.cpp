@@ -174,6 +174,7 @@ class Scanner {
 
 CharacterLoss Find(TextStore& store, int encoding) {
   Scanner scanner(encoding);
+  if (encoding == kUtf16Le || encoding == kUtf16Be) return scanner.Finish();
   LineRecord* line = store.Line(0);
   for (std::int32_t i = 0; i < store.LineCount() && line; ++i, line = line->Next()) {
     scanner.StartLine(i);
