@@ -186,5 +186,26 @@ TEST_F(Saves, AFullVolumeAtALongPathKeepsTheFileAndTellsWhy) {
   window_ = nullptr;
 }
 
+// The settings file written at exit: a failure is told before the program
+// ends, and the old file stays as it was.
+TEST_F(Saves, ASettingsFileThatCannotBeWrittenAtExitIsTold) {
+  const std::wstring ini = File(L"Vorndel.ini");
+  ASSERT_TRUE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+  StartWithPaths({});
+  PostMessageW(window_, WM_CLOSE, 0, 0);
+  MessageBoxSeen told = Box();
+  const std::wstring head = L"The settings file could not be written.\n\n" + ini + L"\n";
+  const std::wstring text = Unwrapped(told.text);
+  EXPECT_EQ(text.substr(0, head.size()), head);
+  EXPECT_GT(text.size(), head.size() + 3) << "no reason given";
+  EXPECT_TRUE(program_->Running());
+  PressOk(told.box);
+  DWORD code = 99;
+  EXPECT_TRUE(program_->WaitExit(kExitTimeoutMs, code));
+  window_ = nullptr;
+  SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReadWholeFile(ini), "");
+}
+
 }  // namespace
 }  // namespace e2e
