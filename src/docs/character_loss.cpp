@@ -57,7 +57,8 @@ const SurvivorTable& TableFor(int encoding) {
 // runs of one line.
 class Scanner {
  public:
-  explicit Scanner(int encoding) : encoding_(encoding) {}
+  explicit Scanner(int encoding)
+      : encoding_(encoding), table_(encoding >= kShiftJis && encoding <= kIso2022Jp ? &TableFor(encoding) : nullptr) {}
 
   void StartLine(std::int32_t line) {
     EndLine();
@@ -67,6 +68,10 @@ class Scanner {
 
   void Run(const char16_t* units, std::int32_t count) {
     if (encoding_ == kUtf16Le || encoding_ == kUtf16Be || encoding_ < kUtf8 || encoding_ > kSingleByte) return;
+    if (!pending_high_ && AllSurvive(units, count)) {
+      column_ += count;
+      return;
+    }
     std::int32_t i = 0;
     if (pending_high_ && count > 0) {
       pending_high_ = false;
@@ -78,9 +83,6 @@ class Scanner {
       }
     }
     for (; i < count; ++i) {
-      // Eight ASCII units at a time: nearly every text is mostly ASCII.
-      while (i + 8 <= count && Ascii8(units + i)) i += 8;
-      if (i >= count) break;
       const char16_t unit = units[i];
       if (unit < 0x80) continue;
       const std::int32_t at = column_ + i;
@@ -105,16 +107,42 @@ class Scanner {
   }
 
  private:
-  static bool Ascii8(const char16_t* units) {
-    std::uint64_t words[2];
-    std::memcpy(words, units, sizeof words);
-    return ((words[0] | words[1]) & 0xFF80FF80FF80FF80ull) == 0;
+  // A quick look at a whole run, four units to a 64-bit word: nearly every
+  // run holds only what every encoding holds, and the check must cost
+  // little beside the save.
+  bool AllSurvive(const char16_t* units, std::int32_t count) const {
+    constexpr std::uint64_t kLanes = 0x0001000100010001ull;
+    std::int32_t i = 0;
+    std::uint64_t found = 0;
+    if (encoding_ == kUtf8) {
+      // A lane is a surrogate when its top five bits are 11011.
+      for (; i + 4 <= count; i += 4) {
+        std::uint64_t word;
+        std::memcpy(&word, units + i, sizeof word);
+        const std::uint64_t other = (word & (0xF800 * kLanes)) ^ (0xD800 * kLanes);
+        found |= (other - kLanes) & ~other & (0x8000 * kLanes);
+      }
+      for (; i < count; ++i) found |= IsSurrogate(units[i]);
+      return found == 0;
+    }
+    const std::uint64_t beyond = encoding_ == kSingleByte ? 0xFF00 * kLanes : 0xFF80 * kLanes;
+    for (; i + 4 <= count; i += 4) {
+      std::uint64_t word;
+      std::memcpy(&word, units + i, sizeof word);
+      // Japanese text in a Japanese encoding: each unit by the table (a
+      // surrogate is never in it).
+      if ((word & beyond) != 0 && (!table_ || !(*table_)[units[i]] || !(*table_)[units[i + 1]] ||
+                                   !(*table_)[units[i + 2]] || !(*table_)[units[i + 3]]))
+        return false;
+    }
+    for (; i < count; ++i) found |= table_ && (*table_)[units[i]] ? 0 : units[i];
+    return (found & beyond) == 0;
   }
 
   bool UnitSurvives(char16_t unit) const {
     if (encoding_ == kUtf8) return true;
     if (encoding_ == kSingleByte) return unit < 0x100;
-    return TableFor(encoding_).test(unit);
+    return (*table_)[unit];
   }
 
   // UTF-8 holds a pair and loses an unpaired surrogate; the others lose both.
@@ -135,6 +163,7 @@ class Scanner {
   }
 
   int encoding_;
+  const SurvivorTable* table_;
   CharacterLoss loss_;
   std::int32_t line_ = 0;
   std::int32_t column_ = 0;
@@ -145,6 +174,7 @@ class Scanner {
 
 CharacterLoss Find(TextStore& store, int encoding) {
   Scanner scanner(encoding);
+  if (encoding == kUtf16Le || encoding == kUtf16Be) return scanner.Finish();
   LineRecord* line = store.Line(0);
   for (std::int32_t i = 0; i < store.LineCount() && line; ++i, line = line->Next()) {
     scanner.StartLine(i);

@@ -48,12 +48,24 @@ bool ExitTemporary(const std::wstring& name) {
          byte_file::IsTemporaryName(std::u16string(name.begin(), name.end()));
 }
 
+// Writes the old file and, when asked, its second name.
+bool PutOldFile(const InstalledProgram& installed, const std::wstring& name, const std::string& old_file,
+                const std::wstring& link_folder) {
+  if (!installed.scratch.Write(name, old_file)) return false;
+  if (link_folder.empty()) return true;
+  const std::wstring link = link_folder + L"\\" + name;
+  DeleteFileW(link.c_str());
+  return CreateHardLinkW(link.c_str(), installed.scratch.File(name).c_str(), nullptr) != 0;
+}
+
 }  // namespace
 
 void SweepKillsAtExit(const InstalledProgram& installed, const std::wstring& name, const std::string& old_file,
-                      int steps, const std::function<void(const std::string& left)>& check) {
+                      int steps, const std::function<void(const std::string& left)>& check,
+                      const std::wstring& link_folder) {
   const std::wstring path = installed.scratch.File(name);
-  ASSERT_TRUE(installed.scratch.Write(name, old_file));
+  const std::wstring old_copy = path + L".vorndel-old";
+  ASSERT_TRUE(PutOldFile(installed, name, old_file, link_folder));
   // The undisturbed exit: the new file, and how long after the close
   // request it takes the old one's place.
   double replaced_ms = 0;
@@ -72,11 +84,15 @@ void SweepKillsAtExit(const InstalledProgram& installed, const std::wstring& nam
   ASSERT_NE(new_file.size(), old_file.size());
   check(new_file);
 
-  int killed = 0, old_kept = 0, new_whole = 0;
+  if (!link_folder.empty()) {
+    EXPECT_EQ(ReadWholeFile(link_folder + L"\\" + name), new_file) << "one file, two names";
+  }
+  int killed = 0, old_kept = 0, new_whole = 0, cut_with_copy = 0;
   for (int step = 0; step <= steps; ++step) {
     const DWORD delay = static_cast<DWORD>(replaced_ms * 1.5 * step / steps);
     SCOPED_TRACE("killed " + std::to_string(delay) + " ms after the close request");
-    ASSERT_TRUE(installed.scratch.Write(name, old_file));
+    DeleteFileW(old_copy.c_str());
+    ASSERT_TRUE(PutOldFile(installed, name, old_file, link_folder));
     Program program(installed.exe, {});
     HWND window = program.WaitMainWindow();
     ASSERT_NE(window, nullptr);
@@ -84,6 +100,10 @@ void SweepKillsAtExit(const InstalledProgram& installed, const std::wstring& nam
     const std::string left = ReadWholeFile(path);
     if (left == old_file) {
       ++old_kept;
+      continue;
+    }
+    if (left != new_file && !link_folder.empty() && ReadWholeFile(old_copy) == old_file) {
+      ++cut_with_copy;
       continue;
     }
     check(left);
@@ -96,8 +116,10 @@ void SweepKillsAtExit(const InstalledProgram& installed, const std::wstring& nam
   const std::vector<std::wstring> stray = StrayFiles(installed.scratch.Path());
   EXPECT_LE(stray.size(), static_cast<std::size_t>(killed));
   for (const auto& left : stray) EXPECT_TRUE(ExitTemporary(left)) << Narrow({left});
-  std::printf("replaced %.1f ms after the close request; %d kills; old file kept %d, new file whole %d; left: %s\n",
-              replaced_ms, killed, old_kept, new_whole, Narrow(stray).c_str());
+  std::printf(
+      "replaced %.1f ms after the close request; %d kills; old file kept %d, new file whole %d, cut with the old "
+      "one whole in its copy %d; left: %s\n",
+      replaced_ms, killed, old_kept, new_whole, cut_with_copy, Narrow(stray).c_str());
 }
 
 std::vector<std::wstring> StrayFiles(const std::wstring& folder) {

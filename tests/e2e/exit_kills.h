@@ -19,8 +19,12 @@ namespace e2e {
 // most one per kill.  The new file must differ from the old in size.  What
 // the kills met is printed: the sweep is only worth its time when some land
 // before the replacement and some after.
+// With `link_folder`, the file has a second name there (a hard link), so
+// that the program writes it in place: a kill during the writes may then
+// leave it cut short, but only with the old file whole in its copy.
 void SweepKillsAtExit(const InstalledProgram& installed, const std::wstring& name, const std::string& old_file,
-                      int steps, const std::function<void(const std::string& left)>& check);
+                      int steps, const std::function<void(const std::string& left)>& check,
+                      const std::wstring& link_folder = L"");
 
 // Names in a folder other than the installed program, its language module,
 // its settings file and its tag libraries.

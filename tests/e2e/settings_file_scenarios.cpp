@@ -273,5 +273,21 @@ TEST(SettingsFile, AKillDuringTheWriteAtExitLeavesTheOldFileOrTheNewOneWhole) {
   });
 }
 
+// A settings file with a second name is written in place, after a copy of
+// the old one; a kill leaves the old file, the new one, or a cut one with
+// the old one whole in its copy.
+TEST(SettingsFile, AKillDuringTheWriteInPlaceAtExitLeavesTheOldFileWholeSomewhere) {
+  InstalledProgram installed(ScenarioName());
+  const Scratch links(ScenarioName() + L"_links");
+  const std::wstring ini = installed.scratch.File(L"Vorndel.ini");
+  SweepKillsAtExit(
+      installed, L"Vorndel.ini", LargeOldFile(), kKillSteps,
+      [&](const std::string& left) {
+        EXPECT_EQ(WholeFileProblem(left), "");
+        EXPECT_TRUE(ReaderAccepts(ini));
+      },
+      links.Path());
+}
+
 }  // namespace
 }  // namespace e2e

@@ -13,6 +13,7 @@
 #include "e2e/installed_program.h"
 #include "e2e/program_session.h"
 #include "e2e/settings_file.h"
+#include "e2e/tabs_fixture.h"
 
 namespace e2e {
 namespace {
@@ -114,7 +115,10 @@ TEST_F(Tabs, AFailedSaveLeavesTheFileAndTheChangeMark) {
   ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
   Post(kSave);
   MessageBoxSeen failed = Box();
-  EXPECT_EQ(failed.text, L"The file could not be saved.");
+  // The file and the system's reason follow the message.
+  const std::wstring head = L"The file could not be saved.\n\n" + path + L"\n";
+  EXPECT_EQ(Unwrapped(failed.text).substr(0, head.size()), head);
+  EXPECT_GT(Unwrapped(failed.text).size(), head.size());
   PressOk(failed.box);
   SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
   EXPECT_EQ(ReadWholeFile(path), "kept");

@@ -19,7 +19,12 @@ std::u16string FillIn(std::u16string_view text, const std::vector<std::u16string
 // many are lost.
 std::u16string LossQuestion(std::u16string_view text, std::u16string_view encoding_name, const CharacterLoss& loss);
 
-// One failed file: its path, then the system's reason on the next line when
+// A path broken into lines of at most `width` units after its "\" (a
+// longer name stays whole), so that a message box does not grow wider than
+// the screen: it breaks lines only at spaces.
+std::u16string WrapPath(std::u16string_view path, std::size_t width);
+
+// One failed file: its path (wrapped at 80 units), then the system's reason on the next line when
 // there is one, then where the old bytes are kept when they could not be
 // put back (`kept_text` with %1 the copy's path).
 struct FailedFile {

@@ -18,7 +18,9 @@
 #include "base/settings_location.h"
 #include "base/language/string_ids.h"
 #include "frame/documents/recovery.h"
+#include "frame/documents/save_checks.h"
 #include "platform/file_source.h"
+#include "platform/path_text.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -118,14 +120,33 @@ const wchar_t* StartFolder() {
   return folder.Empty() ? nullptr : Wide(folder.Text());
 }
 
-bool SaveTo(Document& document, const char16_t* path, int encoding, int line_breaks) {
-  const bool saved = document_saving::Save(document, path, encoding, line_breaks);
-  if (!saved) {
-    error_box::Show(string_ids::kCannotSave);
-    return false;
-  }
+// What every save of a document goes through: the questions before it,
+// then the write.  kDeclined when the user chose not to save.
+enum class Saved { kSaved, kDeclined, kFailed };
+
+Saved SaveChecked(Document& document, const char16_t* path, int encoding, int line_breaks) {
+  if (!save_checks::Confirm(document, path, encoding)) return Saved::kDeclined;
+  if (!document_saving::Save(document, path, encoding, line_breaks)) return Saved::kFailed;
   recovery::Saved(document);
   if (&document == Set().Active()) RefreshStatus();
+  return Saved::kSaved;
+}
+
+// The same, a failure told at once.
+bool SaveTo(Document& document, const char16_t* path, int encoding, int line_breaks) {
+  const Saved saved = SaveChecked(document, path, encoding, line_breaks);
+  if (saved == Saved::kFailed) save_checks::ShowFailures(string_ids::kCannotSave, {save_checks::FailureOf(path)});
+  return saved == Saved::kSaved;
+}
+
+// Save As onto a file another tab holds: that tab goes first, with its own
+// prompt, so that no file is held by two tabs.  False when the user stops.
+bool ReleaseFromOtherTab(Document& document, std::u16string_view path) {
+  for (std::int32_t i = 0; i < Set().Count(); ++i) {
+    Document* other = DocumentAt(i);
+    if (!other || other == &document || !path_text::SameName(other->Path().View(), path)) continue;
+    return Ask(string_ids::kPathInOtherTabPrompt, document, MB_YESNO) == IDYES && CloseTab(i, true, false);
+  }
   return true;
 }
 
@@ -168,6 +189,7 @@ bool SaveAs(Document& document) {
   if (!GetSaveFileNameW(&dialog)) return false;
 
   const char16_t* path = reinterpret_cast<const char16_t*>(name.data());
+  if (!ReleaseFromOtherTab(document, path)) return false;
   const bool existed = PathFileExistsW(name.data()) != FALSE;
   if (!SaveTo(document, path, choices.encoding, choices.line_breaks)) return false;
   if (!existed) SHChangeNotify(SHCNE_CREATE, SHCNF_PATHW | SHCNF_FLUSH | SHCNF_FLUSHNOWAIT, name.data(), nullptr);
@@ -225,6 +247,7 @@ bool SaveActiveAs() {
 
 void SaveAll() {
   bool any = false;
+  std::vector<save_messages::FailedFile> failed;
   for (std::int32_t i = 0; i < Set().Count(); ++i) {
     Document& document = *Set().At(i);
     if (document.Path().Empty()) continue;
@@ -233,13 +256,20 @@ void SaveAll() {
     if (!document.Editor().Modified() && byte_file::LastWriteTime(document.Path().View()) == document.file_time)
       continue;
     WideString path;
-    if (path.Assign(document.Path().View()) &&
-        document_saving::Save(document, path.Text(), document.encoding, document.line_break_style)) {
-      recovery::Saved(document);
-      any = true;
+    if (!path.Assign(document.Path().View())) continue;
+    switch (SaveChecked(document, path.Text(), document.encoding, document.line_break_style)) {
+      case Saved::kSaved:
+        any = true;
+        break;
+      case Saved::kFailed:
+        failed.push_back(save_checks::FailureOf(path.View()));
+        break;
+      case Saved::kDeclined:
+        break;
     }
   }
   if (any && Set().Active()) SendMessageW(Area().area, EDN_CHANGED, 0, 0);
+  if (!failed.empty()) save_checks::ShowFailures(string_ids::kCannotSaveThese, failed);
 }
 
 }  // namespace document_files

@@ -120,6 +120,8 @@ bool Reload(Document& document) {
   if (!document.LoadText(text.View())) return false;
   document.line_break_style = loaded.line_breaks;
   document.file_time = loaded.last_write_time;
+  document.disk_time = loaded.last_write_time;
+  document.disk_size = byte_file::StampOf(path.View()).size;
   return true;
 }
 

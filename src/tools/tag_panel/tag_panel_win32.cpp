@@ -260,16 +260,18 @@ bool Handle(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resu
   return false;
 }
 
-void SaveLibrary() {
-  if (!panel.tree) return;
+bool SaveLibrary() {
+  if (!panel.tree) return true;
   tag_tree_view::LibraryWalk walk(panel.tree);
   WideString written;
   const bool saved = tag_library_file::Save(Frame().settings_file_path.View(), panel.read_whole,
                                             tag_library_file::SystemLibraryFiles(), walk, written);
-  // Tags.txt is written without a word; a new name must be told.
-  if (panel.read_whole) return;
+  // Tags.txt is written without a word (a failure is told at exit); a new
+  // name must be told here.
+  if (panel.read_whole) return saved;
   error_box::ShowNamed(saved ? string_ids::kTagLibrarySavedAs : string_ids::kTagLibraryNotSaved,
                        saved ? written.View() : panel.read.View());
+  return true;
 }
 
 void ApplyFontAndLanguage(void* font) {

@@ -27,8 +27,9 @@ bool Handle(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resu
 
 // At shutdown, after the documents closed: the tree written to the user's
 // library.  One that was not read whole goes under a new name, which the
-// user is told.
-void SaveLibrary();
+// user is told.  False when the user's own library could not be written
+// (the old file stays whole).
+bool SaveLibrary();
 
 // After a font or language change: the tab strip's font and text, then
 // the layout.

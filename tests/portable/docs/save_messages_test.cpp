@@ -32,3 +32,18 @@ TEST(SaveMessages, AFailureNamesEachFileItsReasonAndTheKeptCopy) {
             u"These files could not be saved:\n\nC:\\a.html\nThere is not enough space on the disk.\n\n"
             u"C:\\b.html\nThe old contents are kept in C:\\b.html.vorndel-old.");
 }
+
+TEST(SaveMessages, ALongPathIsBrokenAfterItsSeparators) {
+  struct Case {
+    const char16_t* path;
+    std::size_t width;
+    const char16_t* wrapped;
+  };
+  const Case cases[] = {
+      {u"C:\\a\\b.html", 80, u"C:\\a\\b.html"},
+      {u"C:\\aaaa\\bbbb\\c.html", 8, u"C:\\aaaa\\\nbbbb\\\nc.html"},
+      {u"C:\\averylongname\\c", 8, u"C:\\\naverylongname\\\nc"},
+      {u"averylongname", 4, u"averylongname"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(save_messages::WrapPath(c.path, c.width), c.wrapped) << c.width;
+}
