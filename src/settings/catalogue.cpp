@@ -77,6 +77,8 @@ constexpr Table Build() {
   Set(t, 351, 351, Colour(0xA0F8FF));
   Set(t, 352, 352, Colour(0xECFFD8));
   Set(t, 353, 353, Int(0, Rule::Special));  // active tab, checked against the tabs restored
+  Set(t, 354, 356, Text());                 // kept for the script colouring's entries
+  Set(t, 357, 357, Bool(false));            // the find bar takes its text as a regular expression
   return t;
 }
 

@@ -15,12 +15,13 @@
 #include "e2e/exit_kills.h"
 #include "e2e/installed_program.h"
 #include "e2e/settings_file.h"
+#include "settings/settings_file.h"
 #include "settings/settings_reader.h"
 
 namespace e2e {
 namespace {
 
-constexpr std::uint32_t kEntries = 354;
+constexpr std::uint32_t kEntries = settings_file::kEntryCount;
 constexpr std::uint32_t kDataStart = 4 + 8 * kEntries;
 constexpr std::uint32_t kLanguageName = 0;
 constexpr std::uint32_t kDocumentExtensions = 13;

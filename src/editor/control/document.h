@@ -78,6 +78,8 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   // the selection; false when there is none.
   bool SelectToken();
   void ToggleHighlightWord(std::u16string_view text);
+  // The same with the matches of a pattern, text being its text.
+  void ToggleHighlightPattern(std::u16string_view text, RegexPattern&& pattern);
   TagPairHighlight& TagPair() { return tag_pair_; }
   void SetTagPair(const TagPairHighlight& pair);
   void ClearTagPairHighlight() override;
@@ -280,6 +282,8 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   ColourCheckpoints checkpoints_;
   MarkedLines marked_lines_;
   WideString highlight_word_;
+  RegexPattern highlight_pattern_;
+  bool highlight_by_pattern_ = false;  // highlight_word_ is the pattern's text
   TagPairHighlight tag_pair_;
   WideString path_;
   SyntaxMode mode_ = kSyntaxUntitled;
