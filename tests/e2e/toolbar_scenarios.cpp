@@ -167,7 +167,7 @@ TEST_F(Toolbars, WithRegularExpressionsOnTheFindBoxHoldsAPatternAndTheReplacemen
 
   SetWindowTextW(find_box_, L"a(");
   SendCommand(window_, kFindNext);
-  EXPECT_EQ(StatusText(window_, 0), L"Invalid regular expression: Unmatched marking parenthesis ( or \\(. (column 2)");
+  EXPECT_EQ(StatusText(window_, 0), L"Invalid regular expression: Unmatched marking parenthesis ( or \\(. (column 3)");
   SetWindowTextW(find_box_, L"a[0-9]+");
   SetWindowTextW(GetDlgItem(find_bar_, 711), L"<b>$&</b>");
   SendCommand(window_, kReplaceAll);
