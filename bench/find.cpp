@@ -10,37 +10,26 @@
 #include <memory>
 #include <string>
 
+#include "common/best_time.h"
 #include "common/page_data.h"
+#include "common/page_document.h"
 #include "common/whole_text.h"
-#include "docs/document_opening.h"
 #include "editor/control/document_set.h"
 #include "platform/fixed_text_measurer.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::SecondsSince;
 constexpr int kRepeats = 3;
 constexpr char16_t kRareWord[] = u"zebrafinch";
 constexpr std::int32_t kReplaceLines = 100'000;
 
-double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-double Best(const std::function<bool()>& run) {
-  double best = 1e9;
-  for (int i = 0; i < kRepeats; ++i) {
-    const Clock::time_point start = Clock::now();
-    if (!run()) return -1;
-    best = std::min(best, SecondsSince(start));
-  }
-  return best;
-}
+double Best(const std::function<bool()>& run) { return bench::Best(kRepeats, run); }
 
 int FindOnPage(DocumentSet& set) {
-  const bench::fs::path page = bench::DataFolder() / "page_utf8.html";
   Document document(set.Metrics(), set.Settings());
-  if (document_opening::LoadFile(document, page.u16string().c_str(), kAutoDetect) != kLoadedText) return 1;
-  document.Navigator().DocumentEnd();
-  document.InsertText(kRareWord);
+  if (!bench::LoadPageEndingWith(document, kRareWord)) return 1;
   const std::u16string text = bench::WholeText(document, u"\n");
   const std::u16string_view word(kRareWord);
   const auto length = static_cast<std::int32_t>(word.size());

@@ -26,18 +26,21 @@ file(GLOB VORNDEL_TEST_SUPPORT CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/sup
 
 set(VORNDEL_WARNINGS -Wall -Wextra -Wno-unused-parameter)
 
-# Boost.Regex is used header-only from the system's headers (1.76 or newer).
-# A folder holding only a link to them keeps the rest of /usr/include out of
-# the cross build.
+# Boost.Regex is used header-only from the system's headers (1.76 or newer),
+# by the one file that wraps it. A folder holding only a link to them keeps
+# the rest of /usr/include out of the cross build, and the other files'
+# compile commands stay the same in every checkout (so the compiler cache
+# serves them).
 find_path(VORNDEL_BOOST_ROOT boost/regex.hpp PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 set(VORNDEL_BOOST_HEADERS ${CMAKE_BINARY_DIR}/boost_headers)
 file(MAKE_DIRECTORY ${VORNDEL_BOOST_HEADERS})
 file(CREATE_LINK ${VORNDEL_BOOST_ROOT}/boost ${VORNDEL_BOOST_HEADERS}/boost SYMBOLIC)
+set_source_files_properties(${PROJECT_SOURCE_DIR}/src/editor/regex/regex_pattern.cpp
+                            PROPERTIES COMPILE_OPTIONS "-isystem;${VORNDEL_BOOST_HEADERS}")
 
 function(vorndel_core_library name)
   add_library(${name} STATIC ${VORNDEL_CORE_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_include_directories(${name} SYSTEM PRIVATE ${VORNDEL_BOOST_HEADERS})
   target_compile_options(${name} PRIVATE ${VORNDEL_WARNINGS})
 endfunction()
 

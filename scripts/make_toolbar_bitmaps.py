@@ -188,6 +188,21 @@ HIGHLIGHT = """
  yyyyyyyyyyyyyy
  yyyyyyyyyyyyyy
 """
+REGEX = """
+
+          #
+       #  #  #
+        # # #
+         ###
+        # # #
+       #  #  #
+          #
+
+
+   ##
+   ##
+  rrrrrrrrrrrr
+"""
 
 
 def pixels(drawing, grey=False):
@@ -222,7 +237,7 @@ def strip_bmp(images):
 def main():
     res = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "res")
     tools = [SAVE, SAVE_ALL, UNDO, REDO, LEFT_PANE, RIGHT_PANE, WRAP, BOLD]
-    find = [FIND_NEXT, FIND_PREVIOUS, REPLACE, REPLACE_ALL, MATCH_CASE, HIGHLIGHT]
+    find = [FIND_NEXT, FIND_PREVIOUS, REPLACE, REPLACE_ALL, MATCH_CASE, HIGHLIGHT, REGEX]
     strips = {
         "toolbar.bmp": [pixels(d) for d in tools],
         "toolbar_disabled.bmp": [pixels(d, grey=True) for d in tools],

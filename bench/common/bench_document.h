@@ -7,17 +7,13 @@
 #include <memory>
 #include <string>
 
+#include "best_time.h"
 #include "editor/editing/document_editor.h"
 #include "editor/layout/metrics_line_layout.h"
 #include "platform/fixed_text_measurer.h"
 
 namespace bench {
 
-using Clock = std::chrono::steady_clock;
-
-inline double SecondsSince(Clock::time_point since) {
-  return std::chrono::duration<double>(Clock::now() - since).count();
-}
 
 class QuietParent : public EditorParent {
  public:

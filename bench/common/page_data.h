@@ -133,4 +133,9 @@ int RunOnPages(Benchmark benchmark) {
 }
 
 
+// Generates the pages when missing; false when they cannot be made.
+inline bool PagesReady() {
+  return RunOnPages([](const char*, const fs::path&, unsigned) { return 0; }) == 0;
+}
+
 }  // namespace bench

@@ -98,6 +98,7 @@ constexpr Row kBindableTail[] = {
     {kMatchCase, Owner::kEditor, 0},
     {kDocumentStart, Owner::kEditor, 0, 0, kCtrl, kHome},
     {kDocumentEnd, Owner::kEditor, 0, 0, kCtrl, kEnd},
+    {kRegexSearch, Owner::kFind, 0},
 };
 // Numbers that no key can be bound to.
 constexpr std::pair<std::uint16_t, Owner> kUnbindable[] = {
@@ -115,7 +116,7 @@ constexpr std::pair<std::uint16_t, Owner> kUnbindable[] = {
     {kExpandAllTags, Owner::kTagPanel}, {kCollapseAllTags, Owner::kTagPanel},
 };
 constexpr std::uint16_t kToggles[] = {kLeftPane, kRightPane, kFindBar, kWrap, kBoldTags, kTagPairHighlighting,
-                                      kMatchCase};
+                                      kMatchCase, kRegexSearch};
 constexpr std::uint16_t kEllipsis[] = {kOpen,           kSaveAs,        kFind,       kGoToLine,
                                        kEditorFont,     kEditorColours, kBookmarkList, kQuickTagEditor,
                                        kSettings,       kOpenFolder,    kDeleteTag,  kEditTag};
@@ -180,7 +181,7 @@ constexpr int CountBindable() {
 static_assert(CountBindable() == kSlotCount);
 static_assert(kTable[kFirstQuickTagSlot].id == kFirstQuickTag);
 static_assert(kTable[kFirstToolSlot].id == kFirstTool);
-static_assert(kTable[kSlotCount - 1].id == kDocumentEnd);
+static_assert(kTable[kSlotCount - 1].id == kRegexSearch);
 
 }  // namespace
 

@@ -110,6 +110,7 @@ inline constexpr std::uint16_t kHighlightAll = 5902;
 inline constexpr std::uint16_t kReplace = 5910;
 inline constexpr std::uint16_t kReplaceAll = 5911;
 inline constexpr std::uint16_t kMatchCase = 5920;
+inline constexpr std::uint16_t kRegexSearch = 5921;
 
 // Keys only
 inline constexpr std::uint16_t kDocumentStart = 6000;

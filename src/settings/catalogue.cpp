@@ -80,6 +80,7 @@ constexpr Table Build() {
   Set(t, 354, 354, Colour(0xAF00AF));  // script keywords
   Set(t, 355, 355, Colour(0x808000));  // script numbers and regular expressions
   Set(t, 356, 356, {Kind::StringList, Rule::Special});  // script extensions; older files get the defaults
+  Set(t, 357, 357, Bool(false));  // the find bar takes its text as a regular expression
   return t;
 }
 

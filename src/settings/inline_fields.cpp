@@ -39,6 +39,7 @@ Ref Of(Settings& s, std::uint32_t i) {
     case 26: return Ref(&s.line_spacing);
     case 27: return Ref(&s.tab_width);
     case 41: return Ref(&s.match_case);
+    case 357: return Ref(&s.regex_search);
     case 42: return Ref(&s.find_selected);
     case 43: return Ref(&s.replacement_selected);
     case 44: return Ref(&s.default_encoding);

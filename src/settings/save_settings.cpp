@@ -102,6 +102,7 @@ void SaveSettings(SettingsWriter& writer, Settings& s) {
   writer.WriteString(24, s.font_face.View());
   WriteInline(writer, s, 25, 27);
   WriteInline(writer, s, 41, 41);
+  WriteInline(writer, s, 357, 357);
   WriteInline(writer, s, 28, 40);
   WriteInline(writer, s, 351, 352);
   WriteHistories(writer, s);

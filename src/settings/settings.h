@@ -97,6 +97,7 @@ struct Settings {
 
   // Find bar
   bool match_case = false;
+  bool regex_search = false;
   std::int32_t find_selected = 0;
   std::int32_t replacement_selected = 0;
   std::vector<WideString> find_history;  // non-empty texts, at most 20

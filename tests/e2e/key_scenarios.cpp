@@ -11,6 +11,7 @@
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
 #include "e2e/settings_file.h"
+#include "settings/key_bindings.h"
 #include "settings/settings_reader.h"
 
 namespace e2e {
@@ -19,7 +20,7 @@ namespace {
 constexpr std::uint32_t kKeyBindings = 20;
 constexpr WORD kSelectAll = 5124;
 constexpr WORD kCopy = 5121;
-constexpr std::size_t kLongestEntry = 82 * 6;
+constexpr std::size_t kLongestEntry = key_bindings::kSlotCount * key_bindings::kRecordBytes;
 const wchar_t kNothingCopied[] = L"\x1F(nothing copied)";
 
 // Entry 20 of the settings file the program wrote.

@@ -15,6 +15,7 @@
 #include "e2e/exit_kills.h"
 #include "e2e/installed_program.h"
 #include "e2e/settings_file.h"
+#include "settings/settings_file.h"
 #include "settings/settings_reader.h"
 
 namespace e2e {

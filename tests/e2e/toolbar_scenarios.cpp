@@ -22,9 +22,11 @@ constexpr WORD kFind = 5130;
 constexpr WORD kFindBar = 5230;
 constexpr WORD kFindNext = 5900;
 constexpr WORD kReplaceAll = 5911;
+constexpr WORD kRegex = 5921;
 constexpr WORD kDocumentStart = 6000;
 constexpr std::uint32_t kFindBarShown = 10;
 constexpr std::uint32_t kFindHistory = 46;
+constexpr std::uint32_t kRegexSearch = 357;
 
 class Toolbars : public testing::Test {
  protected:
@@ -147,6 +149,34 @@ TEST_F(Toolbars, TheTwentyNewestSearchesAreKeptAndReplaceAllCounts) {
   Start("cat");
   EXPECT_EQ(SendMessageW(find_box_, CB_GETCOUNT, 0, 0), 20);
   EXPECT_EQ(BoxText(find_box_), L"cat");
+}
+
+TEST_F(Toolbars, WithRegularExpressionsOnTheFindBoxHoldsAPatternAndTheReplacementItsGroups) {
+  Start("x a12 b a7");
+  const HWND find_bar = find_bar_;
+  auto regex_state = [&] { return SendMessageW(find_bar, TB_GETSTATE, kRegex, 0); };
+  EXPECT_EQ(regex_state(), TBSTATE_ENABLED);
+  SendCommand(window_, kRegex);
+  EXPECT_EQ(regex_state(), TBSTATE_ENABLED | TBSTATE_CHECKED);
+  SendCommand(window_, kFind);
+  ASSERT_TRUE(TypeText(window_, L"a[0-9]+"));
+  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return BoxText(find_box_) == L"a[0-9]+"; }));
+  PressKey(window_, VK_RETURN, false);
+  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return Selected() == L"a12"; }));
+  Screenshot(ScenarioName());
+
+  SetWindowTextW(find_box_, L"a(");
+  SendCommand(window_, kFindNext);
+  EXPECT_EQ(StatusText(window_, 0), L"Invalid regular expression: Unmatched marking parenthesis ( or \\(. (column 3)");
+  SetWindowTextW(find_box_, L"a[0-9]+");
+  SetWindowTextW(GetDlgItem(find_bar_, 711), L"<b>$&</b>");
+  SendCommand(window_, kReplaceAll);
+  EXPECT_EQ(StatusText(window_, 0), L"Replacements made: 2");
+  EXPECT_EQ(DocumentText(window_), L"x <b>a12</b> b <b>a7</b>");
+  Stop();
+  SettingsFile written;
+  ASSERT_TRUE(written.Parse(ReadWholeFile(installed_.scratch.File(L"Vorndel.ini"))));
+  EXPECT_EQ(written.Int(kRegexSearch, -1), 1);
 }
 
 }  // namespace

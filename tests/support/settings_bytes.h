@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/memory_file.h"
+#include "settings/settings_file.h"
 #include "settings/settings_reader.h"
 #include "settings/settings_writer.h"
 
@@ -15,11 +16,14 @@ namespace settings_bytes {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// Where a file of this version's entry count has its first data run.
+inline constexpr std::uint32_t kTableEnd = settings_file::kDataStart;
+
 // A file with `count` slots; runs are appended after the table in the order
 // they are added.
 class FileBuilder {
  public:
-  explicit FileBuilder(std::uint32_t count = 354, std::uint16_t version = 1102);
+  explicit FileBuilder(std::uint32_t count = settings_file::kEntryCount, std::uint16_t version = 1102);
   FileBuilder& Slot(std::uint32_t i, std::uint32_t where, std::uint32_t value);
   FileBuilder& Int(std::uint32_t i, std::int32_t value) { return Slot(i, 1, static_cast<std::uint32_t>(value)); }
   FileBuilder& Run(std::uint32_t i, const Bytes& bytes);

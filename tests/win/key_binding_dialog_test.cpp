@@ -17,6 +17,10 @@
 #include "settings/accelerator_table.h"
 #include "base/frame_state.h"
 #include "base/language/language_module.h"
+#include "settings/accelerator_table.h"
+#include "base/frame_state.h"
+#include "base/language/language_module.h"
+#include "settings/key_bindings.h"
 #include "support/program_folder.h"
 
 namespace {
@@ -117,7 +121,7 @@ TEST(KeyBindingDialog, AKeyAndAMouseActionChangedInTheDialogReachTheTable) {
 
   script = {
       {L"", [](HWND d) {
-         EXPECT_EQ(SendDlgItemMessageW(d, kRows, LVM_GETITEMCOUNT, 0, 0), 82);
+         EXPECT_EQ(SendDlgItemMessageW(d, kRows, LVM_GETITEMCOUNT, 0, 0), key_bindings::kSlotCount);
          EXPECT_EQ(Cell(d, 0, 0), L"File - New");
          EXPECT_EQ(Cell(d, 12, 1), L"Ctrl+Shift+Z");
          EXPECT_EQ(Cell(d, 42, 0), L"Insert tags - (Quick tag 1)");

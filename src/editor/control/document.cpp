@@ -62,8 +62,26 @@ void Document::TextReplaced() {
   RepaintAll();
 }
 
-void Document::ToggleHighlight(const HighlightRequest& request) {
-  if (highlight_word::Toggle(highlight_word_, request.text)) RepaintAll();
+void Document::ToggleHighlightWord(std::u16string_view text) {
+  if (highlight_by_pattern_) {
+    highlight_by_pattern_ = false;
+    highlight_word_.Clear();
+    RepaintAll();
+  }
+  if (highlight_word::Toggle(highlight_word_, text)) RepaintAll();
+}
+
+void Document::ToggleHighlightPattern(std::u16string_view text, RegexPattern&& pattern) {
+  const bool same = highlight_by_pattern_ && highlight_word_.View() == text;
+  if (same || text.empty()) {
+    highlight_by_pattern_ = false;
+    highlight_word_.Clear();
+  } else {
+    if (!highlight_word_.Assign(text)) return;
+    highlight_pattern_ = std::move(pattern);
+    highlight_by_pattern_ = true;
+  }
+  RepaintAll();
 }
 
 void Document::SetTagPair(const TagPairHighlight& pair) {

@@ -84,9 +84,9 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   // The HTML construct around the unit last hit on the caret line becomes
   // the selection; false when there is none.
   bool SelectToken();
-  // Toggles the highlighted word with the request's text; repaints when it
-  // changed.
-  void ToggleHighlight(const HighlightRequest& request);
+  void ToggleHighlightWord(std::u16string_view text);
+  // The same with the matches of a pattern, text being its text.
+  void ToggleHighlightPattern(std::u16string_view text, RegexPattern&& pattern);
   TagPairHighlight& TagPair() { return tag_pair_; }
   void SetTagPair(const TagPairHighlight& pair);
   void ClearTagPairHighlight() override;
@@ -290,6 +290,8 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   MarkedLines marked_lines_;
   std::uint64_t change_count_ = 0;
   WideString highlight_word_;
+  RegexPattern highlight_pattern_;
+  bool highlight_by_pattern_ = false;  // highlight_word_ is the pattern's text
   TagPairHighlight tag_pair_;
   WideString path_;
   SyntaxMode mode_ = kSyntaxUntitled;

@@ -13,6 +13,7 @@ void Document::Paint(Canvas& canvas) {
   highlights.selection_end = state.end;
   highlights.word = highlight_word_.View();
   highlights.word_case_sensitive = metrics_.CaseSensitiveSearch();
+  highlights.word_pattern = highlight_by_pattern_ ? &highlight_pattern_ : nullptr;
   highlights.pair = &tag_pair_;
 
   const PaintView view = text_painter::ViewOf(layout_, state.caret.line);

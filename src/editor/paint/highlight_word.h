@@ -6,10 +6,6 @@ class WideString;
 
 // What the highlight command asks of a document: every occurrence of the
 // text, matched the way the find bar matches.
-struct HighlightRequest {
-  std::u16string_view text;
-};
-
 namespace highlight_word {
 
 // Clears the word when it equals text, else replaces it with text (an empty

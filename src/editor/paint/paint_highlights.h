@@ -3,8 +3,10 @@
 // occurrences of the highlighted word and the highlighted tag pair.
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "editor/paint/syntax_state.h"
+#include "editor/regex/regex_pattern.h"
 #include "editor/store/text_position.h"
 
 // Units [first, end) of one line.
@@ -27,6 +29,9 @@ struct PaintHighlights {
   TextPosition selection_end;
   std::u16string_view word;      // empty: no highlighted word
   bool word_case_sensitive = false;
+  // Set: the pattern's matches in each line are highlighted instead of the
+  // word's occurrences.
+  const RegexPattern* word_pattern = nullptr;
   const TagPairHighlight* pair = nullptr;
 };
 
@@ -42,9 +47,11 @@ class LineHighlighter {
 
  private:
   bool InPair(std::int32_t index) const;
+  bool InWord(std::int32_t index);
 
   const PaintHighlights& highlights_;
   std::int32_t line_ = 0;
   LineUnits units_{nullptr, 0};
   std::int32_t word_run_ = 0;  // units of the current occurrence still to come
+  std::vector<std::int32_t> match_ends_;  // per unit of the line: where its match ends, or 0
 };

@@ -36,20 +36,26 @@ void ShowOutcome(const find_commands::Outcome& outcome) {
 
 // The find bar's commands.
 bool RunFind(std::uint16_t command) {
+  if (command == kRegexSearch) {
+    ProcessSettings().regex_search = !ProcessSettings().regex_search;
+    return true;
+  }
   if (command != kFindNext && command != kFindPrevious && command != kHighlightAll && command != kReplace &&
       command != kReplaceAll)
     return false;
   if (!find_fields) return true;
   Document* active = Frame().documents->Active();
-  if (command == kHighlightAll) {
-    find_commands::Highlight(active, *find_fields);
-    return true;
-  }
+  const find_commands::SearchMode mode{ProcessSettings().regex_search,
+                                       Frame().documents->Metrics().CaseSensitiveSearch()};
   if (command == kFindNext || command == kFindPrevious) {
-    ShowOutcome(find_commands::Find(active, *find_fields, command == kFindNext));
+    ShowOutcome(find_commands::Find(active, *find_fields, command == kFindNext, mode));
     return true;
   }
-  const find_commands::Outcome outcome = find_commands::Replace(active, *find_fields, command == kReplaceAll);
+  if (command == kHighlightAll) {
+    ShowOutcome(find_commands::Highlight(active, *find_fields, mode));
+    return true;
+  }
+  const find_commands::Outcome outcome = find_commands::Replace(active, *find_fields, command == kReplaceAll, mode);
   document_tabs::FocusActive();
   ShowOutcome(outcome);
   return true;

@@ -26,6 +26,8 @@ int StateOf(std::uint16_t command, const Flags& flags) {
       return Toggle(flags.bold_tags);
     case command_ids::kMatchCase:
       return Toggle(flags.match_case);
+    case command_ids::kRegexSearch:
+      return Toggle(flags.regex);
     default:
       return -1;
   }

@@ -14,6 +14,7 @@ struct Flags {
   bool wrap = false;
   bool bold_tags = false;
   bool match_case = false;
+  bool regex = false;
 };
 
 // Toolbar state bits, as the toolbar control counts them.

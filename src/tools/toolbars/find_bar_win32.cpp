@@ -37,6 +37,7 @@ const FindButton kButtons[] = {
     {kFindPlaceholder, 0, BTNS_SEP}, {command_ids::kFindNext, 0, BTNS_BUTTON}, {command_ids::kFindPrevious, 1, BTNS_BUTTON},
     {command_ids::kHighlightAll, 5, BTNS_BUTTON},          {kReplacePlaceholder, 0, BTNS_SEP}, {command_ids::kReplace, 2, BTNS_BUTTON},
     {command_ids::kReplaceAll, 3, BTNS_BUTTON},          {command_ids::kMatchCase, 4, BTNS_CHECK},
+    {command_ids::kRegexSearch, 6, BTNS_CHECK},
 };
 
 struct Bar {

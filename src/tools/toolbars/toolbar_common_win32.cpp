@@ -7,6 +7,9 @@
 
 #include "settings/accelerator_table.h"
 #include "base/language/language_module.h"
+#include "commands/command_ids.h"
+#include "settings/accelerator_table.h"
+#include "base/language/language_module.h"
 #include "platform/wide_string.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
@@ -24,6 +27,14 @@ struct Tip {
 };
 std::deque<Tip> tips;
 
+// Buttons whose tooltip says more than the command's name: the string
+// that follows the name and key.
+struct TooltipNote {
+  std::uint16_t command;
+  unsigned string;
+};
+constexpr TooltipNote kNotes[] = {{command_ids::kRegexSearch, 20302}};
+
 void TooltipText(std::uint16_t command, WideString& text) {
   language_module::String(command, text);
   WideString shortcut;
@@ -32,6 +43,8 @@ void TooltipText(std::uint16_t command, WideString& text) {
     text.Append(shortcut.View());
     text.Append(u')');
   }
+  for (const TooltipNote& note : kNotes)
+    if (note.command == command) text.Append(language_module::StringView(note.string));
 }
 
 // The band's child sizes from its toolbar's buttons.

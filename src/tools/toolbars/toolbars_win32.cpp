@@ -239,6 +239,7 @@ void RefreshStates() {
   const Settings& settings = ProcessSettings();
   flags.left_pane = settings.left_pane_shown;
   flags.right_pane = settings.right_pane_shown;
+  flags.regex = settings.regex_search;
   if (DocumentSet* set = Frame().documents.get()) {
     if (Document* active = set->Active()) {
       flags.can_undo = active->Editor().History().CanUndo();

@@ -93,7 +93,7 @@ TEST_F(FileReplace, SettingsFileSavedOverAnOldOneKeepsItsUnknownEntry) {
 
   const Bytes file = Get("Vorndel.ini");
   EXPECT_EQ(settings_bytes::RunOf(file, 199), unknown);
-  EXPECT_EQ(settings_bytes::SlotOf(file, 199).first, 2860u + 14u);
+  EXPECT_EQ(settings_bytes::SlotOf(file, 199).first, settings_bytes::kTableEnd + 14u);
   SettingsReader reader;
   ASSERT_TRUE(reader.Open(PathOf("Vorndel.ini")));
   WideString name;

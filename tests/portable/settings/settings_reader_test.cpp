@@ -5,6 +5,7 @@
 #include "support/settings_bytes.h"
 
 using settings_bytes::Bytes;
+using settings_bytes::kTableEnd;
 using settings_bytes::FileBuilder;
 using settings_bytes::OpenReader;
 using settings_bytes::Utf16;
@@ -60,7 +61,7 @@ TEST(SettingsReader, StringStatusesAndUnreadableRuns) {
   Bytes odd = Utf16(u"abc");
   odd.push_back(0x41);
   FileBuilder builder(30);
-  builder.String(1, u"hello").Int(2, 5).Run(3, odd).Slot(4, 2836, 0);
+  builder.String(1, u"hello").Int(2, 5).Run(3, odd).Slot(4, kTableEnd, 0);
   const std::uint32_t end = static_cast<std::uint32_t>(builder.Build().size());
   builder.Slot(5, end - 2, 4);  // runs past the end of the file
   builder.Slot(6, 4, 0xFFFFFFF0u);  // longer than the data area
@@ -85,28 +86,29 @@ TEST(SettingsReader, StringStatusesAndUnreadableRuns) {
   EXPECT_EQ(reader.ReadString(400, out), SettingsReader::kNotAvailable);
 }
 
-TEST(SettingsReader, CountAbove357ReadsTheFirst357WithTheTableEndOf357) {
+TEST(SettingsReader, CountAboveTheEntryCountReadsTheEntriesInUseWithTheirTableEnd) {
   // 400 stored slots: the data really starts at 3204, but the data-size bound
-  // counts only the 357 slots in use, while offsets stay absolute.
+  // counts only the slots in use, while offsets stay absolute.
+  constexpr std::uint32_t kLast = settings_file::kEntryCount - 1;
   FileBuilder builder(400);
-  builder.String(10, u"kept").String(353, u"last");
-  builder.Slot(357, 1, 5);
+  builder.String(10, u"kept").String(kLast, u"last");
+  builder.Slot(kLast + 1, 1, 5);
   const std::uint32_t size = static_cast<std::uint32_t>(builder.Build().size());
-  const std::uint32_t data_size = size - 2860;  // as bounded by the reader
-  builder.Slot(11, 2860, data_size);      // within the bound and the file
-  builder.Slot(12, 2860, data_size + 1);  // beyond the bound
+  const std::uint32_t data_size = size - kTableEnd;  // as bounded by the reader
+  builder.Slot(11, kTableEnd, data_size);      // within the bound and the file
+  builder.Slot(12, kTableEnd, data_size + 1);  // beyond the bound
   builder.Slot(13, 3204, data_size);      // within the bound, past the end of the file
   const Bytes file = builder.Build();
 
   SettingsReader reader;
   ASSERT_TRUE(OpenReader(reader, file));
-  EXPECT_EQ(reader.Count(), 357u);
+  EXPECT_EQ(reader.Count(), settings_file::kEntryCount);
   WideString out;
   reader.ReadString(10, out);
   EXPECT_EQ(Text(out), u"kept");
-  reader.ReadString(353, out);
+  reader.ReadString(kLast, out);
   EXPECT_EQ(Text(out), u"last");
-  EXPECT_EQ(reader.ReadInt(357, -1), -1);
+  EXPECT_EQ(reader.ReadInt(kLast + 1, -1), -1);
   EXPECT_EQ(reader.ReadBytes(11, nullptr, 0), data_size);
   EXPECT_EQ(reader.ReadBytes(12, nullptr, 0), 0u);
   EXPECT_EQ(reader.ReadBytes(13, nullptr, 0), 0u);

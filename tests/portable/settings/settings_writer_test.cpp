@@ -5,6 +5,9 @@
 #include "support/settings_bytes.h"
 
 using settings_bytes::Bytes;
+using settings_bytes::kTableEnd;
+
+constexpr std::uint8_t kEntryCountLow = settings_file::kEntryCount & 0xFF;
 using settings_bytes::FileBuilder;
 using settings_bytes::OpenReader;
 using settings_bytes::RunOf;
@@ -27,7 +30,7 @@ std::vector<WideString> List(std::initializer_list<std::u16string_view> items) {
 
 }  // namespace
 
-TEST(SettingsWriter, NewFileStartsWithTheHeaderAndItsFirstRunAt2860) {
+TEST(SettingsWriter, NewFileStartsWithTheHeaderAndItsFirstRunAtTheTableEnd) {
   const auto result = Write(nullptr, [](SettingsWriter& w) {
     w.WriteString(0, u"English");
     w.WriteInt(1, 1);
@@ -35,13 +38,13 @@ TEST(SettingsWriter, NewFileStartsWithTheHeaderAndItsFirstRunAt2860) {
   ASSERT_TRUE(result.valid);
   EXPECT_TRUE(result.committed);
   const Bytes& file = result.bytes;
-  ASSERT_GE(file.size(), 2860u + 14u);
-  EXPECT_EQ(Bytes(file.begin(), file.begin() + 4), (Bytes{0x65, 0x01, 0x4E, 0x04}));
-  EXPECT_EQ(SlotOf(file, 0), Slot(2860, 14));
+  ASSERT_GE(file.size(), kTableEnd + 14u);
+  EXPECT_EQ(Bytes(file.begin(), file.begin() + 4), (Bytes{kEntryCountLow, 0x01, 0x4E, 0x04}));
+  EXPECT_EQ(SlotOf(file, 0), Slot(kTableEnd, 14));
   EXPECT_EQ(RunOf(file, 0), Utf16(u"English"));
   EXPECT_EQ(SlotOf(file, 1), Slot(1, 1));
   EXPECT_EQ(SlotOf(file, 353), Slot(0, 0));
-  EXPECT_EQ(file.size(), 2860u + 14u);
+  EXPECT_EQ(file.size(), kTableEnd + 14u);
 }
 
 TEST(SettingsWriter, EveryKindRoundTrips) {
@@ -91,7 +94,7 @@ TEST(SettingsWriter, EmptyValuesAreStoredAbsent) {
     w.WriteFlaggedList({});
   });
   for (std::uint32_t i : {13u, 15u, 16u, 20u, 24u}) EXPECT_EQ(SlotOf(result.bytes, i), Slot(0, 0)) << i;
-  EXPECT_EQ(result.bytes.size(), 2860u);
+  EXPECT_EQ(result.bytes.size(), kTableEnd);
   SettingsReader reader;
   ASSERT_TRUE(OpenReader(reader, result.bytes));
   WideString face;
@@ -126,13 +129,13 @@ TEST(SettingsWriter, OldEntriesNotWrittenAreCarriedOverAfterTheNewRuns) {
   });
   ASSERT_TRUE(result.committed);
   const Bytes& file = result.bytes;
-  EXPECT_EQ(SlotOf(file, 0), Slot(2860, 14));
-  EXPECT_EQ(SlotOf(file, 24), Slot(2874, 8));
-  EXPECT_EQ(SlotOf(file, 200), Slot(2882, 7));
+  EXPECT_EQ(SlotOf(file, 0), Slot(kTableEnd, 14));
+  EXPECT_EQ(SlotOf(file, 24), Slot(kTableEnd + 14, 8));
+  EXPECT_EQ(SlotOf(file, 200), Slot(kTableEnd + 22, 7));
   EXPECT_EQ(RunOf(file, 200), unknown);
   EXPECT_EQ(SlotOf(file, 353), Slot(1, 4));  // inline slot kept through the placeholder table
   EXPECT_EQ(SlotOf(file, 17), Slot(1, 3));
-  EXPECT_EQ(file.size(), 2889u);
+  EXPECT_EQ(file.size(), kTableEnd + 29);
 }
 
 TEST(SettingsWriter, OldFileOffsetsOutsideItsDataAreaAreNotCarried) {
@@ -142,7 +145,7 @@ TEST(SettingsWriter, OldFileOffsetsOutsideItsDataAreaAreNotCarried) {
   builder.Slot(31, 100, 4);             // starts inside the old table
   builder.Slot(32, size - 2, 4);        // ends past the file
   builder.Slot(33, 0xFFFFFFF0u, 0x20);  // wraps around in 32 bits
-  builder.Slot(34, 2836, 0xFFFFFFFFu);
+  builder.Slot(34, kTableEnd, 0xFFFFFFFFu);
   const Bytes old = builder.Build();
   const auto result = Write(&old, [](SettingsWriter&) {});
   ASSERT_TRUE(result.committed);
@@ -151,16 +154,16 @@ TEST(SettingsWriter, OldFileOffsetsOutsideItsDataAreaAreNotCarried) {
 }
 
 TEST(SettingsWriter, OldCountDecidesWhereTheOldDataStarts) {
-  // 400 stored slots: the old data starts at 3204; slot 357 and above are dropped.
+  // 400 stored slots: the old data starts at 3204; slots past the entry count are dropped.
   const Bytes old = FileBuilder(400).Run(5, {0xAA, 0xBB}).Run(360, {0xCC}).Int(399, 1).Build();
   const auto result = Write(&old, [](SettingsWriter&) {});
   EXPECT_EQ(RunOf(result.bytes, 5), (Bytes{0xAA, 0xBB}));
-  EXPECT_EQ(result.bytes.size(), 2860u + 2u);
+  EXPECT_EQ(result.bytes.size(), kTableEnd + 2u);
 
   // A file shorter than the table it announces has no data area to carry;
   // its data slots do not survive as dangling offsets, its inline ones do.
   Bytes truncated = FileBuilder(400).Int(7, 70).Run(5, {0xAA}).Build();
-  truncated.resize(4 + 8 * 357 + 1);
+  truncated.resize(kTableEnd + 1);
   const auto short_result = Write(&truncated, [](SettingsWriter&) {});
   ASSERT_TRUE(short_result.committed);
   EXPECT_EQ(SlotOf(short_result.bytes, 5), Slot(0, 0));
@@ -174,12 +177,12 @@ TEST(SettingsWriter, AFailedRunIsWrittenAbsentAndTheOldFileIsKept) {
     w.WriteString(0, u"ab");
     w.WriteString(1, u"cdef");
     w.WriteString(2, u"g");
-  }, 2860 + 6);
+  }, kTableEnd + 6);
   ASSERT_TRUE(result.valid);
   EXPECT_FALSE(result.committed);
-  EXPECT_EQ(SlotOf(result.bytes, 0), Slot(2860, 4));
+  EXPECT_EQ(SlotOf(result.bytes, 0), Slot(kTableEnd, 4));
   EXPECT_EQ(SlotOf(result.bytes, 1), Slot(0, 0));
-  EXPECT_EQ(SlotOf(result.bytes, 2), Slot(2864, 2));  // the failed run's place is reused
+  EXPECT_EQ(SlotOf(result.bytes, 2), Slot(kTableEnd + 4, 2));  // the failed run's place is reused
   EXPECT_EQ(SlotOf(result.bytes, 200), Slot(0, 0));
 }
 

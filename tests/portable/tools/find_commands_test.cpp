@@ -22,7 +22,12 @@ class FakeFields final : public FindFields {
 };
 
 std::u16string_view Strings(unsigned id) {
-  return id == find_commands::kReplacedString ? u"Replaced: " : u"Not found.";
+  switch (id) {
+    case find_commands::kReplacedString: return u"Replaced: ";
+    case find_commands::kInvalidPatternString: return u"Invalid: ";
+    case find_commands::kTooComplexString: return u"Too complex.";
+    default: return u"Not found.";
+  }
 }
 
 std::u16string Status(const find_commands::Outcome& outcome) {
@@ -55,6 +60,30 @@ TEST(FindCommands, OutcomesBecomeTheStatusMessage) {
   }
   FakeFields fields(u"x", u"");
   EXPECT_EQ(Status(find_commands::Find(nullptr, fields, true)), u"Not found.");
+}
+
+TEST(FindCommands, PatternsAreCompiledOnlyWithTheRegexModeAndTheirFailuresSaid) {
+  const struct {
+    const char16_t* find;
+    bool regex;
+    const char16_t* status;
+    const char16_t* text_after;
+  } cases[] = {
+      {u"c[a-z]t", true, u"Replaced: 2", u"<dog> x\n<dog>"},
+      {u"c[a-z]t", false, u"Not found.", u"cat x\ncut"},
+      {u"C.T", true, u"Not found.", u"cat x\ncut"},  // case as for the literal search
+      {u"c(t", true, u"Invalid: Unmatched marking parenthesis ( or \\(. (column 4)", u"cat x\ncut"},
+      {u"(x+x+)+y", true, u"Too complex.", u"cat xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\ncut"},
+  };
+  for (const auto& c : cases) {
+    DocumentFixture fixture;
+    ASSERT_TRUE(fixture.document.LoadText(c.find[0] == u'(' ? u"cat xxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\ncut"
+                                                            : u"cat x\ncut"));
+    FakeFields fields(c.find, u"<dog>$1");
+    const find_commands::SearchMode mode{c.regex, true};
+    EXPECT_EQ(Status(find_commands::Replace(&fixture.document, fields, true, mode)), c.status) << c.regex;
+    EXPECT_EQ(fixture.Text(), c.text_after);
+  }
 }
 
 }  // namespace

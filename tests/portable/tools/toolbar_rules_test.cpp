@@ -45,6 +45,7 @@ TEST(ButtonStates, UndoGreysWithNothingToTakeBackAndTogglesFollowTheirOption) {
       {5220, button_states::kEnabled | button_states::kChecked},
       {5260, button_states::kEnabled},
       {5920, button_states::kEnabled | button_states::kChecked},
+      {5921, button_states::kEnabled},
       {5050, -1},
   };
   for (const auto& [command, state] : cases) EXPECT_EQ(button_states::StateOf(command, flags), state) << command;

@@ -146,6 +146,19 @@ TEST(TextPainter, HighlightedWordUnderPairUnderSelection) {
   EXPECT_EQ(fixture.BackgroundSlots(fixture.Paint(), PaintFixture::RowY(0)), "dd0");
 }
 
+TEST(TextPainter, HighlightedPatternMatchesInsteadOfTheWord) {
+  PaintFixture fixture;
+  fixture.mode = kSyntaxNone;
+  fixture.SetText(u"x a12 b a7\na");
+  RegexPattern pattern;
+  std::u16string error;
+  ASSERT_TRUE(pattern.Compile(u"a[0-9]*$|a[0-9]+", true, error));
+  fixture.highlights.word = u"b";
+  fixture.highlights.word_pattern = &pattern;
+  EXPECT_EQ(fixture.BackgroundSlots(fixture.Paint(), PaintFixture::RowY(0)), "00ddd000dd");
+  EXPECT_EQ(fixture.BackgroundSlots(fixture.Paint(), PaintFixture::RowY(1)), "d");
+}
+
 TEST(TextPainter, MarksForTabsFullWidthSpacesAndLineEnds) {
   PaintFixture fixture;
   fixture.mode = kSyntaxNone;
