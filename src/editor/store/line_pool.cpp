@@ -1,17 +1,25 @@
 #include "editor/store/line_pool.h"
 
+#include <algorithm>
 #include <new>
 
 #include "editor/store/line_record.h"
 #include "platform/heap.h"
 
 namespace {
-constexpr std::size_t kRecordsPerBlock = 1024;
-}
+// Blocks double from the first on up to the largest (1.5 MB), so that a
+// small document takes little and a large load takes its blocks straight
+// from the system, whose fresh pages are zero already, instead of having
+// the heap clear them before the records are written.
+constexpr std::size_t kFirstBlockRecords = 1024;
+constexpr std::size_t kLargestBlockRecords = 64 * 1024;
+}  // namespace
 
+// The records follow the two words of the header, aligned as they need.
 struct LinePool::Block {
   Block* next;
-  alignas(LineRecord) unsigned char records[kRecordsPerBlock * sizeof(LineRecord)];
+  std::size_t capacity;  // records
+  unsigned char* Records() { return reinterpret_cast<unsigned char*>(this + 1); }
 };
 
 LinePool::~LinePool() {
@@ -30,14 +38,17 @@ LineRecord* LinePool::Allocate() {
     return line;
   }
   if (unused_in_block_ == 0) {
-    void* memory = heap::Allocate(heap::Kind::Private, sizeof(Block));
+    const std::size_t records =
+        blocks_ ? std::min(blocks_->capacity * 2, kLargestBlockRecords) : kFirstBlockRecords;
+    void* memory = heap::Allocate(heap::Kind::Private, sizeof(Block) + records * sizeof(LineRecord));
     if (!memory) return nullptr;
     auto* block = static_cast<Block*>(memory);
     block->next = blocks_;
+    block->capacity = records;
     blocks_ = block;
-    unused_in_block_ = kRecordsPerBlock;
+    unused_in_block_ = records;
   }
-  void* slot = blocks_->records + (kRecordsPerBlock - unused_in_block_) * sizeof(LineRecord);
+  void* slot = blocks_->Records() + (blocks_->capacity - unused_in_block_) * sizeof(LineRecord);
   --unused_in_block_;
   return new (slot) LineRecord;
 }

@@ -6,8 +6,12 @@
 #include "platform/heap.h"
 
 namespace {
-constexpr std::int32_t kSlabUnits = 128 * 1024;
-}
+// Slabs double from the first on up to the largest (2 MB), so that a large
+// load takes them straight from the system, whose fresh pages are zero
+// already, instead of having the heap clear them before the text is written.
+constexpr std::int32_t kFirstSlabUnits = 128 * 1024;
+constexpr std::int32_t kLargestSlabUnits = 1024 * 1024;
+}  // namespace
 
 struct LoadArena::Slab {
   Slab* next;
@@ -25,7 +29,9 @@ char16_t* LoadArena::Extend(char16_t* start, std::int32_t length, std::int32_t c
     next_ += count;
     return run;
   }
-  const std::int64_t units = std::max<std::int64_t>(kSlabUnits, static_cast<std::int64_t>(length) + count);
+  const std::int64_t current = slabs_ && end_ ? end_ - slabs_->Units() : 0;
+  const std::int64_t slab_units = std::clamp<std::int64_t>(2 * current, kFirstSlabUnits, kLargestSlabUnits);
+  const std::int64_t units = std::max<std::int64_t>(slab_units, static_cast<std::int64_t>(length) + count);
   void* memory = heap::Allocate(heap::Kind::Private, sizeof(Slab) + static_cast<std::size_t>(units) * sizeof(char16_t));
   if (!memory) return nullptr;
   auto* slab = static_cast<Slab*>(memory);
