@@ -18,6 +18,10 @@ struct Pending {
 
 // A change at now_ms.
 void Changed(Pending& pending, std::uint64_t now_ms);
+// A copy taken in steps was spoiled by a change at now_ms: the next try
+// waits for a pause, or for the longest wait counted from now, instead of
+// starting again at once while the typing goes on.
+void Spoiled(Pending& pending, std::uint64_t now_ms);
 bool Due(const Pending& pending, std::uint64_t now_ms);
 
 }  // namespace snapshot_schedule

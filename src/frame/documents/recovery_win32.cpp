@@ -204,7 +204,14 @@ bool StepCopy() {
   Copy& copy = Recovery().copy;
   if (!copy.document) return false;
   Document* document = copy.document;
-  if (!InSet(document) || document->ChangeCount() != copy.changes || !document->Editor().Modified()) {
+  if (!InSet(document) || !document->Editor().Modified()) {
+    copy = {};
+    return false;
+  }
+  if (document->ChangeCount() != copy.changes) {
+    Entry& entry = EntryOf(document);
+    entry.seen_changes = document->ChangeCount();
+    snapshot_schedule::Spoiled(entry.pending, GetTickCount64());
     copy = {};
     return false;
   }

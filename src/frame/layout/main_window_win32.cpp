@@ -198,7 +198,6 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wparam, LPARAM lpar
       held_messages::Enabled(window, wparam != FALSE);
       return 0;
     case held_messages::kRunHeld:
-      held_messages::RunHeld(window);
       return 0;
     case WM_TIMER:
       if (wparam == recovery::kTimerId) {

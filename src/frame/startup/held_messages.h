@@ -16,11 +16,13 @@ bool CloseRequest(HWND main);
 LRESULT SessionQuery();
 // WM_ENDSESSION.
 void SessionEnd(HWND main, bool ending);
-// WM_ENABLE: a prompt is over, what waited runs once the loop is back.
+// WM_ENABLE: a prompt is over; a message is posted so that the main
+// message loop wakes up.
 void Enabled(HWND main, bool enabled);
-// The private message posted for that; anyone may post it, and it only
-// runs what waits when no prompt is up.
+// That message; it does nothing itself, so anyone may post it.
 inline constexpr UINT kRunHeld = WM_APP + 0x100;
+// Runs what waited, in order.  Called by the main message loop only: a
+// prompt's own loop may still be running when the window is enabled again.
 void RunHeld(HWND main);
 
 }  // namespace held_messages

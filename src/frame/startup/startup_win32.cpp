@@ -11,6 +11,7 @@
 #include "base/language/language_module.h"
 #include "frame/layout/main_window.h"
 #include "frame/documents/recovery.h"
+#include "frame/startup/held_messages.h"
 #include "frame/startup/open_from_outside.h"
 #include "frame/startup/os_version.h"
 #include "base/settings_location.h"
@@ -153,12 +154,14 @@ int MessageLoop() {
   while ((got = GetMessageW(&message, nullptr, 0, 0)) != 0) {
     if (got == -1) break;
     const FrameState& frame = Frame();
-    if (!frame.accelerators_suspended && frame.accelerators && frame.main_window &&
-        TranslateAcceleratorW(static_cast<HWND>(frame.main_window), static_cast<HACCEL>(frame.accelerators),
-                              &message))
-      continue;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
+    if (frame.accelerators_suspended || !frame.accelerators || !frame.main_window ||
+        !TranslateAcceleratorW(static_cast<HWND>(frame.main_window), static_cast<HACCEL>(frame.accelerators),
+                               &message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    // Here no prompt's loop is running: what waited for one runs now.
+    if (frame.main_window) held_messages::RunHeld(static_cast<HWND>(frame.main_window));
   }
   return static_cast<int>(message.wParam);
 }

@@ -124,6 +124,13 @@ TEST(RecoverySnapshot, DueAfterAPauseOrAtTheLatestTheLongestWait) {
     for (std::uint64_t at : c.changes) Changed(pending, at);
     EXPECT_EQ(Due(pending, c.now), c.due) << c.changes.size() << " changes, now " << c.now;
   }
+  // A copy spoiled by typing long after the first change is not due again
+  // at once.
+  Pending spoiled;
+  Changed(spoiled, 0);
+  Spoiled(spoiled, kLongestWaitMs + 10);
+  EXPECT_FALSE(Due(spoiled, kLongestWaitMs + 20));
+  EXPECT_TRUE(Due(spoiled, kLongestWaitMs + 10 + kPauseMs));
 }
 
 TEST(RecoverySnapshot, NamesCarryTheirOwnerAndNothingElseParses) {
