@@ -11,6 +11,8 @@ static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 namespace about_window {
 namespace {
 
+bool showing = false;
+
 constexpr wchar_t kWindowClass[] = L"version_info_class";
 constexpr wchar_t kLinkClass[] = L"version_url_class";
 constexpr wchar_t kVersion[] = L"Vorndel version 1.1.1.1 (64-bit)";
@@ -115,6 +117,7 @@ void Show(HWND main_window) {
       for (UINT item : {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE}) DeleteMenu(system, item, MF_BYCOMMAND);
     CreateWindowExW(0, kLinkClass, L"", WS_CHILD | WS_VISIBLE, 12, 47, 250, 20, window, nullptr, instance, nullptr);
     EnableWindow(main_window, FALSE);
+    showing = true;
     ShowWindow(window, SW_SHOW);
     SetFocus(window);
     MSG message = {};
@@ -130,6 +133,7 @@ void Show(HWND main_window) {
       DispatchMessageW(&message);
     }
     if (IsWindow(window)) DestroyWindow(window);
+    showing = false;
   }
   if (IsWindow(main_window)) {
     EnableWindow(main_window, TRUE);
@@ -138,5 +142,7 @@ void Show(HWND main_window) {
   UnregisterClassW(kLinkClass, instance);
   UnregisterClassW(kWindowClass, instance);
 }
+
+bool Showing() { return showing; }
 
 }  // namespace about_window

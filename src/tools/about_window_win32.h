@@ -8,5 +8,8 @@ namespace about_window {
 // Returns when the window was closed (its close box or Esc), or at once
 // when the program is quitting meanwhile.
 void Show(HWND main_window);
+// While it is shown the main window is disabled, yet no code waits on a
+// document: a close that arrives meanwhile can run.
+bool Showing();
 
 }  // namespace about_window

@@ -130,7 +130,7 @@ std::vector<std::wstring> StrayFiles(const std::wstring& folder) {
   do {
     const std::wstring name = entry.cFileName;
     if (name != L"." && name != L".." && name != L"Vorndel.exe" && name != L"English.dll" && name != L"Vorndel.ini" &&
-        name != L"Tags.txt" && name != L"OptTags_en.txt")
+        name != L"Tags.txt" && name != L"OptTags_en.txt" && name != L"Recovery")
       names.push_back(name);
   } while (FindNextFileW(find, &entry));
   FindClose(find);

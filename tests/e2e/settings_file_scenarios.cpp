@@ -118,7 +118,8 @@ TEST(SettingsFile, AFirstRunWritesTheHeaderTheLanguageNameFirstAndTheRunsInWrite
   const std::wstring path = app_data + L"\\Vorndel.ini";
   const std::string file = ReadWholeFile(path);
   ASSERT_GE(file.size(), kDataStart + 14);
-  EXPECT_EQ(file.substr(0, 4), std::string("\x65\x01\x4E\x04", 4));
+  const char header[4] = {static_cast<char>(kEntries & 0xFF), static_cast<char>(kEntries >> 8), 0x4E, 0x04};
+  EXPECT_EQ(file.substr(0, 4), std::string(header, 4));
   const Slot language = SlotOf(file, kLanguageName);
   EXPECT_EQ(language.where, kDataStart);
   EXPECT_EQ(language.value, 14u);

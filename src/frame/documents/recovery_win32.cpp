@@ -411,6 +411,9 @@ void Stop() {
   state.copy = {};
   CloseHandle(state.owner);
   state.owner = INVALID_HANDLE_VALUE;
+  // A clean exit leaves no empty folder behind; snapshots kept for the next
+  // start, or another instance's owner file, keep it.
+  RemoveDirectoryW(Wide(state.folder));
   state.started = false;
 }
 

@@ -9,6 +9,7 @@
 #include "frame/startup/shutdown.h"
 #include "frame/startup/single_instance_win32.h"
 #include "platform/wide_string.h"
+#include "tools/about_window_win32.h"
 
 namespace held_messages {
 namespace {
@@ -25,7 +26,7 @@ struct Held {
 std::deque<Held> held;
 prompt_hold::Session session;
 
-bool PromptOpen(HWND main) { return !IsWindowEnabled(main); }
+bool PromptOpen(HWND main) { return !IsWindowEnabled(main) && !about_window::Showing(); }
 
 // The end of the session: nothing asks, the snapshots stay for the next
 // start, and the window goes.
@@ -39,7 +40,7 @@ void Hold(Held item) { held.push_back(std::move(item)); }
 
 bool Command(HWND main, WPARAM wparam) {
   // Notifications from the window's own controls are no commands.
-  if (HIWORD(wparam) > 1) return false;
+  if (HIWORD(wparam) > 1 || !prompt_hold::OpensOrClosesDocuments(LOWORD(wparam))) return false;
   if (prompt_hold::Decide(Arrival::kCommand, PromptOpen(main), session) != Action::kHold) return false;
   Hold({Arrival::kCommand, wparam, {}});
   return true;

@@ -1,6 +1,12 @@
 #include "frame/startup/prompt_hold.h"
 
+#include "commands/command_catalogue.h"
+
 namespace prompt_hold {
+
+bool OpensOrClosesDocuments(std::uint16_t command) {
+  return command == command_ids::kExit || command_catalogue::OwnerOf(command) == command_catalogue::Owner::kDocuments;
+}
 
 Action Decide(Arrival arrival, bool prompt_open, Session& session) {
   switch (arrival) {

@@ -7,10 +7,16 @@
 // is the exception: the system may end the process as soon as it is
 // answered, so the documents are written to snapshots at once and only
 // the closing waits.
+#include <cstdint>
+
 namespace prompt_hold {
 
+// Whether a command opens or closes documents (the documents' own commands
+// and Exit); only those wait for a prompt, the others run as before.
+bool OpensOrClosesDocuments(std::uint16_t command);
+
 enum class Arrival {
-  kCommand,        // a menu, accelerator or posted command
+  kCommand,        // a menu, accelerator or posted command that opens or closes documents
   kHandOver,       // file names from a second start
   kCloseRequest,   // WM_CLOSE
   kSessionQuery,   // WM_QUERYENDSESSION

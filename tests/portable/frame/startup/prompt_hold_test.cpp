@@ -39,4 +39,12 @@ TEST(PromptHold, MessagesThatOpenOrCloseWaitForThePromptAndSessionEndsNeedTheirQ
   }
 }
 
+
+TEST(PromptHold, OnlyCommandsThatOpenOrCloseDocumentsWait) {
+  const std::pair<std::uint16_t, bool> rows[] = {
+      {5010, true}, {5020, true}, {5024, true}, {5052, true}, {5080, true}, {5090, true},
+      {5110, false}, {5550, false}, {5620, false}, {5900, false}, {5000, false}};
+  for (const auto& [command, waits] : rows) EXPECT_EQ(prompt_hold::OpensOrClosesDocuments(command), waits) << command;
+}
+
 }  // namespace
