@@ -47,7 +47,7 @@ int BenchmarkFile(const char* name, const fs::path& path, unsigned) {
     return 1;
   }
   const fs::path target = bench::DataFolder() / (std::string("snapshot_") + name + ".snapshot");
-  const SnapshotHeader header{path.u16string(), 0, 0, 0, document.file_time, fs::file_size(path)};
+  const SnapshotHeader header{path.u16string(), 0, 0, 0, document.File().file_time, fs::file_size(path)};
   double ui = 1e9, total = 1e9, reference = 1e9;
   std::size_t units = 0;
   int steps = 0;

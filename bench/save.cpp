@@ -60,7 +60,7 @@ double ReferenceSeconds(const std::u16string& text, unsigned code_page, const fs
 bool SaveInPlace(Document& document, const fs::path& target) {
   byte_file::SetStepHook([](byte_file::Step step) { return step != byte_file::Step::kCreate; });
   const bool saved =
-      document_saving::Save(document, target.u16string().c_str(), document.encoding, document.line_break_style);
+      document_saving::Save(document, target.u16string().c_str(), document.File().encoding, document.File().line_breaks);
   byte_file::SetStepHook(nullptr);
   return saved;
 }
@@ -83,12 +83,12 @@ int BenchmarkFile(const char* name, const fs::path& path, unsigned code_page) {
   std::int64_t lost = 0;
   for (int i = 0; i < kRepeats; ++i) {
     Clock::time_point checked = Clock::now();
-    lost = character_loss::Find(document.Store(), document.encoding).count;
+    lost = character_loss::Find(document.Store(), document.File().encoding).count;
     check = std::min(check, SecondsSince(checked));
     reference = std::min(reference, ReferenceSeconds(text, code_page, reference_target));
     Clock::time_point start = Clock::now();
     const bool saved =
-        document_saving::Save(document, target.u16string().c_str(), document.encoding, document.line_break_style);
+        document_saving::Save(document, target.u16string().c_str(), document.File().encoding, document.File().line_breaks);
     const double seconds = SecondsSince(start);
     start = Clock::now();
     const bool copied = SaveInPlace(document, copied_target);

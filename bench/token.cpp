@@ -20,7 +20,7 @@
 #include <string>
 
 #include "common/page_data.h"
-#include "docs/text_file_loader.h"
+#include "docs/document_opening.h"
 #include "editor/control/document_set.h"
 #include "editor/store/line_record.h"
 #include "platform/fixed_text_measurer.h"
@@ -138,11 +138,7 @@ bool TagPairFigures() {
   if (!bench::GenerateOnce(utf8, shift_jis)) return false;
   Editor editor;
   Document& document = *editor.document;
-  if (LoadIntoStore({document.Store(), document.Path(), document.encoding, document.line_break_style,
-                     document.file_time},
-                    utf8.u16string().c_str(), kAutoDetect) != kLoadedText)
-    return false;
-  document.TextReplaced();
+  if (document_opening::LoadFile(document, utf8.u16string().c_str(), kAutoDetect) != kLoadedText) return false;
   // Line 2 is "<head><meta ...><title>...</title></head>"; an element that
   // never ends opens line 3.
   TextStore& store = document.Store();

@@ -29,6 +29,12 @@ class Host {
 // does anything the loader refuses; the document keeps its path then.
 LoadResult LoadFile(Document& document, const char16_t* path, int choice);
 
+// Reads the document's file again, in its encoding, into a text of its own
+// first, so that a file that vanished or cannot be read leaves the document
+// as it was (false then).  The text comes in as loaded: no history, caret at
+// the start; the line breaks and the file's time and size as found.
+bool Reload(Document& document);
+
 // choice is an EncodingId, kAutoDetect included.
 Result Open(DocumentSet& set, Host& host, std::u16string_view path, int choice);
 

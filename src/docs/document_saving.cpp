@@ -22,18 +22,14 @@ bool WriteText(Document& document, byte_file::Target& file, int encoding, int li
 
 void TakeSavedState(Document& document, const char16_t* target, WideString new_path, int encoding,
                     int line_breaks) {
-  document.Editor().SetSavedPosition();
+  document.MarkSaved();
   if (!new_path.Empty()) {
-    document.Path() = std::move(new_path);
-    document.SetSyntaxModeFromPath();
+    document.SetPath(std::move(new_path));
     document.RepaintAll();
   }
-  document.encoding = static_cast<EncodingId>(encoding);
-  document.line_break_style = static_cast<LineBreakStyle>(line_breaks);
+  document.SetFormat(static_cast<EncodingId>(encoding), static_cast<LineBreakStyle>(line_breaks));
   const byte_file::FileStamp stamp = byte_file::StampOf(target);
-  document.file_time = stamp.time;
-  document.disk_time = stamp.time;
-  document.disk_size = stamp.size;
+  document.SetDiskStamp(stamp.time, stamp.size);
   document.NotifyModifiedChanged();
 }
 
@@ -47,7 +43,7 @@ bool Save(Document& document, const char16_t* target, int encoding, int line_bre
   // The new path is made before the file is touched: once the file is
   // replaced, nothing can fail any more.
   WideString new_path;
-  if (!path_text::SameName(document.Path().View(), target_view) && !new_path.Assign(target_view)) return false;
+  if (!path_text::SameName(document.File().path.View(), target_view) && !new_path.Assign(target_view)) return false;
   BusyCursor busy;
   std::unique_ptr<byte_file::Target> file = byte_file::CreateFileReplacement(target_view);
   const bool written = file && WriteText(document, *file, encoding, line_breaks) && file->Commit();

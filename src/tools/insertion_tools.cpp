@@ -49,7 +49,7 @@ bool ToggleComment(Document& document) {
   WideString text;
   if (document.Selection().exists) {
     if (!document.SelectionText(text)) return false;
-  } else if (!document.CurrentLineText(text) || text.Empty() || !document.Navigator().SelectLine()) {
+  } else if (!document.CurrentLineText(text) || text.Empty() || !document.SelectLine()) {
     return false;
   }
   const std::u16string_view view = text.View();
@@ -91,7 +91,7 @@ bool ImageTag(std::u16string_view source, const ImageSize& size, WideString& tag
 bool InsertDroppedFile(Document& document, std::u16string_view path,
                        const std::vector<WideString>& image_extensions) {
   WideString text;
-  if (!relative_path::PathText(document.Path().View(), path, text)) return false;
+  if (!relative_path::PathText(document.File().path.View(), path, text)) return false;
   if (!IsImage(path, image_extensions)) return document.InsertText(text.View()) >= 0;
   WideString tag;
   if (!ImageTag(text.View(), ReadImageSize(path), tag)) return false;

@@ -71,7 +71,7 @@ void RunTool(std::size_t slot, Document* active) {
   // Something that is no program (a shortcut, a document) is opened as it
   // is, without the document.
   const bool program = GetBinaryTypeW(Wide(tool.path), &kind) != FALSE;
-  if (program && !external_tools::ParameterText(tool, active ? active->Path().View() : std::u16string_view(),
+  if (program && !external_tools::ParameterText(tool, active ? active->File().path.View() : std::u16string_view(),
                                                 ProcessSettings().url_mappings, parameters))
     return;
   if (!Execute(Wide(tool.path), program && !parameters.Empty() ? Wide(parameters) : nullptr))

@@ -86,7 +86,7 @@ TEST(DocumentDrop, NamesOpenFromTheLastToTheFirstAndFoldersAreLeftOut) {
   EXPECT_EQ(TabText(tabs, 0), L"c.html    ");
   EXPECT_EQ(TabText(tabs, 1), L"b.html    ");
   EXPECT_EQ(TabText(tabs, 2), L"a.html    ");
-  EXPECT_EQ(std::u16string(frame.documents->Active()->Path().View()),
+  EXPECT_EQ(std::u16string(frame.documents->Active()->File().path.View()),
             std::u16string(scratch.begin(), scratch.end()) + u"\\a.html");
 
   EXPECT_TRUE(document_tabs::CloseAllForShutdown(true, nullptr));

@@ -1,6 +1,7 @@
 #include "editor/control/document.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editor/paint/highlight_word.h"
 #include "editor/editing/reconvert_string.h"
@@ -29,8 +30,49 @@ void Document::AttachWindow(std::unique_ptr<ControlWindow> window) {
 }
 
 void Document::SetSyntaxModeFromPath() {
-  mode_ = syntax_mode::ForPath(path_.View(), settings_.script_extensions);
+  mode_ = syntax_mode::ForPath(file_.path.View(), settings_.script_extensions);
   checkpoints_.InvalidateFrom(0);
+}
+
+void Document::SetPath(WideString path) {
+  file_.path = std::move(path);
+  SetSyntaxModeFromPath();
+}
+
+bool Document::SetPath(std::u16string_view path) {
+  WideString copy;
+  if (!copy.Assign(path)) return false;
+  SetPath(std::move(copy));
+  return true;
+}
+
+void Document::SetFormat(EncodingId encoding, LineBreakStyle line_breaks) {
+  file_.encoding = encoding;
+  file_.line_breaks = line_breaks;
+}
+
+void Document::SetDiskStamp(std::uint64_t time, std::uint64_t size) {
+  file_.file_time = time;
+  file_.disk_time = time;
+  file_.disk_size = size;
+}
+
+bool Document::Modified() const { return editor_.Modified(); }
+bool Document::HasHistory() const { return editor_.History().Current() != nullptr; }
+bool Document::CanUndo() const { return editor_.History().CanUndo(); }
+bool Document::CanRedo() const { return editor_.History().CanRedo(); }
+void Document::MarkSaved() { editor_.SetSavedPosition(); }
+void Document::MarkUnsaved() { editor_.SetUnsaved(); }
+
+void Document::SelectAll() { navigator_.SelectAll(); }
+bool Document::SelectLine() { return navigator_.SelectLine(); }
+void Document::ClearSelection() { navigator_.ClearSelection(); }
+void Document::DocumentStart() { navigator_.DocumentStart(); }
+void Document::DocumentEnd() { navigator_.DocumentEnd(); }
+
+void Document::GoToLine(std::int32_t line) {
+  line = std::clamp(line, 0, store_.LineCount() - 1);
+  navigator_.GoTo(editor_.At(line, 0), SelectionMode::Collapse);
 }
 
 bool Document::LoadText(std::u16string_view text) {

@@ -15,6 +15,7 @@
 #include "editor/paint/colour_checkpoints.h"
 #include "editor/paint/highlight_word.h"
 #include "editor/control/control_window.h"
+#include "editor/control/document_file.h"
 #include "editor/editing/document_editor.h"
 #include "editor/layout/document_layout.h"
 #include "editor/control/editor_settings.h"
@@ -44,6 +45,9 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   void AttachWindow(std::unique_ptr<ControlWindow> window);
   ControlWindow* Window() const { return window_.get(); }
 
+  // The text's own structure, for the editor's parts and for the readers
+  // that walk its lines (saving, snapshots, the character-loss check).
+  // Everything else outside the editor goes through the operations below.
   TextStore& Store() { return store_; }
   DocumentLayout& Layout() { return layout_; }
   DocumentEditor& Editor() { return editor_; }
@@ -53,27 +57,44 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   const SelectionState& Selection() const { return store_.Selection(); }
 
   // File state.
-  WideString& Path() { return path_; }
+  const DocumentFile& File() const { return file_; }
+  // The syntax mode follows the new path. The copying form is false
+  // (nothing changed) when memory ran out.
+  void SetPath(WideString path);
+  bool SetPath(std::u16string_view path);
+  void SetFormat(EncodingId encoding, LineBreakStyle line_breaks);
+  // The file's time and size as just loaded or saved.
+  void SetDiskStamp(std::uint64_t time, std::uint64_t size);
+  void SeeFileTime(std::uint64_t time) { file_.file_time = time; }
   SyntaxMode Mode() const { return mode_; }
   void SetSyntaxModeFromPath();
-  LineBreakStyle line_break_style = kCrLf;
-  EncodingId encoding = kUtf8;
-  std::uint64_t file_time = 0;
-  // The file's time and size as last loaded or saved, which a save checks
-  // before it writes (the outside-change check leaves them).
-  std::uint64_t disk_time = 0;
-  std::uint64_t disk_size = 0;
   // Goes up with every change of the text, so that a copy taken in steps
   // can tell that the text moved under it.
   std::uint64_t ChangeCount() const { return change_count_; }
+
+  // The history's state as the file commands and the toolbars see it.
+  bool Modified() const;
+  // Any edit recorded, undone ones included.
+  bool HasHistory() const;
+  bool CanUndo() const;
+  bool CanRedo() const;
+  // After a save, which the history does not see: this is the saved state.
+  void MarkSaved();
+  // Recovered text: modified although nothing was typed.
+  void MarkUnsaved();
 
   // Replaces the whole text (line feeds split lines, carriage returns
   // dropped): caret at the start, empty history, unmodified, repainted.
   // False on memory failure, the document then holding what fitted.
   bool LoadText(std::u16string_view text);
-  // After the store was filled directly (the file loader): the same reset
-  // of caret, history and view.
-  void TextReplaced();
+  // The store filled directly by fill (the file loader), then the same
+  // reset of caret, history and view as LoadText, whatever fill answered.
+  template <typename Fill>
+  auto Refill(Fill&& fill) {
+    auto result = fill(store_);
+    TextReplaced();
+    return result;
+  }
   // Tells the parent window that the modified state may have changed (after
   // a save, which the history does not see).
   void NotifyModifiedChanged() { Notify(EDN_MODIFIEDCHANGED, 0, 0); }
@@ -175,6 +196,14 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   std::int32_t InsertText(std::u16string_view text, const TextPosition* target = nullptr);
   bool SelectionText(WideString& destination) { return store_.SelectionText(destination, false); }
   bool CurrentLineText(WideString& destination) { return store_.CurrentLineText(destination); }
+  // Caret moves and selections as the frame's commands make them.
+  void SelectAll();
+  bool SelectLine();
+  void ClearSelection();
+  void DocumentStart();
+  void DocumentEnd();
+  // The caret to the start of line, clamped to the text.
+  void GoToLine(std::int32_t line);
 
   // Search and replace of a literal pattern (length units, NULs included);
   // the case-sensitive flag of the metrics decides about ASCII letters.
@@ -199,6 +228,8 @@ class Document final : private EditorParent, private EditorView, private CaretVi
                            std::int32_t& count);
 
  private:
+  void TextReplaced();
+
   // EditorParent and EditorView: the editing operations' side.
   void Notify(EditorNotify message, std::int32_t line, std::int32_t count) override;
   void Refresh(std::int32_t from_line, std::int32_t margin_columns) override;
@@ -293,7 +324,7 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   RegexPattern highlight_pattern_;
   bool highlight_by_pattern_ = false;  // highlight_word_ is the pattern's text
   TagPairHighlight tag_pair_;
-  WideString path_;
+  DocumentFile file_;
   SyntaxMode mode_ = kSyntaxUntitled;
   // Mouse: the zone under the pointer, the last press point (moved along
   // during gestures), whether a dragged selection left its place, the caret

@@ -21,7 +21,7 @@ void Document::Paint(Canvas& canvas) {
   PaintStyle style;
   style.colours = settings_.colours;
   style.bold_tags = settings_.bold_tags;
-  const PaintedDocument document{store_, mode_, line_break_style, marked_lines_, highlights};
+  const PaintedDocument document{store_, mode_, file_.line_breaks, marked_lines_, highlights};
   text_painter::Paint(canvas, metrics_, style, document, view, &checkpoints_);
 }
 

@@ -21,7 +21,7 @@ Document* DocumentSet::At(std::int32_t index) const {
 
 Document* DocumentSet::FindByPath(std::u16string_view path) const {
   for (const auto& document : documents_)
-    if (path_text::SameName(document->Path().View(), path)) return document.get();
+    if (path_text::SameName(document->File().path.View(), path)) return document.get();
   return nullptr;
 }
 

@@ -27,7 +27,7 @@ constexpr std::array<DocumentCommand, 18> kDocumentCommands = {{
     {kCopy, [](Document& d) { d.Copy(false); }},
     {kPaste, [](Document& d) { d.Paste(); }},
     {kDelete, [](Document& d) { d.DeleteCommand(); }},
-    {kSelectAll, [](Document& d) { d.Navigator().SelectAll(); }},
+    {kSelectAll, [](Document& d) { d.SelectAll(); }},
     {kSelectConstruct, [](Document& d) { d.SelectToken(); }},
     {kUpperCase, Convert<text_mapping::kUppercase>},
     {kLowerCase, Convert<text_mapping::kLowercase>},
@@ -37,8 +37,8 @@ constexpr std::array<DocumentCommand, 18> kDocumentCommands = {{
     {kKatakana, Convert<text_mapping::kKatakana>},
     {kIndent, [](Document& d) { d.Indent(); }},
     {kUnindent, [](Document& d) { d.Unindent(); }},
-    {kDocumentStart, [](Document& d) { d.Navigator().DocumentStart(); }},
-    {kDocumentEnd, [](Document& d) { d.Navigator().DocumentEnd(); }},
+    {kDocumentStart, [](Document& d) { d.DocumentStart(); }},
+    {kDocumentEnd, [](Document& d) { d.DocumentEnd(); }},
 }};
 
 // The shared switches act on every document, active or not.

@@ -40,7 +40,7 @@ void SetStatusParts(int width) {
 void ShowTooltip(NMTTDISPINFOW& info) {
   Document* document = DocumentAt(static_cast<std::int32_t>(info.hdr.idFrom));
   tooltip_text.Clear();
-  if (document) tooltip_text.Assign(document->Path().View());
+  if (document) tooltip_text.Assign(document->File().path.View());
   info.lpszText = const_cast<wchar_t*>(tooltip_text.Empty() ? L"" : Wide(tooltip_text.Text()));
 }
 
@@ -48,16 +48,16 @@ void ShowTooltip(NMTTDISPINFOW& info) {
 // active one: only it has the keyboard and the mouse.
 void FollowLines(UINT message, WPARAM wparam, LPARAM lparam) {
   Document* active = Set().Active();
-  if (!active || active->Path().Empty()) return;
+  if (!active || active->File().path.Empty()) return;
   const std::int64_t line = static_cast<std::int64_t>(wparam);
   const std::int64_t count = static_cast<std::int64_t>(lparam);
   if (line < 0 || line > INT32_MAX || count < 1 || count > INT32_MAX) return;
   auto& bookmarks = ProcessSettings().bookmarks;
   if (message == EDN_LINESINSERTED) {
-    bookmark_list::LinesInserted(bookmarks, active->Path().View(), static_cast<std::int32_t>(line),
+    bookmark_list::LinesInserted(bookmarks, active->File().path.View(), static_cast<std::int32_t>(line),
                                  static_cast<std::int32_t>(count));
   } else {
-    bookmark_list::LinesRemoved(bookmarks, active->Path().View(), static_cast<std::int32_t>(line),
+    bookmark_list::LinesRemoved(bookmarks, active->File().path.View(), static_cast<std::int32_t>(line),
                                 static_cast<std::int32_t>(count));
   }
 }
@@ -214,7 +214,7 @@ std::int32_t IndexOf(const Document* document) {
 std::int32_t Selected() { return static_cast<std::int32_t>(SendMessageW(Area().tabs, TCM_GETCURSEL, 0, 0)); }
 
 void DisplayName(Document& document, WideString& name) {
-  const std::u16string_view path = document.Path().View();
+  const std::u16string_view path = document.File().path.View();
   if (path.empty()) {
     language_module::String(string_ids::kUntitled, name);
     return;
@@ -228,7 +228,7 @@ void Retitle(std::int32_t index) {
   if (!document) return;
   WideString text;
   DisplayName(*document, text);
-  if (document->Editor().Modified()) text.Append(u'*');
+  if (document->Modified()) text.Append(u'*');
   text.Append(u"    ");
   TCITEMW item = {};
   item.mask = TCIF_TEXT;
@@ -236,10 +236,10 @@ void Retitle(std::int32_t index) {
   SendMessageW(Area().tabs, TCM_SETITEMW, index, reinterpret_cast<LPARAM>(&item));
   // The editor's window text names its document for whoever looks on.
   WideString title;
-  if (document->Path().Empty()) {
+  if (document->File().path.Empty()) {
     language_module::String(string_ids::kUntitled, title);
   } else {
-    title.Assign(document->Path().View());
+    title.Assign(document->File().path.View());
   }
   SetWindowTextW(edit_control::WindowOf(*document), title.Empty() ? L"" : Wide(title.Text()));
   ResetCloseBoxHover();
@@ -247,8 +247,8 @@ void Retitle(std::int32_t index) {
 
 void RefreshStatus() {
   Document* active = Frame().documents ? Set().Active() : nullptr;
-  const unsigned encoding = active ? static_cast<unsigned>(active->encoding) : 0;
-  const unsigned line_breaks = active ? static_cast<unsigned>(active->line_break_style) : 0;
+  const unsigned encoding = active ? static_cast<unsigned>(active->File().encoding) : 0;
+  const unsigned line_breaks = active ? static_cast<unsigned>(active->File().line_breaks) : 0;
   WideString text;
   language_module::String(string_ids::kEncodingNames + encoding, text, language_module::kLongStringLimit);
   SendMessageW(Area().status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(text.Empty() ? L"" : Wide(text.Text())));
@@ -293,7 +293,7 @@ void ApplyFontAndLanguage(void* font) {
   Area().row_height = RowHeight(Area().tabs);
   const auto count = static_cast<std::int32_t>(SendMessageW(Area().tabs, TCM_GETITEMCOUNT, 0, 0));
   for (std::int32_t i = 0; i < count; ++i)
-    if (Document* document = DocumentAt(i); document && document->Path().Empty()) Retitle(i);
+    if (Document* document = DocumentAt(i); document && document->File().path.Empty()) Retitle(i);
   RefreshStatus();
   LayOut();
 }

@@ -37,12 +37,12 @@ class StripCloser final : public TabCloser {
 
 void ToggleBookmark() {
   Document* active = Set().Active();
-  if (!active || active->Path().Empty()) {
+  if (!active || active->File().path.Empty()) {
     error_box::Show(string_ids::kBookmarkNeedsFile);
     return;
   }
   const std::int32_t line = active->Selection().caret.line;
-  switch (bookmark_list::Toggle(ProcessSettings().bookmarks, active->Path().View(), line)) {
+  switch (bookmark_list::Toggle(ProcessSettings().bookmarks, active->File().path.View(), line)) {
     case bookmark_list::Toggled::kAdded:
       active->AddMarkedLine(line);
       break;
@@ -158,7 +158,7 @@ bool CloseAllForShutdown(bool logoff, OpenDocumentsSnapshot* snapshot) {
       Document* document = DocumentAt(i);
       TabForSnapshot& tab = tabs[static_cast<std::size_t>(i)];
       if (!document) continue;
-      tab.path = document->Path().View();
+      tab.path = document->File().path.View();
       tab.caret_line = document->Selection().caret.line;
       tab.activation_stamp = Area().stamps.At(i);
     }

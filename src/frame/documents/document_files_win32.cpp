@@ -144,7 +144,7 @@ bool SaveTo(Document& document, const char16_t* path, int encoding, int line_bre
 bool ReleaseFromOtherTab(Document& document, std::u16string_view path) {
   for (std::int32_t i = 0; i < Set().Count(); ++i) {
     Document* other = DocumentAt(i);
-    if (!other || other == &document || !path_text::SameName(other->Path().View(), path)) continue;
+    if (!other || other == &document || !path_text::SameName(other->File().path.View(), path)) continue;
     return Ask(string_ids::kPathInOtherTabPrompt, document, MB_YESNO) == IDYES && CloseTab(i, true, false);
   }
   return true;
@@ -153,24 +153,24 @@ bool ReleaseFromOtherTab(Document& document, std::u16string_view path) {
 }  // namespace
 
 bool Save(Document& document) {
-  if (document.Path().Empty()) return SaveAs(document);
-  if (!document.Editor().Modified() && byte_file::LastWriteTime(document.Path().View()) == document.file_time)
+  if (document.File().path.Empty()) return SaveAs(document);
+  if (!document.Modified() && byte_file::LastWriteTime(document.File().path.View()) == document.File().file_time)
     return true;
   WideString path;
-  if (!path.Assign(document.Path().View())) return false;
-  return SaveTo(document, path.Text(), document.encoding, document.line_break_style);
+  if (!path.Assign(document.File().path.View())) return false;
+  return SaveTo(document, path.Text(), document.File().encoding, document.File().line_breaks);
 }
 
 bool SaveAs(Document& document) {
   std::vector<wchar_t> name(kNameBufferUnits, 0);
-  PresetName(name, document.Path().View());
+  PresetName(name, document.File().path.View());
   WideString filter;
   if (!Filter(filter)) return false;
   const file_dialog_choices::SaveType type = file_dialog_choices::SaveTypeFor(document.Mode());
   WideString extension;
   extension.Assign(type.extension);
-  choices.encoding = document.encoding;
-  choices.line_breaks = document.line_break_style;
+  choices.encoding = document.File().encoding;
+  choices.line_breaks = document.File().line_breaks;
 
   OPENFILENAMEW dialog = {};
   dialog.lStructSize = sizeof dialog;
@@ -193,7 +193,7 @@ bool SaveAs(Document& document) {
   const bool existed = PathFileExistsW(name.data()) != FALSE;
   if (!SaveTo(document, path, choices.encoding, choices.line_breaks)) return false;
   if (!existed) SHChangeNotify(SHCNE_CREATE, SHCNF_PATHW | SHCNF_FLUSH | SHCNF_FLUSHNOWAIT, name.data(), nullptr);
-  Frame().last_folder.Assign(settings_location::FolderOf(document.Path().View()));
+  Frame().last_folder.Assign(settings_location::FolderOf(document.File().path.View()));
   return true;
 }
 
@@ -250,14 +250,14 @@ void SaveAll() {
   std::vector<save_messages::FailedFile> failed;
   for (std::int32_t i = 0; i < Set().Count(); ++i) {
     Document& document = *Set().At(i);
-    if (document.Path().Empty()) continue;
+    if (document.File().path.Empty()) continue;
     // The stored write time changes only with a save that succeeded, so a
     // failed one is offered again.
-    if (!document.Editor().Modified() && byte_file::LastWriteTime(document.Path().View()) == document.file_time)
+    if (!document.Modified() && byte_file::LastWriteTime(document.File().path.View()) == document.File().file_time)
       continue;
     WideString path;
-    if (!path.Assign(document.Path().View())) continue;
-    switch (SaveChecked(document, path.Text(), document.encoding, document.line_break_style)) {
+    if (!path.Assign(document.File().path.View())) continue;
+    switch (SaveChecked(document, path.Text(), document.File().encoding, document.File().line_breaks)) {
       case Saved::kSaved:
         any = true;
         break;

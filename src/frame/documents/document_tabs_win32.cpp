@@ -1,14 +1,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <algorithm>
 
 #include "docs/document_opening.h"
-#include "docs/loaded_text.h"
-#include "docs/text_file_loader.h"
 #include "docs/tabs/bookmark_list.h"
 #include "editor/control/edit_control_win32.h"
-#include "editor/layout/metrics_line_layout.h"
 #include "frame/documents/document_tabs.h"
 #include "frame/documents/tab_area_win32.h"
 #include "base/language/error_box.h"
@@ -89,7 +85,7 @@ class TabHost final : public document_opening::Host {
       if (!AddTab(document)) failed_ = document;
     } else if (index != Selected() || Set().Active() != document) {
       Activate(index, false);
-      recent_files::Add(ProcessSettings().recent_files, document->Path().View());
+      recent_files::Add(ProcessSettings().recent_files, document->File().path.View());
     } else {
       Retitle(index);
       file_browser::SyncFileListSelection();
@@ -101,29 +97,6 @@ class TabHost final : public document_opening::Host {
  private:
   Document* failed_ = nullptr;
 };
-
-// Reads the file again into a text of its own first, so that a file that
-// vanished or cannot be read leaves the document as it was.
-bool Reload(Document& document) {
-  MetricsLineLayout layout(document.Metrics());
-  LoadedText loaded(layout, 0);
-  if (!loaded.store.Valid()) return false;
-  loaded.encoding = document.encoding;
-  loaded.line_breaks = document.line_break_style;
-  WideString path;
-  if (!path.Assign(document.Path().View())) return false;
-  if (LoadIntoDocument(loaded, path.Text(), document.encoding) == kLoadFailed || loaded.last_write_time == 0)
-    return false;
-  WideString text;
-  const std::int32_t last = loaded.store.LineCount() - 1;
-  if (!loaded.store.RangeText({0, 0, 0}, {last, TextStore::kEndColumn, 0}, text, false)) return false;
-  if (!document.LoadText(text.View())) return false;
-  document.line_break_style = loaded.line_breaks;
-  document.file_time = loaded.last_write_time;
-  document.disk_time = loaded.last_write_time;
-  document.disk_size = byte_file::StampOf(path.View()).size;
-  return true;
-}
 
 }  // namespace
 
@@ -149,12 +122,12 @@ void CheckOutsideChange() {
   Document* document = Frame().documents ? Set().Active() : nullptr;
   // With a modal dialog up the question would stack on it; the next
   // activation asks.
-  if (!document || document->Path().Empty() || Area().shutting_down || !IsWindowEnabled(MainWindow())) return;
-  const std::uint64_t time = byte_file::LastWriteTime(document->Path().View());
-  if (time == 0 || time == document->file_time) return;
-  document->file_time = time;
+  if (!document || document->File().path.Empty() || Area().shutting_down || !IsWindowEnabled(MainWindow())) return;
+  const std::uint64_t time = byte_file::LastWriteTime(document->File().path.View());
+  if (time == 0 || time == document->File().file_time) return;
+  document->SeeFileTime(time);
   if (Ask(string_ids::kReloadPrompt, *document, MB_YESNO) != IDYES || IndexOf(document) < 0) return;
-  if (!Reload(*document)) {
+  if (!document_opening::Reload(*document)) {
     error_box::Show(string_ids::kCannotOpen);
     return;
   }
@@ -170,7 +143,7 @@ bool CloseTab(std::int32_t index, bool keep_one, bool no_prompt) {
   Document* document = DocumentAt(index);
   if (!document) return true;
   if (keep_one && Set().Count() == 1 && document_opening::Untouched(*document)) return true;
-  if (!no_prompt && document->Editor().Modified()) {
+  if (!no_prompt && document->Modified()) {
     const int answer = Ask(string_ids::kClosePrompt, *document, MB_YESNOCANCEL);
     if (answer == IDCANCEL) return false;
     // The prompt and the save dialog run message loops: the document and
@@ -181,8 +154,8 @@ bool CloseTab(std::int32_t index, bool keep_one, bool no_prompt) {
     if (index < 0) return true;
   }
   recovery::Closing(*document, no_prompt);
-  if (!document->Path().Empty())
-    recent_files::KeepLine(ProcessSettings().recent_files, document->Path().View(), document->Selection().caret.line);
+  if (!document->File().path.Empty())
+    recent_files::KeepLine(ProcessSettings().recent_files, document->File().path.View(), document->Selection().caret.line);
   const bool was_selected = index == Selected();
   // The tab lets go of the document before anything else can look at it.
   if (Set().Count() > 1) {
@@ -239,8 +212,8 @@ bool NewDocument() {
   Document* document = host.CreateDocument();
   if (document) {
     const Settings& settings = ProcessSettings();
-    document->encoding = static_cast<EncodingId>(settings.default_encoding);
-    document->line_break_style = static_cast<LineBreakStyle>(settings.default_line_break);
+    document->SetFormat(static_cast<EncodingId>(settings.default_encoding),
+                        static_cast<LineBreakStyle>(settings.default_line_break));
     if (!AddTab(document)) {
       host.DestroyDocument(document);
       document = nullptr;
@@ -269,23 +242,24 @@ document_opening::Result OpenAndFollow(std::u16string_view path, int choice) {
   }
   if (result != document_opening::kOpened) return result;
   Document& document = *Set().Active();
-  for (std::int32_t marked : bookmark_list::LinesOf(settings.bookmarks, document.Path().View()))
+  for (std::int32_t marked : bookmark_list::LinesOf(settings.bookmarks, document.File().path.View()))
     document.AddMarkedLine(marked);
   // Plain ASCII detects as single-byte; it is saved as the default.
-  if (document.encoding == kSingleByte) document.encoding = static_cast<EncodingId>(settings.default_encoding);
+  if (document.File().encoding == kSingleByte)
+    document.SetFormat(static_cast<EncodingId>(settings.default_encoding), document.File().line_breaks);
   RefreshStatus();
-  recent_files::Add(settings.recent_files, document.Path().View());
+  recent_files::Add(settings.recent_files, document.File().path.View());
   if (line != 0) GoToLine(line);
   return result;
 }
 
 void RememberFolder() {
   Document* active = Frame().documents ? Set().Active() : nullptr;
-  if (!active || active->Path().Empty()) {
+  if (!active || active->File().path.Empty()) {
     Frame().last_folder.Assign(ProcessSettings().default_folder.View());
     return;
   }
-  Frame().last_folder.Assign(settings_location::FolderOf(active->Path().View()));
+  Frame().last_folder.Assign(settings_location::FolderOf(active->File().path.View()));
 }
 
 std::int32_t Count() { return Frame().documents ? Set().Count() : 0; }
@@ -297,8 +271,7 @@ void ActivateTab(std::int32_t index) {
 void GoToLine(std::int32_t line) {
   Document* active = Frame().documents ? Set().Active() : nullptr;
   if (!active) return;
-  line = std::clamp(line, 0, active->Store().LineCount() - 1);
-  active->Navigator().GoTo(active->Editor().At(line, 0), SelectionMode::Collapse);
+  active->GoToLine(line);
 }
 
 void FocusActive() {

@@ -171,12 +171,12 @@ void SetTimerInterval(UINT interval) {
 
 SnapshotHeader HeaderOf(Document& document) {
   SnapshotHeader header;
-  header.path.assign(document.Path().View());
-  header.encoding = static_cast<std::uint32_t>(document.encoding);
-  header.line_breaks = static_cast<std::uint32_t>(document.line_break_style);
+  header.path.assign(document.File().path.View());
+  header.encoding = static_cast<std::uint32_t>(document.File().encoding);
+  header.line_breaks = static_cast<std::uint32_t>(document.File().line_breaks);
   header.caret_line = document.Selection().caret.line;
-  header.file_time = document.disk_time;
-  header.file_size = document.disk_size;
+  header.file_time = document.File().disk_time;
+  header.file_size = document.File().disk_size;
   return header;
 }
 
@@ -204,7 +204,7 @@ bool StepCopy() {
   Copy& copy = Recovery().copy;
   if (!copy.document) return false;
   Document* document = copy.document;
-  if (!InSet(document) || !document->Editor().Modified()) {
+  if (!InSet(document) || !document->Modified()) {
     copy = {};
     return false;
   }
@@ -236,7 +236,7 @@ void Schedule(std::uint64_t now) {
       entry.seen_changes = document->ChangeCount();
       snapshot_schedule::Changed(entry.pending, now);
     }
-    if (!document->Editor().Modified()) {
+    if (!document->Modified()) {
       Remove(entry);
       continue;
     }
@@ -266,7 +266,7 @@ bool Adopt(const std::u16string& name, Entry& entry) {
 Document* TargetFor(const SnapshotHeader& header) {
   if (!header.path.empty()) {
     Document* open = Set().FindByPath(header.path);
-    if (open && !open->Editor().Modified() && !Recovery().entries.contains(open)) return open;
+    if (open && !open->Modified() && !Recovery().entries.contains(open)) return open;
   }
   if (Set().Count() == 1 && document_opening::Untouched(*Set().At(0))) return Set().At(0);
   return document_tabs::NewDocument() ? Set().Active() : nullptr;
@@ -279,17 +279,13 @@ bool Restore(const std::u16string& name) {
   Entry entry;
   if (!Adopt(name, entry)) return false;
   Document* document = TargetFor(header);
-  if (!document || !document->LoadText(text) || !document->Path().Assign(header.path)) {
+  if (!document || !document->LoadText(text) || !document->SetPath(header.path)) {
     // The snapshot stays, under this instance's name, for the next start.
     return false;
   }
-  document->SetSyntaxModeFromPath();
-  document->encoding = static_cast<EncodingId>(header.encoding);
-  document->line_break_style = static_cast<LineBreakStyle>(header.line_breaks);
-  document->file_time = header.file_time;
-  document->disk_time = header.file_time;
-  document->disk_size = header.file_size;
-  document->Editor().SetUnsaved();
+  document->SetFormat(static_cast<EncodingId>(header.encoding), static_cast<LineBreakStyle>(header.line_breaks));
+  document->SetDiskStamp(header.file_time, header.file_size);
+  document->MarkUnsaved();
   document->NotifyModifiedChanged();
   entry.seen_changes = document->ChangeCount();
   entry.on_disk = true;
@@ -388,7 +384,7 @@ void SnapshotAllNow() {
     Entry& entry = EntryOf(document);
     const bool changed = document->ChangeCount() != entry.seen_changes;
     entry.seen_changes = document->ChangeCount();
-    if (!document->Editor().Modified()) {
+    if (!document->Modified()) {
       Remove(entry);
       continue;
     }

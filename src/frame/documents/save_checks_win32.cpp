@@ -23,9 +23,9 @@ int AskText(std::u16string_view text, Document& document, UINT buttons) {
 }
 
 bool ChangedOnDisk(Document& document, std::u16string_view path) {
-  if (document.disk_time == 0 || !path_text::SameName(document.Path().View(), path)) return false;
+  if (document.File().disk_time == 0 || !path_text::SameName(document.File().path.View(), path)) return false;
   const byte_file::FileStamp now = byte_file::StampOf(path);
-  return now.time != 0 && !(now == byte_file::FileStamp{document.disk_time, document.disk_size});
+  return now.time != 0 && !(now == byte_file::FileStamp{document.File().disk_time, document.File().disk_size});
 }
 
 }  // namespace

@@ -37,8 +37,8 @@ menu_tables::Situation CurrentSituation() {
     situation.documents = set->Count();
     if (Document* active = set->Active()) {
       const SelectionState& selection = active->Selection();
-      situation.can_undo = active->Editor().History().CanUndo();
-      situation.can_redo = active->Editor().History().CanRedo();
+      situation.can_undo = active->CanUndo();
+      situation.can_redo = active->CanRedo();
       situation.has_selection = selection.exists;
       situation.selection_in_one_line = selection.start.line == selection.end.line;
     }

@@ -190,7 +190,7 @@ std::u16string_view ListedFolder() { return state.folder.View(); }
 void SyncSelection() {
   if (!state.list) return;
   Document* active = ActiveDocument();
-  SelectOnly(file_list_rules::MirroredItem(state.names, state.folder.View(), active ? active->Path().View() : u""));
+  SelectOnly(file_list_rules::MirroredItem(state.names, state.folder.View(), active ? active->File().path.View() : u""));
 }
 
 bool Notify(const NMHDR& header, LRESULT& result) {

@@ -37,7 +37,7 @@ bool HandBackFocus() {
 }
 
 void StartDrop() {
-  if (Document* document = Active()) document->Navigator().ClearSelection();
+  if (Document* document = Active()) document->ClearSelection();
 }
 
 std::int32_t DropAt(HWND from, POINT point) {

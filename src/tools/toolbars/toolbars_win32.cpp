@@ -242,8 +242,8 @@ void RefreshStates() {
   flags.regex = settings.regex_search;
   if (DocumentSet* set = Frame().documents.get()) {
     if (Document* active = set->Active()) {
-      flags.can_undo = active->Editor().History().CanUndo();
-      flags.can_redo = active->Editor().History().CanRedo();
+      flags.can_undo = active->CanUndo();
+      flags.can_redo = active->CanRedo();
     }
     flags.wrap = set->Settings().wrap;
     flags.bold_tags = set->Settings().bold_tags;

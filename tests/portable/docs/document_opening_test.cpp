@@ -63,18 +63,18 @@ TEST_F(DocumentOpening, TheUntouchedUntitledDocumentTakesTheFirstFileAndLaterOne
   ASSERT_EQ(Open(page.Path()), document_opening::kOpened);
   EXPECT_EQ(set_.Count(), 1);
   EXPECT_EQ(set_.Active(), untitled_);
-  EXPECT_EQ(untitled_->Path().View(), page.Path());
+  EXPECT_EQ(untitled_->File().path.View(), page.Path());
   EXPECT_EQ(untitled_->Store().LineCount(), 3);
-  EXPECT_EQ(untitled_->line_break_style, kCrLf);
+  EXPECT_EQ(untitled_->File().line_breaks, kCrLf);
   EXPECT_EQ(untitled_->Mode(), kSyntaxHtml);
-  EXPECT_NE(untitled_->file_time, 0u);
+  EXPECT_NE(untitled_->File().file_time, 0u);
 
   ASSERT_EQ(Open(style.Path()), document_opening::kOpened);
   ASSERT_EQ(set_.Count(), 2);
   Document* css = set_.At(0);
   EXPECT_EQ(set_.Active(), css);
   EXPECT_EQ(css->Mode(), kSyntaxCss);
-  EXPECT_EQ(css->line_break_style, kLf);
+  EXPECT_EQ(css->File().line_breaks, kLf);
 
   // The same path in other letters only activates the open document.
   std::u16string upper = page.Path();
@@ -83,7 +83,7 @@ TEST_F(DocumentOpening, TheUntouchedUntitledDocumentTakesTheFirstFileAndLaterOne
   EXPECT_EQ(Open(upper), document_opening::kActivated);
   EXPECT_EQ(set_.Active(), untitled_);
   EXPECT_EQ(set_.Count(), 2);
-  EXPECT_EQ(untitled_->Path().View(), page.Path());
+  EXPECT_EQ(untitled_->File().path.View(), page.Path());
   EXPECT_EQ(host_.created, 2);
 }
 
@@ -94,20 +94,20 @@ TEST_F(DocumentOpening, AnUntitledDocumentThatWasTypedInIsKeptEvenAfterUndo) {
   ASSERT_FALSE(document_opening::Untouched(*untitled_));
   ASSERT_EQ(Open(page.Path()), document_opening::kOpened);
   EXPECT_EQ(set_.Count(), 2);
-  EXPECT_TRUE(untitled_->Path().Empty());
-  EXPECT_EQ(set_.Active()->Path().View(), page.Path());
+  EXPECT_TRUE(untitled_->File().path.Empty());
+  EXPECT_EQ(set_.Active()->File().path.View(), page.Path());
 }
 
 TEST_F(DocumentOpening, MissingFilesAndEmptyPathsFailAndLeaveTheSetAsItWas) {
   test_support::ScratchFile empty("vorndel_open_empty.txt", "");
   // Missing while the untitled document would take it in.
   EXPECT_EQ(Open(empty.Path() + u"-gone"), document_opening::kFailed);
-  EXPECT_TRUE(untitled_->Path().Empty());
+  EXPECT_TRUE(untitled_->File().path.Empty());
   EXPECT_TRUE(document_opening::Untouched(*untitled_));
   EXPECT_EQ(Open(u""), document_opening::kFailed);
   // An empty file is there: it opens.
   ASSERT_EQ(Open(empty.Path()), document_opening::kOpened);
-  EXPECT_EQ(untitled_->Path().View(), empty.Path());
+  EXPECT_EQ(untitled_->File().path.View(), empty.Path());
 
   // Missing when a new document would be made: it is destroyed again.
   EXPECT_EQ(Open(empty.Path() + u"-gone"), document_opening::kFailed);
@@ -118,14 +118,14 @@ TEST_F(DocumentOpening, MissingFilesAndEmptyPathsFailAndLeaveTheSetAsItWas) {
 
 TEST_F(DocumentOpening, ALoadResetsCaretHistoryAndViewOfTheDocument) {
   test_support::ScratchFile text("vorndel_open_reset.txt", "one\rtwo\rthree");
-  untitled_->Path().Assign(u"C:\\elsewhere.txt");  // no longer untitled
+  untitled_->SetPath(u"C:\\elsewhere.txt");  // no longer untitled
   Document* other = host_.CreateDocument();
   ASSERT_NE(other, nullptr);
   ASSERT_GE(other->InsertText(u"old"), 0);
   ASSERT_TRUE(other->Undo());  // empty again, with a history to redo
   ASSERT_EQ(document_opening::LoadFile(*other, text.Path().c_str(), kAutoDetect), kLoadedText);
   EXPECT_EQ(other->Store().LineCount(), 3);
-  EXPECT_EQ(other->line_break_style, kCr);
+  EXPECT_EQ(other->File().line_breaks, kCr);
   EXPECT_EQ(other->Mode(), kSyntaxNone);
   EXPECT_EQ(other->Selection().caret.line, 0);
   EXPECT_EQ(other->Selection().caret.column, 0);

@@ -43,11 +43,11 @@ TEST(DocumentSaving, WritesTheFileAndTakesItsState) {
   EXPECT_EQ(folder.Get("saved.css"), "\x93\xFA" "a\nb");
   EXPECT_EQ(folder.Names(), Names{"saved.css"});
   EXPECT_FALSE(Modified(f.document));
-  EXPECT_EQ(f.document.Path().View(), folder.Path("saved.css"));
+  EXPECT_EQ(f.document.File().path.View(), folder.Path("saved.css"));
   EXPECT_EQ(f.document.Mode(), kSyntaxCss);
-  EXPECT_EQ(f.document.encoding, kShiftJis);
-  EXPECT_EQ(f.document.line_break_style, kLf);
-  EXPECT_NE(f.document.file_time, 0u);
+  EXPECT_EQ(f.document.File().encoding, kShiftJis);
+  EXPECT_EQ(f.document.File().line_breaks, kLf);
+  EXPECT_NE(f.document.File().file_time, 0u);
   ASSERT_FALSE(f.window.messages.empty());
   EXPECT_EQ(f.window.messages.back().message, EDN_MODIFIEDCHANGED);
   EXPECT_EQ(f.window.messages.back().wparam, reinterpret_cast<std::uintptr_t>(&f.document));
@@ -58,10 +58,10 @@ TEST(DocumentSaving, ANameDifferingOnlyInLetterCaseKeepsThePath) {
   folder.Put("case.html", "");
   DocumentFixture f;
   ASSERT_TRUE(f.document.LoadText(u"x"));
-  ASSERT_TRUE(f.document.Path().Assign(folder.Path("case.html")));
+  ASSERT_TRUE(f.document.SetPath(folder.Path("case.html")));
   // Natively another file (case counts there), the same file on Windows.
   ASSERT_TRUE(document_saving::Save(f.document, folder.Path("case.HTML").c_str(), kUtf8, kCrLf));
-  EXPECT_EQ(f.document.Path().View(), folder.Path("case.html"));
+  EXPECT_EQ(f.document.File().path.View(), folder.Path("case.html"));
 }
 
 // Until the rename, the target holds its old bytes and the new ones lie
@@ -103,7 +103,7 @@ TEST(DocumentSaving, AFolderThatTakesNoNewFileIsSavedInPlace) {
   EXPECT_EQ(folder.Get("page.html"), "new\r\ntext");
   EXPECT_EQ(folder.Names(), Names{"page.html"});
   EXPECT_FALSE(Modified(f.document));
-  EXPECT_EQ(f.document.Path().View(), folder.Path("page.html"));
+  EXPECT_EQ(f.document.File().path.View(), folder.Path("page.html"));
 }
 
 // Whatever fails, before the file was made or at any step after: the
@@ -153,7 +153,7 @@ TEST(DocumentSaving, AFailedSaveChangesNothingAndLeavesNoFileBehind) {
     DocumentFixture f;
     ASSERT_TRUE(f.document.LoadText(text));
     f.document.InsertText(u"!");
-    ASSERT_TRUE(f.document.Path().Assign(u"original.html"));
+    ASSERT_TRUE(f.document.SetPath(u"original.html"));
     f.window.Reset();
     {
       ReplacementFaults faults;
@@ -163,10 +163,10 @@ TEST(DocumentSaving, AFailedSaveChangesNothingAndLeavesNoFileBehind) {
     EXPECT_EQ(folder.Get("page.html"), "kept bytes");
     EXPECT_EQ(folder.Names(), (Names{"other.txt", "page.html"}));
     EXPECT_TRUE(Modified(f.document));
-    EXPECT_EQ(f.document.Path().View(), u"original.html");
-    EXPECT_EQ(f.document.encoding, kUtf8);
-    EXPECT_EQ(f.document.line_break_style, kCrLf);
-    EXPECT_EQ(f.document.file_time, 0u);
+    EXPECT_EQ(f.document.File().path.View(), u"original.html");
+    EXPECT_EQ(f.document.File().encoding, kUtf8);
+    EXPECT_EQ(f.document.File().line_breaks, kCrLf);
+    EXPECT_EQ(f.document.File().file_time, 0u);
     EXPECT_TRUE(f.window.messages.empty());
   }
 }
@@ -200,7 +200,7 @@ TEST(DocumentSaving, EveryEncodingAndStyleReadsBackAsSaved) {
         ASSERT_EQ(document_opening::LoadFile(loaded.document, file.Path().c_str(), encoding), kLoadedText)
             << encoding << ' ' << style;
         ASSERT_EQ(loaded.Text(), text) << encoding << ' ' << style << ' ' << round;
-        if (text.find(u'\n') != std::u16string::npos) EXPECT_EQ(loaded.document.line_break_style, style);
+        if (text.find(u'\n') != std::u16string::npos) EXPECT_EQ(loaded.document.File().line_breaks, style);
       }
     }
   }

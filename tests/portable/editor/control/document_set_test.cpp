@@ -12,7 +12,7 @@ namespace {
 
 std::unique_ptr<Document> NewDocument(DocumentSet& set, std::u16string_view path) {
   auto document = std::make_unique<Document>(set.Metrics(), set.Settings());
-  document->Path().Assign(path);
+  document->SetPath(path);
   return document;
 }
 
@@ -24,7 +24,7 @@ TEST(DocumentSet, NewestFirstFoundByPathAndActiveClearedOnRemoval) {
   ASSERT_TRUE(set.Add(NewDocument(set, u"C:\\Web\\style.css")));
   EXPECT_EQ(set.Count(), 2);
   EXPECT_EQ(set.NextControlId(), 3);
-  EXPECT_EQ(set.At(0)->Path().View(), u"C:\\Web\\style.css");
+  EXPECT_EQ(set.At(0)->File().path.View(), u"C:\\Web\\style.css");
 
   Document* index = set.FindByPath(u"c:\\web\\INDEX.HTML");
   ASSERT_NE(index, nullptr);
@@ -108,8 +108,7 @@ TEST(DocumentPaint, ColoursFollowTheSyntaxModeOfThePath) {
   const EditorColours& colours = f.set.Settings().colours;
   // Untitled documents are coloured as HTML.
   EXPECT_EQ(text_colour_at(DocumentFixture::kMargin), colours[kSlotTag]);
-  f.document.Path().Assign(u"notes.txt");
-  f.document.SetSyntaxModeFromPath();
+  f.document.SetPath(u"notes.txt");
   EXPECT_EQ(text_colour_at(DocumentFixture::kMargin), colours[kSlotText]);
 }
 
