@@ -1,7 +1,6 @@
 #include "docs/character_loss.h"
 
 #include <array>
-#include <bitset>
 #include <cstring>
 #include <memory>
 
@@ -37,18 +36,23 @@ bool JapaneseSurvives(char16_t unit, int encoding) {
          jis::JisX0208ToUtf16(pair[0], pair[1], back) == 1 && back[0] == unit;
 }
 
-using SurvivorTable = std::bitset<0x10000>;
+// One byte per BMP unit (1 when it survives), so that a unit costs one load
+// and no branch.
+using SurvivorTable = std::array<std::uint8_t, 0x10000>;
 
-// Built once per Japanese encoding, on the first character past ASCII.
+bool Has(const SurvivorTable& table, char16_t unit) { return table[unit] != 0; }
+void Put(SurvivorTable& table, std::uint32_t unit) { table[unit] = 1; }
+
+// Built once per Japanese encoding, by its first scanner.
 const SurvivorTable& TableFor(int encoding) {
   static std::array<std::unique_ptr<SurvivorTable>, 3> tables;
   std::unique_ptr<SurvivorTable>& table = tables[static_cast<std::size_t>(encoding - kShiftJis)];
   if (!table) {
     table = std::make_unique<SurvivorTable>();
-    for (std::uint32_t unit = 0; unit < 0x80; ++unit) table->set(unit);
+    for (std::uint32_t unit = 0; unit < 0x80; ++unit) Put(*table, unit);
     for (std::uint32_t unit = 0x80; unit < 0x10000; ++unit)
       if (!IsSurrogate(static_cast<char16_t>(unit)) && JapaneseSurvives(static_cast<char16_t>(unit), encoding))
-        table->set(unit);
+        Put(*table, unit);
   }
   return *table;
 }
@@ -101,6 +105,12 @@ class Scanner {
     column_ += count;
   }
 
+  // Whether every unit of a stretch of whole lines survives; nothing is
+  // counted.
+  bool Survives(const char16_t* units, std::int32_t count) const {
+    return !pending_high_ && AllSurvive(units, count);
+  }
+
   CharacterLoss Finish() {
     EndLine();
     return loss_;
@@ -125,24 +135,34 @@ class Scanner {
       for (; i < count; ++i) found |= IsSurrogate(units[i]);
       return found == 0;
     }
-    const std::uint64_t beyond = encoding_ == kSingleByte ? 0xFF00 * kLanes : 0xFF80 * kLanes;
+    if (table_) {
+      // Words of ASCII pass as they are; the units of any other word go by
+      // the table (a surrogate is never in it).
+      const SurvivorTable& table = *table_;
+      std::uint8_t all = 1;
+      for (; i + 4 <= count; i += 4) {
+        std::uint64_t word;
+        std::memcpy(&word, units + i, sizeof word);
+        if ((word & (0xFF80 * kLanes)) != 0)
+          all &= table[units[i]] & table[units[i + 1]] & table[units[i + 2]] & table[units[i + 3]];
+      }
+      for (; i < count; ++i) all &= table[units[i]];
+      return all != 0;
+    }
+    // The single-byte encoding.
     for (; i + 4 <= count; i += 4) {
       std::uint64_t word;
       std::memcpy(&word, units + i, sizeof word);
-      // Japanese text in a Japanese encoding: each unit by the table (a
-      // surrogate is never in it).
-      if ((word & beyond) != 0 && (!table_ || !(*table_)[units[i]] || !(*table_)[units[i + 1]] ||
-                                   !(*table_)[units[i + 2]] || !(*table_)[units[i + 3]]))
-        return false;
+      found |= word;
     }
-    for (; i < count; ++i) found |= table_ && (*table_)[units[i]] ? 0 : units[i];
-    return (found & beyond) == 0;
+    for (; i < count; ++i) found |= units[i];
+    return (found & (0xFF00 * kLanes)) == 0;
   }
 
   bool UnitSurvives(char16_t unit) const {
     if (encoding_ == kUtf8) return true;
     if (encoding_ == kSingleByte) return unit < 0x100;
-    return (*table_)[unit];
+    return Has(*table_, unit);
   }
 
   // UTF-8 holds a pair and loses an unpaired surrogate; the others lose both.
@@ -170,19 +190,43 @@ class Scanner {
   bool pending_high_ = false;
 };
 
+void ScanLine(Scanner& scanner, LineRecord& line, std::int32_t index) {
+  scanner.StartLine(index);
+  const std::int32_t length = line.TextLength();
+  const LineRuns runs = line.Runs();
+  const std::int32_t first = runs.first_count < length ? runs.first_count : length;
+  scanner.Run(runs.first, first);
+  if (length > first) scanner.Run(runs.second, length - first);
+}
+
 }  // namespace
 
 CharacterLoss Find(TextStore& store, int encoding) {
   Scanner scanner(encoding);
   if (encoding == kUtf16Le || encoding == kUtf16Be) return scanner.Finish();
+  // A loaded text lies line after line in one block: such a stretch is
+  // looked at in one go (its line feeds survive every encoding), which
+  // spares the work of each line; only a stretch that loses something is
+  // looked at line by line for where.
+  constexpr std::ptrdiff_t kLongestStretch = 1 << 16;
+  const std::int32_t count = store.LineCount();
   LineRecord* line = store.Line(0);
-  for (std::int32_t i = 0; i < store.LineCount() && line; ++i, line = line->Next()) {
-    scanner.StartLine(i);
-    const std::int32_t length = line->TextLength();
-    const LineRuns runs = line->Runs();
-    const std::int32_t first = runs.first_count < length ? runs.first_count : length;
-    scanner.Run(runs.first, first);
-    if (length > first) scanner.Run(runs.second, length - first);
+  for (std::int32_t i = 0; i < count && line;) {
+    LineRecord* const first_line = line;
+    const std::int32_t first_index = i;
+    LineRuns runs = line->Runs();
+    const char16_t* const start = runs.first;
+    const char16_t* end = runs.first + runs.first_count;
+    const bool joined = runs.second_count == 0;
+    for (line = line->Next(), ++i; joined && i < count && line && end - start < kLongestStretch;
+         line = line->Next(), ++i) {
+      runs = line->Runs();
+      if (runs.second_count != 0 || runs.first != end) break;
+      end += runs.first_count;
+    }
+    if (joined && scanner.Survives(start, static_cast<std::int32_t>(end - start))) continue;
+    LineRecord* again = first_line;
+    for (std::int32_t j = first_index; j < i; ++j, again = again->Next()) ScanLine(scanner, *again, j);
   }
   return scanner.Finish();
 }

@@ -21,10 +21,31 @@ struct Expected {
 };
 constexpr Expected kNone = {0, -1, -1};
 
+std::string Utf16LeBytes(const std::u16string& text) {
+  std::string bytes;
+  for (char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
 CharacterLoss Check(const std::u16string& text, int encoding) {
   DocumentFixture f;
   EXPECT_TRUE(f.document.LoadText(text));
-  return character_loss::Find(f.document.Store(), encoding);
+  const CharacterLoss by_lines = character_loss::Find(f.document.Store(), encoding);
+  // The same text loaded from a file lies in one block, which the check
+  // reads in stretches of lines.
+  test_support::ScratchFile file("loss_check.txt", Utf16LeBytes(text));
+  DocumentFixture loaded;
+  if (document_opening::LoadFile(loaded.document, file.Path().c_str(), kUtf16Le) == kLoadedText &&
+      loaded.Text() == text) {
+    const CharacterLoss in_stretches = character_loss::Find(loaded.document.Store(), encoding);
+    EXPECT_EQ(in_stretches.count, by_lines.count);
+    EXPECT_EQ(in_stretches.line, by_lines.line);
+    EXPECT_EQ(in_stretches.column, by_lines.column);
+  }
+  return by_lines;
 }
 
 }  // namespace
