@@ -1,8 +1,10 @@
 #include "docs/parted_decoding.h"
 
 #include <cstring>
+#include <new>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 #include "docs/line_decoding.h"
 #include "editor/store/line_layout.h"
@@ -13,11 +15,10 @@ namespace {
 
 // Below this a second thread costs more than it saves.
 constexpr std::ptrdiff_t kSmallestParted = 1 << 20;
-// The head's share of the bytes.  Its thread also lays out the tail's lines
-// once they are joined, and in a profile of the benchmark's page laying out
-// every line cost about as much as decoding two fifths of them: with a
-// share of 0.3 both threads have about the same work.
-constexpr std::ptrdiff_t kHeadPerMille = 300;
+// The head's share of the bytes.  Each thread lays out its own lines, the
+// head only the tail's few that meet units not yet measured: the halves take
+// about equally long.
+constexpr std::ptrdiff_t kHeadPerMille = 500;
 
 // Feeds decoded lines to the end of a store and lets the mapping drop what
 // has been decoded.
@@ -40,14 +41,50 @@ class StoreSink : public LineSink {
   MappedFile* file_;
 };
 
-// The tail's lines are measured only once they are joined: the width cache
-// fills itself through the font system, which one thread at a time may use.
-class UnmeasuredLayout final : public LineLayout {
+// Lays the tail's lines out on its own thread where the store's layout can
+// without measuring (the width cache fills itself through the font system,
+// which one thread at a time may use), and keeps the others, in file order,
+// for the head's thread after the join, so that every unit is measured
+// first where one pass would measure it.
+class AsideLayout final : public LineLayout {
  public:
-  bool Layout(LineRecord& line, std::int32_t) override {
+  explicit AsideLayout(LineLayout& layout) : layout_(layout) {}
+  bool Layout(LineRecord& line, std::int32_t wrap_width) override {
+    if (!all_waiting_ && layout_.LayOutAside(line, wrap_width)) return true;
+    Wait(line);
     const RowInfo whole{line.Length(), 0};
     return line.SetLayout(0, &whole, 1);
   }
+  // Lays out the lines that waited once tail's lines have joined store's,
+  // first at first.
+  void LayOutWaiting(TextStore& store, LineRecord* first, std::int32_t count) {
+    if (!all_waiting_) {
+      for (LineRecord* line : waiting_) store.LayOutAgain(*line);
+      return;
+    }
+    for (std::int32_t i = 0; i < count; ++i, first = first->Next()) store.LayOutAgain(*first);
+  }
+
+ private:
+  void Wait(LineRecord& line) {
+    if (all_waiting_) return;
+    // A text whose lines mostly wait (wrapped lines, a script the head has
+    // not met) has them all laid out after the join rather than listed.
+    if (waiting_.size() < kLongestList) {
+      try {
+        waiting_.push_back(&line);
+        return;
+      } catch (const std::bad_alloc&) {
+      }
+    }
+    all_waiting_ = true;
+    waiting_ = {};
+  }
+
+  static constexpr std::size_t kLongestList = 64 * 1024;
+  LineLayout& layout_;
+  std::vector<LineRecord*> waiting_;
+  bool all_waiting_ = false;
 };
 
 bool DecodeWhole(TextFileReader& reader, TextStore& store, MappedFile* file) {
@@ -89,8 +126,8 @@ const std::uint8_t* CutAfterLineFeed(const TextFileReader& reader, const std::ui
 bool Decode(TextFileReader& reader, TextStore& store, MappedFile* file, const std::uint8_t* cut) {
   if (cut <= reader.Position() || cut >= reader.End()) return DecodeWhole(reader, store, file);
   TextFileReader tail_reader = reader.SplitOffAt(cut);
-  UnmeasuredLayout unmeasured;
-  TextStore tail(unmeasured, 0);
+  AsideLayout aside(store.Layout());
+  TextStore tail(aside, store.WrapWidth());
   bool tail_done = false;
   auto decode_tail = [&] { tail_done = tail.Valid() && DecodeWhole(tail_reader, tail, file); };
   std::thread worker;
@@ -101,7 +138,11 @@ bool Decode(TextFileReader& reader, TextStore& store, MappedFile* file, const st
   }
   const bool head_done = DecodeWhole(reader, store, file);
   if (worker.joinable()) worker.join();
-  if (!head_done || !tail_done || !store.TakeLinesOf(tail)) return false;
+  if (!head_done || !tail_done) return false;
+  LineRecord* joined = tail.Line(0);
+  const std::int32_t joined_count = tail.LineCount();
+  if (!store.TakeLinesOf(tail)) return false;
+  aside.LayOutWaiting(store, joined, joined_count);
   reader.AddBreakCounts(tail_reader);
   return true;
 }

@@ -12,7 +12,9 @@ enum class CharClass : std::uint16_t {
   LowSurrogate = 6,    // no advance; the high surrogate carries the pair
 };
 
-struct UnitInfo {
+// Four-aligned, so that an entry of the width cache is read and written whole
+// as one word while another thread may be filling it.
+struct alignas(4) UnitInfo {
   CharClass char_class = CharClass::Unmeasured;
   std::uint16_t width = 0;
 };

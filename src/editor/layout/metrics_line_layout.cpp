@@ -34,6 +34,14 @@ bool MetricsLineLayout::Layout(LineRecord& line, std::int32_t wrap_width) {
   return LayOutWhole(line, units, count);
 }
 
+bool MetricsLineLayout::LayOutAside(LineRecord& line, std::int32_t wrap_width) {
+  if (wrap_width > 0 && row_division::WrapApplies(metrics_, wrap_width)) return false;
+  const std::int32_t count = line.Length();
+  RowInfo whole{count, 0};
+  return row_division::MeasuredWidth(metrics_, line.MakeContiguous(), count, whole.width) &&
+         line.SetLayout(whole.width, &whole, 1);
+}
+
 bool MetricsLineLayout::LayOutWhole(LineRecord& line, const char16_t* units, std::int32_t count) {
   const RowInfo whole{count, row_division::UnwrappedWidth(metrics_, units, count)};
   return line.SetLayout(whole.width, &whole, 1);

@@ -18,6 +18,8 @@ class MetricsLineLayout final : public LineLayout {
   // When the rows cannot be stored the line is left as one row of its
   // unwrapped width (its rows always cover its units) and false returned.
   bool Layout(LineRecord& line, std::int32_t wrap_width) override;
+  // Unwrapped lines whose units are all measured already.
+  bool LayOutAside(LineRecord& line, std::int32_t wrap_width) override;
 
   TextMetrics& Metrics() const { return metrics_; }
 

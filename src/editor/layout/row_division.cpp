@@ -42,7 +42,15 @@ bool WrapApplies(const TextMetrics& metrics, std::int32_t wrap_width) {
   return metrics.TabPixels() < wrap_width && 2 * metrics.AverageWidth() < wrap_width;
 }
 
-std::int32_t UnwrappedWidth(TextMetrics& metrics, const char16_t* units, std::int32_t count) {
+namespace {
+
+// The width of a line's units, its line feed left out, summed as if each
+// were an ordinary unit; false when some unit is not one (or not yet
+// measured), and the full advance rules must decide.  cached reads the
+// width cache.
+template <typename Cached>
+bool OrdinaryWidth(const TextMetrics& metrics, const char16_t* units, std::int32_t count, Cached cached,
+                   std::int32_t& width) {
   // Most lines hold only measured ordinary units: sum them without branches
   // first, and take the full advance rules only for lines that need them.
   // The line feed that ends a line adds nothing.  With a fixed-pitch font
@@ -53,7 +61,7 @@ std::int32_t UnwrappedWidth(TextMetrics& metrics, const char16_t* units, std::in
   std::int32_t sum = 0;
   bool all_ordinary = true;
   auto look_up = [&](char16_t unit) {
-    const UnitInfo entry = metrics.Cached(unit);
+    const UnitInfo entry = cached(unit);
     sum += entry.width;
     all_ordinary &= entry.char_class == CharClass::Ordinary;
   };
@@ -88,10 +96,33 @@ std::int32_t UnwrappedWidth(TextMetrics& metrics, const char16_t* units, std::in
     }
   }
   for (; i < text_count; ++i) look_up(units[i]);
-  if (all_ordinary) return sum;
+  width = sum;
+  return all_ordinary;
+}
+
+}  // namespace
+
+std::int32_t UnwrappedWidth(TextMetrics& metrics, const char16_t* units, std::int32_t count) {
+  std::int32_t width = 0;
+  if (OrdinaryWidth(metrics, units, count, [&](char16_t unit) { return metrics.Cached(unit); }, width)) return width;
   std::int32_t pen = 0;
   for (std::int32_t i = 0; i < count; ++i) pen = metrics.Advance(units, count, i, pen);
   return pen;
+}
+
+bool MeasuredWidth(const TextMetrics& metrics, const char16_t* units, std::int32_t count, std::int32_t& width) {
+  auto cached = [&](char16_t unit) { return metrics.CachedShared(unit); };
+  if (OrdinaryWidth(metrics, units, count, cached, width)) return true;
+  // The advance rules of UnwrappedWidth, short of a unit it would measure.
+  std::int32_t pen = 0;
+  for (std::int32_t i = 0; i < count; ++i) {
+    const UnitInfo entry = cached(units[i]);
+    if (entry.char_class == CharClass::Unmeasured || (entry.char_class == CharClass::HighSurrogate && entry.width == 0))
+      return false;
+    pen = text_advance::After(entry, pen, metrics.TabPixels());
+  }
+  width = pen;
+  return true;
 }
 
 namespace {

@@ -14,6 +14,9 @@ bool WrapApplies(const TextMetrics& metrics, std::int32_t wrap_width);
 
 // The pen position after all units, measured as one row.
 std::int32_t UnwrappedWidth(TextMetrics& metrics, const char16_t* units, std::int32_t count);
+// The same from the width cache alone, safe beside a thread that measures:
+// false when some unit is not measured yet.
+bool MeasuredWidth(const TextMetrics& metrics, const char16_t* units, std::int32_t count, std::int32_t& width);
 
 // Divides the units into rows no wider than wrap_width, breaking after the
 // last break candidate (a tab, or a unit other than an ASCII letter, digit,

@@ -75,6 +75,7 @@ UnitInfo TextMetrics::Fill(char16_t unit, char16_t next) {
     entry.char_class = CharClass::LowSurrogate;
   }
   entry.width = static_cast<std::uint16_t>(std::clamp(width, 0, 0xFFFF));
-  if (cache_) cache_[unit] = entry;
+  // A load's worker may read the entry meanwhile (CachedShared).
+  if (cache_) std::atomic_ref<UnitInfo>(cache_[unit]).store(entry, std::memory_order_relaxed);
   return entry;
 }

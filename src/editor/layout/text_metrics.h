@@ -2,6 +2,7 @@
 // The process-wide font set and per-unit width cache shared by every editor
 // control: each unit value is measured once per font, so that layout, hit
 // testing and painting never ask the font system twice for one character.
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -44,6 +45,11 @@ class TextMetrics {
   // The cache entry of a unit as it stands, possibly not yet measured; for
   // loops that take already measured ordinary units without a call.
   UnitInfo Cached(char16_t unit) const { return cache_ ? cache_[unit] : UnitInfo{}; }
+  // The same, safe to call from a load's worker thread while this thread
+  // measures: an entry is either unmeasured or whole.
+  UnitInfo CachedShared(char16_t unit) const {
+    return cache_ ? std::atomic_ref<UnitInfo>(cache_[unit]).load(std::memory_order_relaxed) : UnitInfo{};
+  }
   // The pen position after unit i of units (count of them) drawn at x.
   std::int32_t Advance(const char16_t* units, std::int32_t count, std::int32_t i, std::int32_t x) {
     return text_advance::After(Measure(units[i], i + 1 < count ? units[i + 1] : 0), x, tab_pixels_);

@@ -41,6 +41,7 @@ class TextStore {
   std::int32_t TotalRows() const { return total_rows_; }
   std::int32_t LongestWidth() const { return longest_width_; }
   std::int32_t WrapWidth() const { return wrap_width_; }
+  LineLayout& Layout() const { return layout_; }
   // Takes effect for lines laid out from now on; RelayoutAll redoes all.
   void SetWrapWidth(std::int32_t wrap_width) { wrap_width_ = wrap_width; }
 
@@ -111,11 +112,14 @@ class TextStore {
   bool AppendLineAndEnd(const char16_t* units, std::int32_t count);
   void FinishLoading();
   // Moves every line of tail, a store filled apart from this one (on another
-  // thread, laid out or not), to the end of this store in place of its last
-  // line, which must be empty, and lays them out with this store's layout.
-  // tail is left without lines and must then only be destroyed. False, both
+  // thread), to the end of this store in place of its last line, which must
+  // be empty, as tail laid them out (its totals join this store's).  tail is
+  // left without lines and must then only be destroyed. False, both
   // unchanged, when this last line is not empty or either store is invalid.
   bool TakeLinesOf(TextStore& tail);
+  // Lays a line of this store out again with its layout, as after an edit;
+  // false when its rows could not be stored.
+  bool LayOutAgain(LineRecord& line);
 
  private:
   LineRecord* CreateLine();

@@ -81,6 +81,8 @@ void TextStore::CloseLastLine(LineRecord* next) {
   cached_index_ = line_count_ - 1;
 }
 
+bool TextStore::LayOutAgain(LineRecord& line) { return LayOut(line, IndexHint(line)); }
+
 void TextStore::FinishLoading() {
   if (!Valid()) return;
   LineRecord& line = *first_->Previous();
@@ -105,19 +107,17 @@ bool TextStore::TakeLinesOf(TextStore& tail) {
     tail_last->SetNext(first_);
     first_->SetPrevious(tail_last);
   }
-  total_rows_ -= last->RowCount();
+  total_rows_ += tail.total_rows_ - last->RowCount();
   widths_.Remove(last->Width());
   pool_.Free(last);
   pool_.Adopt(tail.pool_);
   arena_.Adopt(tail.arena_);
   line_count_ = at + tail.line_count_;
   row_checkpoints_.InvalidateFrom(at);
-  LineRecord* line = tail_first;
-  for (std::int32_t i = 0; i < tail.line_count_; ++i, line = line->Next()) {
-    layout_.Layout(*line, wrap_width_);
-    total_rows_ += line->RowCount();
-    widths_.Add(line->Width());
-    longest_width_ = std::max(longest_width_, line->Width());
+  longest_width_ = std::max(longest_width_, tail.longest_width_);
+  if (widths_.Valid()) {
+    LineRecord* line = tail_first;
+    for (std::int32_t i = 0; i < tail.line_count_; ++i, line = line->Next()) widths_.Add(line->Width());
   }
   cached_line_ = tail_last;
   cached_index_ = line_count_ - 1;

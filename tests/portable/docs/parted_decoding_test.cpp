@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/layout/metrics_line_layout.h"
+#include "support/fixed_metrics.h"
 #include "support/fixed_width_layout.h"
 #include "support/store_text.h"
 
@@ -40,6 +42,22 @@ bool CutSomewhere(const std::string& bytes, EncodingId encoding) {
   return false;
 }
 
+// Each line's width, laid out unwrapped by the editor's layout over a
+// width cache that starts with only the preset units measured.
+std::vector<std::int32_t> MeasuredWidthsCutNear(const std::string& bytes, std::size_t near) {
+  std::unique_ptr<TextMetrics> metrics = MakeFixedMetrics();
+  MetricsLineLayout layout(*metrics);
+  TextStore store(layout, 0);
+  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  TextFileReader reader(data, static_cast<std::uint32_t>(bytes.size()), kUtf8);
+  EXPECT_TRUE(parted_decoding::Decode(reader, store, nullptr, parted_decoding::CutAfterLineFeed(reader, data + near)));
+  std::vector<std::int32_t> widths;
+  for (std::int32_t i = 0; i < store.LineCount(); ++i) widths.push_back(store.Line(i)->Width());
+  widths.push_back(store.LongestWidth());
+  widths.push_back(store.TotalRows());
+  return widths;
+}
+
 struct JoinCase {
   const char* name;
   EncodingId encoding;
@@ -71,5 +89,17 @@ TEST(PartedDecoding, EveryCutDecodesAsOnePass) {
       SCOPED_TRACE(near);
       EXPECT_EQ(DecodeCutNear(join.bytes, join.encoding, near), whole);
     }
+  }
+}
+
+// The tail's lines whose units the head has not measured yet are laid out
+// after the join: wherever the cut, every width is the one pass's.
+TEST(PartedDecoding, TailLinesWithUnmeasuredUnitsGetTheOnePassWidths) {
+  const std::string bytes = "ab\t\xE3\x81\x82\n\xE6\x97\xA5x\ncd\n\xF0\x9F\x98\x80\t\n\xE3\x81\x82\n\xF0\x9F\x98\x80";
+  const std::vector<std::int32_t> whole = MeasuredWidthsCutNear(bytes, bytes.size());
+  ASSERT_EQ(whole.size(), 6u + 2u);
+  for (std::size_t near = 0; near < bytes.size(); ++near) {
+    SCOPED_TRACE(near);
+    EXPECT_EQ(MeasuredWidthsCutNear(bytes, near), whole);
   }
 }
