@@ -5,8 +5,12 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <system_error>
+#include <thread>
+#include <utility>
 
 #include "docs/ascii_scan.h"
+#include "docs/parted_decoding.h"
 #include "platform/code_page.h"
 
 namespace encoding_detection {
@@ -88,16 +92,6 @@ bool HasUtf8Mark(const std::uint8_t* data, std::uint32_t size) {
   return size > 2 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF;
 }
 
-int DetectByScores(const std::uint8_t* data, std::uint32_t size, bool shift_jis_available) {
-  if (IsValidUtf8(data, size)) return kUtf8;
-  if (!shift_jis_available) return -1;
-  std::int64_t shift_jis = ShiftJisScore(data, size);
-  std::int64_t euc_jp = EucJpScore(data, size);
-  if (shift_jis > euc_jp) return kShiftJis;
-  if (euc_jp > shift_jis) return kEucJp;
-  return -1;
-}
-
 // Byte kinds in Shift_JIS: a run of characters is walked without going back
 // to the ASCII skip after each one.
 enum ShiftJisKind : std::uint8_t { kSjisAscii, kSjisKana, kSjisLead, kSjisNever };
@@ -118,7 +112,109 @@ struct ShiftJisTables {
     for (int byte = 0x40; byte <= 0xFC; ++byte) trail[byte] = byte != 0x7F;
   }
 };
-constexpr ShiftJisTables kShiftJis;
+constexpr ShiftJisTables kShiftJisBytes;
+
+// 2 per double-byte character; -1 as soon as a byte cannot be Shift_JIS.
+std::int64_t ShiftJisPoints(const std::uint8_t* data, std::uint32_t size) {
+  std::int64_t score = 0;
+  std::uint32_t i = 0;
+  while ((i = SkipAscii(data, i, size)) < size) {
+    for (ShiftJisKind kind; i < size && (kind = kShiftJisBytes.kind[data[i]]) != kSjisAscii;) {
+      if (kind == kSjisKana) {
+        ++i;
+        continue;
+      }
+      if (kind == kSjisNever || size - i < 2 || !kShiftJisBytes.trail[data[i + 1]]) return -1;
+      score += 2;
+      i += 2;
+    }
+  }
+  return score;
+}
+
+// 2 per two-byte and 3 per three-byte character; -1 as soon as a byte
+// cannot be EUC-JP.
+std::int64_t EucJpPoints(const std::uint8_t* data, std::uint32_t size) {
+  std::int64_t score = 0;
+  for (std::uint32_t i = 0; i < size; ++i) {
+    i = SkipAscii(data, i, size);
+    if (i >= size) break;
+    std::uint8_t byte = data[i];
+    if (InRange(byte, 0xA1, 0xFE) && size - i > 1 && InRange(data[i + 1], 0xA1, 0xFE)) {
+      score += 2;
+      i += 1;
+    } else if (byte == 0x8E && size - i > 1 && InRange(data[i + 1], 0xA1, 0xDF)) {
+      score += 2;
+      i += 1;
+    } else if (byte == 0x8F && size - i > 2 && InRange(data[i + 1], 0xA1, 0xFE) &&
+               InRange(data[i + 2], 0xA1, 0xFE)) {
+      score += 3;
+      i += 2;
+    } else {
+      return -1;
+    }
+  }
+  return score;
+}
+
+// A large file is scanned in two parts side by side, cut just after the
+// first line feed from the middle on.  No character of the three encodings
+// takes a line feed as one of its bytes, so a scan of the whole is at a
+// character's start there: the parts' verdicts and scores join into the
+// whole's.
+constexpr std::uint32_t kSmallestParted = 1 << 20;
+
+// Where the second part starts; size when there is none.
+std::uint32_t PartCut(const std::uint8_t* data, std::uint32_t size) {
+  if (size < kSmallestParted || parted_decoding::Threads() < 2) return size;
+  const void* line_feed = std::memchr(data + size / 2, 0x0A, size - size / 2);
+  return line_feed ? static_cast<std::uint32_t>(static_cast<const std::uint8_t*>(line_feed) - data) + 1 : size;
+}
+
+// scan of the bytes before cut and of those from cut on, the second on a
+// thread of its own that has ended on return.  An empty second part is
+// scanned too, giving the neutral result.
+template <typename Scan>
+auto ScanParts(const std::uint8_t* data, std::uint32_t cut, std::uint32_t size, Scan scan) {
+  decltype(scan(data, size)) tail{};
+  auto scan_tail = [&] { tail = scan(data + cut, size - cut); };
+  std::thread worker;
+  if (cut < size) {
+    try {
+      worker = std::thread(scan_tail);
+    } catch (const std::system_error&) {
+      scan_tail();  // no thread to be had: one part after the other
+    }
+  } else {
+    scan_tail();
+  }
+  auto head = scan(data, cut);
+  if (worker.joinable()) worker.join();
+  return std::pair{head, tail};
+}
+
+// The whole's score from the parts': 0 when either part cannot be the encoding.
+std::int64_t JoinedScore(std::int64_t head, std::int64_t tail) { return head < 0 || tail < 0 ? 0 : head + tail; }
+
+struct Scores {
+  std::int64_t shift_jis;
+  std::int64_t euc_jp;
+};
+
+int DetectByScores(const std::uint8_t* data, std::uint32_t size, bool shift_jis_available) {
+  const std::uint32_t cut = PartCut(data, size);
+  const auto [head_valid, tail_valid] = ScanParts(data, cut, size, IsValidUtf8);
+  if (head_valid && tail_valid) return kUtf8;
+  if (!shift_jis_available) return -1;
+  const auto [head, tail] = ScanParts(data, cut, size, [](const std::uint8_t* part, std::uint32_t part_size) {
+    return Scores{ShiftJisPoints(part, part_size), EucJpPoints(part, part_size)};
+  });
+  const std::int64_t shift_jis = JoinedScore(head.shift_jis, tail.shift_jis);
+  const std::int64_t euc_jp = JoinedScore(head.euc_jp, tail.euc_jp);
+  if (shift_jis > euc_jp) return kShiftJis;
+  if (euc_jp > shift_jis) return kEucJp;
+  return -1;
+}
 
 }  // namespace
 
@@ -138,43 +234,11 @@ bool IsValidUtf8(const std::uint8_t* data, std::uint32_t size) {
 }
 
 std::int64_t ShiftJisScore(const std::uint8_t* data, std::uint32_t size) {
-  std::int64_t score = 0;
-  std::uint32_t i = 0;
-  while ((i = SkipAscii(data, i, size)) < size) {
-    for (ShiftJisKind kind; i < size && (kind = kShiftJis.kind[data[i]]) != kSjisAscii;) {
-      if (kind == kSjisKana) {
-        ++i;
-        continue;
-      }
-      if (kind == kSjisNever || size - i < 2 || !kShiftJis.trail[data[i + 1]]) return 0;
-      score += 2;
-      i += 2;
-    }
-  }
-  return score;
+  return std::max<std::int64_t>(ShiftJisPoints(data, size), 0);
 }
 
 std::int64_t EucJpScore(const std::uint8_t* data, std::uint32_t size) {
-  std::int64_t score = 0;
-  for (std::uint32_t i = 0; i < size; ++i) {
-    i = SkipAscii(data, i, size);
-    if (i >= size) break;
-    std::uint8_t byte = data[i];
-    if (InRange(byte, 0xA1, 0xFE) && size - i > 1 && InRange(data[i + 1], 0xA1, 0xFE)) {
-      score += 2;
-      i += 1;
-    } else if (byte == 0x8E && size - i > 1 && InRange(data[i + 1], 0xA1, 0xDF)) {
-      score += 2;
-      i += 1;
-    } else if (byte == 0x8F && size - i > 2 && InRange(data[i + 1], 0xA1, 0xFE) &&
-               InRange(data[i + 2], 0xA1, 0xFE)) {
-      score += 3;
-      i += 2;
-    } else {
-      return 0;
-    }
-  }
-  return score;
+  return std::max<std::int64_t>(EucJpPoints(data, size), 0);
 }
 
 int ChooseEncoding(const std::uint8_t* data, std::uint32_t size, int choice, bool shift_jis_available) {

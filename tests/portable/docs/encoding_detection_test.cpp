@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -177,4 +178,40 @@ TEST(EncodingDetection, ExplicitChoiceIsTakenAsItIs) {
     EXPECT_EQ(encoding_detection::ChooseEncoding(bytes, sizeof bytes, choice), choice);
   }
   EXPECT_EQ(encoding_detection::ChooseEncoding(bytes, sizeof bytes, 8), -1);
+}
+
+// A file of a megabyte or more is scanned in two parts side by side, cut
+// just after the first line feed from the middle on; wherever the telling
+// bytes lie, the verdict is the whole file's.
+TEST(EncodingDetection, LargeFilesScannedInPartsDecideAsAWhole) {
+  struct Patch {
+    std::size_t at;  // from the start; kCut: ending just before the cut's line feed
+    std::string_view bytes;
+  };
+  struct Case {
+    const char* name;
+    std::vector<Patch> patches;
+    int expected;
+  };
+  constexpr std::size_t kSize = 2 << 20;
+  constexpr std::size_t kCut = kSize / 2 + 15;  // the line feed of the line starting at the middle
+  const Case cases[] = {
+      {"Shift_JIS only in the tail, the head plain ASCII", {{kSize - 100, "\x93\xFA\x96\x7B"}}, kShiftJis},
+      {"Shift_JIS only in the head", {{100, "\x93\xFA\x96\x7B"}}, kShiftJis},
+      {"UTF-8 in both parts", {{100, "\xE3\x81\x82"}, {kSize - 100, "\xE3\x81\x84"}}, kUtf8},
+      {"UTF-8 in the head, a byte only Latin-1 has in the tail", {{100, "\xE3\x81\x82"}, {kSize - 100, "\xE9 "}}, -1},
+      {"A Shift_JIS lead byte just before the cut's line feed", {{100, "\x93\xFA"}, {kCut - 1, "\x93"}}, -1},
+      {"A UTF-8 character ending just before the cut's line feed", {{kCut - 3, "\xE3\x81\x82"}}, kUtf8},
+      {"EUC-JP only in the tail", {{kSize - 100, "\xC6\xFC\xCB\xDC"}}, kEucJp},
+  };
+  std::string page;
+  while (page.size() < kSize) page += "<p>ascii texts\r\n";
+  ASSERT_EQ(page.size(), kSize);
+  ASSERT_EQ(page[kCut], '\n');
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string bytes = page;
+    for (const Patch& patch : c.patches) bytes.replace(patch.at, patch.bytes.size(), patch.bytes);
+    EXPECT_EQ(Detect(bytes), c.expected);
+  }
 }
