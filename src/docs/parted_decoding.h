@@ -3,8 +3,9 @@
 // after a line feed, so that each part starts a line and decodes exactly as
 // it would within the whole; the tail is decoded and laid out on a second
 // thread into a store of its own, whose lines then move behind the head's;
-// those whose units had not all been measured are laid out there.  Detection has happened before, once, on the whole file, and the
-// thread has ended when decoding returns.
+// those whose units had not all been measured are laid out there.
+// Detection has happened before, once, on the whole file, and the thread
+// has ended when decoding returns.
 #include <cstdint>
 
 #include "docs/text_file_reader.h"
