@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "e2e/document_area.h"
 #include "e2e/driver.h"
@@ -19,6 +20,12 @@ namespace e2e {
 namespace {
 
 constexpr WORD kSave = 5050;
+constexpr WORD kSaveAs = 5051;
+constexpr WORD kSaveAll = 5052;
+// The file name box of the system's save dialog: a combo box in the
+// explorer style, an edit box in the older one.
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
 constexpr DWORD kQuietMs = 1000;
 
 // "日本語のテキストです。" in Shift_JIS, twice.
@@ -87,6 +94,27 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
   EXPECT_EQ(ReadWholeFile(File(L"pair_b.html")), "2" + old_text);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
 
+  // Save all over two files made read-only: one message lists both, each
+  // with its reason, and neither changes.
+  for (const wchar_t* name : {L"real.html", L"pair_a.html"})
+    ASSERT_TRUE(SetFileAttributesW(File(name).c_str(), FILE_ATTRIBUTE_READONLY));
+  for (const wchar_t* name : {L"link.html", L"pair_a.html"}) {
+    Activate(name);
+    Type(L"4");
+  }
+  Post(kSaveAll);
+  MessageBoxSeen failures = Box();
+  const std::wstring listed = Unwrapped(failures.text);
+  EXPECT_EQ(listed.rfind(L"These files could not be saved:", 0), 0u);
+  for (const wchar_t* name : {L"link.html", L"pair_a.html"})
+    EXPECT_NE(listed.find(L"\n\n" + File(name) + L"\n"), std::wstring::npos) << std::string(listed.begin(), listed.end());
+  PressOk(failures.box);
+  EXPECT_TRUE(NoBoxFor(kQuietMs));
+  EXPECT_EQ(ReadWholeFile(File(L"real.html")), "1" + old_text);
+  EXPECT_EQ(ReadWholeFile(File(L"pair_a.html")), "2" + old_text);
+  for (const wchar_t* name : {L"real.html", L"pair_a.html"})
+    SetFileAttributesW(File(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+
   // A character Shift_JIS lacks: asked, and Cancel writes nothing.
   Activate(L"japanese.txt");
   EXPECT_EQ(StatusText(window_, 1), L"Shift_JIS");
@@ -119,6 +147,36 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
   EXPECT_EQ(ReadWholeFile(File(L"changed.html")), other_text);
   EXPECT_EQ(SelectedTabText(), L"changed.html*    ");
   Screenshot(ScenarioName());
+
+  // Save As onto the file another tab holds: asked, that tab closes first
+  // with its own prompt, and one tab is left holding the file.
+  Activate(L"pair_a.html");
+  Post(kSaveAs);
+  const HWND dialog = WaitOwnedDialog(window_);
+  ASSERT_NE(dialog, nullptr);
+  HWND name_box = GetDlgItem(dialog, kFileNameCombo);
+  if (!name_box) name_box = GetDlgItem(dialog, kFileNameEdit);
+  ASSERT_NE(name_box, nullptr);
+  SendMessageW(name_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(File(L"changed.html").c_str()));
+  Answer(dialog, IDOK);
+  const std::vector<std::pair<std::wstring, int>> answers = {
+      {L"", IDYES},  // the dialog's own question about a file that is there
+      {L"This file is open in another tab. Close that tab and save over the file?", IDYES},
+      {L"", IDNO},  // the other tab's close prompt: its changes go
+  };
+  for (const auto& [expected, answer] : answers) {
+    MessageBoxSeen asked;
+    ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] {
+      return WaitMessageBox(program_->Id(), 100, asked) && asked.box != dialog && IsWindowVisible(asked.box);
+    }));
+    if (!expected.empty()) EXPECT_EQ(asked.text, expected);
+    Answer(asked.box, answer);
+    ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(asked.box) || !IsWindowVisible(asked.box); }));
+  }
+  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return ReadWholeFile(File(L"changed.html")) == "24" + old_text; }));
+  const std::vector<std::wstring> tabs = TabTexts(window_);
+  EXPECT_EQ(std::count(tabs.begin(), tabs.end(), L"changed.html    "), 1);
+  EXPECT_EQ(std::count_if(tabs.begin(), tabs.end(), [](const std::wstring& t) { return t.rfind(L"pair_a", 0) == 0; }), 0);
 }
 
 // A volume of 2 MB, nearly full, mounted at a path that leaves the file
@@ -186,25 +244,31 @@ TEST_F(Saves, AFullVolumeAtALongPathKeepsTheFileAndTellsWhy) {
   window_ = nullptr;
 }
 
-// The settings file written at exit: a failure is told before the program
-// ends, and the old file stays as it was.
-TEST_F(Saves, ASettingsFileThatCannotBeWrittenAtExitIsTold) {
-  const std::wstring ini = File(L"Vorndel.ini");
-  ASSERT_TRUE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+// The tag library and the settings file written at exit: each failure is
+// told before the program ends, and the old files stay as they were.
+TEST_F(Saves, FilesThatCannotBeWrittenAtExitAreTold) {
+  const std::wstring ini = File(L"Vorndel.ini"), tags = File(L"Tags.txt");
+  ASSERT_TRUE(installed_.scratch.Write(L"Tags.txt", ""));
+  for (const std::wstring& path : {ini, tags}) ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
   StartWithPaths({});
   PostMessageW(window_, WM_CLOSE, 0, 0);
-  MessageBoxSeen told = Box();
-  const std::wstring head = L"The settings file could not be written.\n\n" + ini + L"\n";
-  const std::wstring text = Unwrapped(told.text);
-  EXPECT_EQ(text.substr(0, head.size()), head);
-  EXPECT_GT(text.size(), head.size() + 3) << "no reason given";
-  EXPECT_TRUE(program_->Running());
-  PressOk(told.box);
+  for (const auto& [head_text, path] : {std::pair{L"The tag library could not be written.", tags},
+                                        std::pair{L"The settings file could not be written.", ini}}) {
+    MessageBoxSeen told = Box();
+    const std::wstring head = std::wstring(head_text) + L"\n\n" + path + L"\n";
+    const std::wstring text = Unwrapped(told.text);
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    EXPECT_GT(text.size(), head.size() + 3) << "no reason given";
+    EXPECT_TRUE(program_->Running());
+    PressOk(told.box);
+  }
   DWORD code = 99;
   EXPECT_TRUE(program_->WaitExit(kExitTimeoutMs, code));
   window_ = nullptr;
-  SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
-  EXPECT_EQ(ReadWholeFile(ini), "");
+  for (const std::wstring& path : {ini, tags}) {
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadWholeFile(path), "");
+  }
 }
 
 }  // namespace
