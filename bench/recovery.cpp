@@ -65,8 +65,9 @@ int BenchmarkFile(const char* name, const fs::path& path, unsigned) {
         return 1;
       }
     }
-    if (!snapshot_file::Write(target.u16string(), header, text.Pieces())) {
-      std::printf("write=fail\n");
+    std::uint32_t error = 0;
+    if (!snapshot_file::Write(target.u16string(), header, text.Pieces(), error)) {
+      std::printf("write=fail error=%u\n", error);
       return 1;
     }
     ui = std::min(ui, longest);

@@ -13,6 +13,8 @@ inline constexpr unsigned kClosePrompt = 21100;
 inline constexpr unsigned kReloadPrompt = 21110;
 // Followed by the number of documents.
 inline constexpr unsigned kRecovered = 21130;
+// Followed by the system's reason.
+inline constexpr unsigned kSnapshotsNotWritten = 21131;
 inline constexpr unsigned kLostCharactersPrompt = 21150;
 inline constexpr unsigned kOverwriteChangedPrompt = 21151;
 inline constexpr unsigned kPathInOtherTabPrompt = 21152;
