@@ -13,7 +13,6 @@
 #include "e2e/installed_program.h"
 #include "e2e/program_session.h"
 #include "e2e/settings_file.h"
-#include "e2e/tabs_fixture.h"
 
 namespace e2e {
 namespace {
