@@ -99,7 +99,7 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
             L"Some characters cannot be written in Shift_JIS and would be saved as \"?\". The first is on line 1, "
             L"column 1; 1 in all.\n\nYes: save in UTF-8 instead\nNo: save with \"?\"\nCancel: do not save");
   Screenshot(ScenarioName() + L"_question");
-  Answer(question.box, IDCANCEL);
+  AnswerAndWait(question.box, IDCANCEL);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(File(L"japanese.txt")), kShiftJisText);
   EXPECT_EQ(SelectedTabText(), L"japanese.txt*    ");
@@ -114,7 +114,7 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
   MessageBoxSeen overwrite = Box();
   EXPECT_EQ(overwrite.caption, L"changed.html");
   EXPECT_EQ(overwrite.text, L"This file was changed by another program since it was loaded or saved. Overwrite it?");
-  Answer(overwrite.box, IDNO);
+  AnswerAndWait(overwrite.box, IDNO);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(File(L"changed.html")), other_text);
   EXPECT_EQ(SelectedTabText(), L"changed.html*    ");
@@ -161,9 +161,7 @@ TEST_F(Saves, AFullVolumeAtALongPathKeepsTheFileAndTellsWhy) {
   ASSERT_GT(text.size(), head.size() + 3) << "no reason given";
   std::printf("told: %s\n", std::string(text.begin() + static_cast<std::ptrdiff_t>(head.size()), text.end()).c_str());
   Screenshot(ScenarioName());
-  PressOk(failed.box);
-  // Gone first: a look at once could still find it.
-  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(failed.box); }));
+  AnswerAndWait(failed.box, IDOK);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(path), old_bytes);
   EXPECT_EQ(TabTexts(window_), std::vector<std::wstring>{L"page.html*    "});
