@@ -12,8 +12,8 @@
 #include "e2e/document_area.h"
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
+#include "e2e/program_session.h"
 #include "e2e/settings_file.h"
-#include "e2e/tabs_fixture.h"
 #include "e2e/unix_commands.h"
 
 namespace e2e {
@@ -33,7 +33,7 @@ const std::string kShiftJisText =
     "\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x83\x65\x83\x4C\x83\x58\x83\x67\x82\xC5\x82\xB7\x81\x42\r\n"
     "\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x83\x65\x83\x4C\x83\x58\x83\x67\x82\xC5\x82\xB7\x81\x42\r\n";
 
-class Saves : public Tabs {
+class Saves : public ProgramSession {
  protected:
   std::wstring File(const wchar_t* name) const { return installed_.scratch.File(name); }
   // Activates the tab whose text starts with `name`.
@@ -127,7 +127,7 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
             L"Some characters cannot be written in Shift_JIS and would be saved as \"?\". The first is on line 1, "
             L"column 1; 1 in all.\n\nYes: save in UTF-8 instead\nNo: save with \"?\"\nCancel: do not save");
   Screenshot(ScenarioName() + L"_question");
-  Answer(question.box, IDCANCEL);
+  AnswerAndWait(question.box, IDCANCEL);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(File(L"japanese.txt")), kShiftJisText);
   EXPECT_EQ(SelectedTabText(), L"japanese.txt*    ");
@@ -142,7 +142,7 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
   MessageBoxSeen overwrite = Box();
   EXPECT_EQ(overwrite.caption, L"changed.html");
   EXPECT_EQ(overwrite.text, L"This file was changed by another program since it was loaded or saved. Overwrite it?");
-  Answer(overwrite.box, IDNO);
+  AnswerAndWait(overwrite.box, IDNO);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(File(L"changed.html")), other_text);
   EXPECT_EQ(SelectedTabText(), L"changed.html*    ");
@@ -184,25 +184,8 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
 // reason, and the file keeps every byte.
 TEST_F(Saves, AFullVolumeAtALongPathKeepsTheFileAndTellsWhy) {
   const std::wstring volume = File(L"volume");
-  const std::string unix_volume = UnixPath(volume);
-  if (Exists(volume)) {  // left mounted by a run that was stopped
-    RunUnix("umount", {unix_volume});
-    WaitUntil(kStartTimeoutMs, [&] { return DeleteTree(volume); });
-  }
-  ASSERT_TRUE(installed_.scratch.MakeFolder(L"volume"));
-  ASSERT_FALSE(unix_volume.empty());
-  ASSERT_TRUE(RunUnix("mount", {"-t", "tmpfs", "-o", "size=2m", "tmpfs", unix_volume}));
-  ASSERT_TRUE(WaitUntil(kStartTimeoutMs,
-                        [&] {
-                          ULARGE_INTEGER free = {}, total = {};
-                          return GetDiskFreeSpaceExW(volume.c_str(), &free, &total, nullptr) &&
-                                 total.QuadPart <= (3u << 20);
-                        }))
-      << "no small volume at " << unix_volume;
-  struct Unmount {
-    std::string at;
-    ~Unmount() { RunUnix("umount", {at}); }
-  } unmount{unix_volume};
+  SmallVolume small(volume, 2048);
+  ASSERT_TRUE(small.Mounted()) << "no small volume at " << small.UnixFolder();
 
   std::wstring folder = volume;
   while (folder.size() < 236) {
@@ -236,7 +219,7 @@ TEST_F(Saves, AFullVolumeAtALongPathKeepsTheFileAndTellsWhy) {
   ASSERT_GT(text.size(), head.size() + 3) << "no reason given";
   std::printf("told: %s\n", std::string(text.begin() + static_cast<std::ptrdiff_t>(head.size()), text.end()).c_str());
   Screenshot(ScenarioName());
-  PressOk(failed.box);
+  AnswerAndWait(failed.box, IDOK);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(path), old_bytes);
   EXPECT_EQ(TabTexts(window_), std::vector<std::wstring>{L"page.html*    "});
