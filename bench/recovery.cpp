@@ -18,14 +18,12 @@
 #include <memory>
 #include <string>
 
+#include "common/loaded_file.h"
 #include "common/page_data.h"
 #include "common/whole_text.h"
-#include "docs/document_opening.h"
 #include "docs/recovery/snapshot_budget.h"
 #include "docs/recovery/snapshot_file.h"
 #include "docs/recovery/snapshot_text.h"
-#include "editor/control/document_set.h"
-#include "platform/fixed_text_measurer.h"
 
 namespace {
 
@@ -39,13 +37,9 @@ double MsSince(Clock::time_point start) {
 }
 
 int BenchmarkFile(const char* name, const fs::path& path, unsigned) {
-  DocumentSet set(std::make_unique<platform::FixedTextMeasurer>());
-  if (!set.EnsureFonts()) return 1;
-  Document document(set.Metrics(), set.Settings());
-  if (document_opening::LoadFile(document, path.u16string().c_str(), kAutoDetect) != kLoadedText) {
-    std::printf("%s.load=fail\n", name);
-    return 1;
-  }
+  bench::LoadedFile file;
+  if (!file.Load(name, path)) return 1;
+  Document& document = file.document();
   const fs::path target = bench::DataFolder() / (std::string("snapshot_") + name + ".snapshot");
   const SnapshotHeader header{path.u16string(), 0, 0, 0, document.File().file_time, fs::file_size(path)};
   double ui = 1e9, total = 1e9, reference = 1e9;
@@ -65,8 +59,9 @@ int BenchmarkFile(const char* name, const fs::path& path, unsigned) {
         return 1;
       }
     }
-    if (!snapshot_file::Write(target.u16string(), header, text.Pieces())) {
-      std::printf("write=fail\n");
+    std::uint32_t error = 0;
+    if (!snapshot_file::Write(target.u16string(), header, text.Pieces(), error)) {
+      std::printf("write=fail error=%u\n", error);
       return 1;
     }
     ui = std::min(ui, longest);

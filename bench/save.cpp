@@ -19,15 +19,13 @@
 #include <string>
 #include <vector>
 
+#include "common/loaded_file.h"
 #include "common/page_data.h"
 #include "common/whole_text.h"
 #include "docs/character_loss.h"
-#include "docs/document_opening.h"
 #include "docs/document_saving.h"
-#include "editor/control/document_set.h"
 #include "platform/code_page.h"
 #include "platform/file_replace.h"
-#include "platform/fixed_text_measurer.h"
 
 namespace {
 
@@ -66,13 +64,9 @@ bool SaveInPlace(Document& document, const fs::path& target) {
 }
 
 int BenchmarkFile(const char* name, const fs::path& path, unsigned code_page) {
-  DocumentSet set(std::make_unique<platform::FixedTextMeasurer>());
-  if (!set.EnsureFonts()) return 1;
-  Document document(set.Metrics(), set.Settings());
-  if (document_opening::LoadFile(document, path.u16string().c_str(), kAutoDetect) != kLoadedText) {
-    std::printf("%s.load=fail\n", name);
-    return 1;
-  }
+  bench::LoadedFile file;
+  if (!file.Load(name, path)) return 1;
+  Document& document = file.document();
   const fs::path target = bench::DataFolder() / (std::string("saved_") + name + ".html");
   const fs::path copied_target = bench::DataFolder() / (std::string("copied_") + name + ".html");
   const fs::path reference_target = bench::DataFolder() / (std::string("reference_") + name + ".html");

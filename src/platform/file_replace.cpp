@@ -9,7 +9,8 @@ constexpr std::u16string_view kNewTextSuffix = u".vorndel-save";
 constexpr std::u16string_view kOldFileSuffix = u".vorndel-old";
 
 StepHook step_hook = nullptr;
-Failure last_failure;
+// Per thread: the recovery writer's failures must not pass for a save's.
+thread_local Failure last_failure;
 
 std::u16string_view SuffixFor(Holds holds) { return holds == Holds::kNewText ? kNewTextSuffix : kOldFileSuffix; }
 

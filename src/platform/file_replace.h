@@ -40,15 +40,22 @@ enum class Refusal {
   kFailed,     // anything else: a missing folder, a folder in the file's place
 };
 
+// Which ways a replacement may take.  A file that is only ever read whole
+// by the program itself (a recovery snapshot) takes the rename or nothing:
+// written in place and cut short it could end half new, half old, and its
+// old bytes would be in a copy no reader looks at.
+enum class Ways { kRenameOrInPlace, kRenameOnly };
+
 // A target that will replace `path` (which need not exist yet) by the
 // rename, or in place where the rename cannot be used; null, with the
 // reason in `refusal`, when neither can begin.
-std::unique_ptr<Target> CreateFileReplacement(std::u16string_view path, Refusal* refusal = nullptr);
+std::unique_ptr<Target> CreateFileReplacement(std::u16string_view path, Refusal* refusal = nullptr,
+                                              Ways ways = Ways::kRenameOrInPlace);
 
 // The last failure of a replacement (making, writing, committing or
-// abandoning it): the system's error code, and when the old bytes could
-// not be put back, the file that holds a whole copy of them.  Cleared when
-// a replacement is made.
+// abandoning it) on this thread: the system's error code, and when the old
+// bytes could not be put back, the file that holds a whole copy of them.
+// Cleared when a replacement is made.
 struct Failure {
   std::uint32_t error = 0;
   std::u16string kept_copy;

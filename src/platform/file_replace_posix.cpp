@@ -275,7 +275,7 @@ std::unique_ptr<Target> CreateInPlace(const std::string& target, Refusal& why) {
 
 }  // namespace
 
-std::unique_ptr<Target> CreateFileReplacement(std::u16string_view path, Refusal* refusal) {
+std::unique_ptr<Target> CreateFileReplacement(std::u16string_view path, Refusal* refusal, Ways ways) {
   ClearFailure();
   Refusal why = Refusal::kNone;
   std::string target = utf8_path::FromUtf16(path);
@@ -288,14 +288,15 @@ std::unique_ptr<Target> CreateFileReplacement(std::u16string_view path, Refusal*
   std::unique_ptr<Target> made;
   if (InspectOldFile(target, old, why)) {
     // Another name of the same file would keep the old bytes after a rename.
-    if (old.links <= 1) {
+    if (old.links <= 1 || ways == Ways::kRenameOnly) {
       std::string temp;
       const int fd = Allowed(Step::kCreate) ? CreateTemporary(FolderOf(target), NameOf(target), Holds::kNewText,
                                                               old.mode, old.exists, temp, why)
                                             : (why = Refusal::kNoNewFile, -1);
       if (fd >= 0) made = std::make_unique<PosixReplacement>(std::move(target), std::move(temp), fd);
     }
-    if (!made && old.exists && (old.links > 1 || why == Refusal::kNoNewFile)) made = CreateInPlace(target, why);
+    if (!made && ways == Ways::kRenameOrInPlace && old.exists && (old.links > 1 || why == Refusal::kNoNewFile))
+      made = CreateInPlace(target, why);
   }
   if (refusal) *refusal = made ? Refusal::kNone : why;
   return made;

@@ -311,7 +311,7 @@ std::unique_ptr<Target> CreateInPlace(const std::wstring& target, Refusal& why) 
 
 }  // namespace
 
-std::unique_ptr<Target> CreateFileReplacement(std::u16string_view path, Refusal* refusal) {
+std::unique_ptr<Target> CreateFileReplacement(std::u16string_view path, Refusal* refusal, Ways ways) {
   ClearFailure();
   Refusal why = Refusal::kNone;
   std::wstring target = LongForm(std::wstring(path.begin(), path.end()));
@@ -319,7 +319,7 @@ std::unique_ptr<Target> CreateFileReplacement(std::u16string_view path, Refusal*
   std::unique_ptr<Target> made;
   if (InspectOldFile(target, old, why)) {
     // Another name of the same file would keep the old bytes after a rename.
-    if (old.links <= 1) {
+    if (old.links <= 1 || ways == Ways::kRenameOnly) {
       std::wstring temp;
       HANDLE file = INVALID_HANDLE_VALUE;
       if (Allowed(Step::kCreate)) {
@@ -331,7 +331,8 @@ std::unique_ptr<Target> CreateFileReplacement(std::u16string_view path, Refusal*
       }
       if (file != INVALID_HANDLE_VALUE) made = std::make_unique<Win32Replacement>(target, std::move(temp), file, old);
     }
-    if (!made && old.exists && (old.links > 1 || why == Refusal::kNoNewFile)) made = CreateInPlace(target, why);
+    if (!made && ways == Ways::kRenameOrInPlace && old.exists && (old.links > 1 || why == Refusal::kNoNewFile))
+      made = CreateInPlace(target, why);
   }
   if (refusal) *refusal = made ? Refusal::kNone : why;
   return made;

@@ -17,6 +17,7 @@
 #include "e2e/document_area.h"
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
+#include "e2e/program_session.h"
 #include "e2e/real_input.h"
 #include "e2e/remote_block.h"
 
@@ -62,24 +63,11 @@ std::vector<int> RunsPerBlock(const ClientPicture& picture, COLORREF colour) {
   return blocks;
 }
 
-class Commands : public testing::Test {
+class Commands : public ProgramSession {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(MainWindows().empty()) << "a main window was left over";
-    ASSERT_TRUE(installed_.scratch.Write(L"Vorndel.ini", ""));
-  }
-  void TearDown() override {
-    if (program_ && window_) EXPECT_TRUE(CloseDiscarding(*program_, window_));
-  }
-
   void Start(const std::vector<std::wstring>& names) {
-    std::vector<std::wstring> paths;
-    for (const std::wstring& name : names) paths.push_back(installed_.scratch.File(name));
-    program_ = std::make_unique<Program>(installed_.exe, paths);
-    window_ = program_->WaitMainWindow();
-    ASSERT_NE(window_, nullptr);
-    ASSERT_TRUE(WaitForFiles(window_, names.size()));
-    rebar_ = GetDlgItem(window_, 200);
+    ProgramSession::Start(names);
+    if (window_) rebar_ = GetDlgItem(window_, 200);
   }
 
   // The middle of a toolbar button (201 menu bar, 202 tool bar, 203 find
@@ -102,9 +90,6 @@ class Commands : public testing::Test {
     return ClickAt(window_, TabStrip(window_), {box.x - 30, box.y});
   }
 
-  InstalledProgram installed_{ScenarioName()};
-  std::unique_ptr<Program> program_;
-  HWND window_ = nullptr;
   HWND rebar_ = nullptr;
 };
 

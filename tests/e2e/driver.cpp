@@ -221,7 +221,7 @@ bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen) {
   return WaitUntil(timeout_ms, [&] {
     for (HWND box : TopLevel(process_id, L"#32770")) {
       HWND text = GetDlgItem(box, kMessageBoxTextId);
-      if (!text || !IsWindowVisible(box)) continue;
+      if (!text || !IsWindowVisible(box) || !IsWindowEnabled(box)) continue;
       seen.box = box;
       seen.caption = TextOf(box);
       seen.text = TextOf(text);
@@ -231,7 +231,11 @@ bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen) {
   });
 }
 
-void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, IDOK, 0); }
+void PressOk(HWND box) {
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  // Gone before the caller looks for the next box, which could be this one.
+  WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(box) || !IsWindowVisible(box); });
+}
 
 HWND WaitDialog(DWORD process_id, const std::wstring& caption, DWORD timeout_ms) {
   HWND found = nullptr;

@@ -80,6 +80,7 @@ struct MessageBoxSeen {
 };
 // Waits for a message box of the process and reads its caption and text.
 bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen);
+// Presses OK on a message box and waits until it has gone.
 void PressOk(HWND box);
 // Waits for a shown dialog (or message box) of the process with the
 // caption; null when none came.

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <climits>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "e2e/document_area.h"
 #include "e2e/driver.h"
@@ -89,6 +91,22 @@ class Editor : public testing::Test {
   void TearDown() override {
     if (!program_ || !window_) return;
     EXPECT_TRUE(CloseDiscarding(*program_, window_));
+  }
+
+  // Starts on the file and gives the first row's span of each colour, every
+  // one at least three pixels; the screenshot is taken.
+  std::vector<Span> StartAndShow(const std::wstring& name, const std::string& bytes,
+                                 std::initializer_list<COLORREF> colours) {
+    Start(name, bytes);
+    std::vector<Span> spans;
+    if (HasFatalFailure()) return std::vector<Span>(colours.size());
+    const ClientPicture picture(editor_);
+    for (COLORREF colour : colours) {
+      spans.push_back(FirstRow(picture, colour));
+      EXPECT_GE(spans.back().count, 3) << std::hex << colour;
+    }
+    Screenshot(ScenarioName());
+    return spans;
   }
 
   std::wstring Copied() { return CopiedSelection(window_); }
@@ -217,33 +235,22 @@ TEST_F(Editor, ACssFileIsShownInItsColours) {
 }
 
 TEST_F(Editor, AScriptFileIsShownInItsColours) {
-  Start(L"app.js", "const n = 42; // note\nlet s = `a${n}`;\n");
-  const ClientPicture picture(editor_);
-  const Span keyword = FirstRow(picture, kScriptKeyword), number = FirstRow(picture, kScriptNumber);
-  const Span comment = FirstRow(picture, kComment);
-  EXPECT_GE(keyword.count, 3);
-  EXPECT_GE(number.count, 3);
-  EXPECT_GE(comment.count, 3);
-  EXPECT_LT(keyword.last, number.first);
-  EXPECT_LT(number.last, comment.first);
-  Screenshot(ScenarioName());
+  const std::vector<Span> shown = StartAndShow(L"app.js", "const n = 42; // note\nlet s = `a${n}`;\n",
+                                               {kScriptKeyword, kScriptNumber, kComment});
+  EXPECT_LT(shown[0].last, shown[1].first);
+  EXPECT_LT(shown[1].last, shown[2].first);
 }
 
 TEST_F(Editor, AScriptElementOfAPageIsShownAsAScript) {
-  Start(L"page.html", "<script>if (a) return 7;</script><p>if</p>\n");
-  const ClientPicture picture(editor_);
-  const Span tag = FirstRow(picture, kTag), keyword = FirstRow(picture, kScriptKeyword);
-  const Span number = FirstRow(picture, kScriptNumber);
-  EXPECT_GE(tag.count, 3);
-  EXPECT_GE(keyword.count, 3);
-  EXPECT_GE(number.count, 3);
+  const std::vector<Span> shown = StartAndShow(L"page.html", "<script>if (a) return 7;</script><p>if</p>\n",
+                                               {kTag, kScriptKeyword, kScriptNumber, kText});
+  const Span &tag = shown[0], &keyword = shown[1], &number = shown[2], &text = shown[3];
   // Keywords lie between the start tag and the end tag; the "if" of the
   // paragraph after the element is plain text.
   EXPECT_LT(tag.first, keyword.first);
   EXPECT_LT(keyword.last, number.first);
   EXPECT_LT(number.last, tag.last);
-  EXPECT_GT(FirstRow(picture, kText).last, number.last);
-  Screenshot(ScenarioName());
+  EXPECT_GT(text.last, number.last);
 }
 
 TEST_F(Editor, AMarginClickSelectsALineThatTheMouseDragsToTheEnd) {

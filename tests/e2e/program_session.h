@@ -2,6 +2,8 @@
 // A test fixture's run of the installed program with its own settings file
 // beside it: started on some files, sent commands and keys, its prompts
 // seen and answered, and closed (discarding changes) when the test ends.
+// A test that ends the program itself says so by clearing window_; a
+// program that ended otherwise fails the test.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -14,6 +16,14 @@
 
 namespace e2e {
 
+// A message's text with the line breaks the program put into long paths
+// (after a "\\") taken out again.
+inline std::wstring Unwrapped(std::wstring text) {
+  for (std::size_t at = text.find(L"\\\n"); at != std::wstring::npos; at = text.find(L"\\\n", at))
+    text.erase(++at, 1);
+  return text;
+}
+
 class ProgramSession : public testing::Test {
  protected:
   void SetUp() override {
@@ -21,16 +31,21 @@ class ProgramSession : public testing::Test {
     ASSERT_TRUE(installed_.scratch.Write(L"Vorndel.ini", ""));
   }
   void TearDown() override {
-    if (program_ && window_ && program_->Running()) EXPECT_TRUE(CloseDiscarding(*program_, window_));
+    if (program_ && window_) EXPECT_TRUE(CloseDiscarding(*program_, window_));
   }
 
+  // On files of the scratch folder; started on none, it may bring back
+  // documents of its own.
   void Start(const std::vector<std::wstring>& names) {
     std::vector<std::wstring> paths;
     for (const std::wstring& name : names) paths.push_back(installed_.scratch.File(name));
-    program_ = std::make_unique<Program>(installed_.exe, paths);
-    window_ = program_->WaitMainWindow();
-    ASSERT_NE(window_, nullptr);
-    if (!names.empty()) ASSERT_TRUE(WaitForFiles(window_, names.size()));
+    Launch(paths);
+    if (!HasFatalFailure() && !names.empty()) ASSERT_TRUE(WaitForFiles(window_, names.size()));
+  }
+  // On files anywhere, and no others.
+  void StartWithPaths(const std::vector<std::wstring>& paths) {
+    Launch(paths);
+    if (!HasFatalFailure()) ASSERT_TRUE(WaitForFiles(window_, paths.size()));
   }
 
   // Posted: a command that asks the user must not hold the driver.
@@ -39,6 +54,12 @@ class ProgramSession : public testing::Test {
     MessageBoxSeen seen;
     EXPECT_TRUE(WaitMessageBox(program_->Id(), kStartTimeoutMs, seen));
     return seen;
+  }
+  // Answers the box and waits until it is gone: the answer is posted, and
+  // until it is taken a look for the next box (or for none) finds this one.
+  void AnswerAndWait(HWND box, int button) {
+    Answer(box, button);
+    EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(box); })) << "the box stays";
   }
   bool NoBoxFor(DWORD ms) {
     MessageBoxSeen seen;
@@ -58,6 +79,12 @@ class ProgramSession : public testing::Test {
     return WaitUntil(kStartTimeoutMs, [&] { return SelectedTab(window_) == index; });
   }
   void Type(const std::wstring& text) { SendCharacters(ActiveEditor(window_), text); }
+
+  void Launch(const std::vector<std::wstring>& paths) {
+    program_ = std::make_unique<Program>(installed_.exe, paths);
+    window_ = program_->WaitMainWindow();
+    ASSERT_NE(window_, nullptr);
+  }
 
   InstalledProgram installed_{ScenarioName()};
   std::unique_ptr<Program> program_;

@@ -7,18 +7,25 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "e2e/document_area.h"
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
+#include "e2e/program_session.h"
 #include "e2e/settings_file.h"
-#include "e2e/tabs_fixture.h"
 #include "e2e/unix_commands.h"
 
 namespace e2e {
 namespace {
 
 constexpr WORD kSave = 5050;
+constexpr WORD kSaveAs = 5051;
+constexpr WORD kSaveAll = 5052;
+// The file name box of the system's save dialog: a combo box in the
+// explorer style, an edit box in the older one.
+constexpr int kFileNameCombo = 0x47C;
+constexpr int kFileNameEdit = 0x480;
 constexpr DWORD kQuietMs = 1000;
 
 // "日本語のテキストです。" in Shift_JIS, twice.
@@ -26,7 +33,7 @@ const std::string kShiftJisText =
     "\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x83\x65\x83\x4C\x83\x58\x83\x67\x82\xC5\x82\xB7\x81\x42\r\n"
     "\x93\xFA\x96\x7B\x8C\xEA\x82\xCC\x83\x65\x83\x4C\x83\x58\x83\x67\x82\xC5\x82\xB7\x81\x42\r\n";
 
-class Saves : public Tabs {
+class Saves : public ProgramSession {
  protected:
   std::wstring File(const wchar_t* name) const { return installed_.scratch.File(name); }
   // Activates the tab whose text starts with `name`.
@@ -87,6 +94,27 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
   EXPECT_EQ(ReadWholeFile(File(L"pair_b.html")), "2" + old_text);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
 
+  // Save all over two files made read-only: one message lists both, each
+  // with its reason, and neither changes.
+  for (const wchar_t* name : {L"real.html", L"pair_a.html"})
+    ASSERT_TRUE(SetFileAttributesW(File(name).c_str(), FILE_ATTRIBUTE_READONLY));
+  for (const wchar_t* name : {L"link.html", L"pair_a.html"}) {
+    Activate(name);
+    Type(L"4");
+  }
+  Post(kSaveAll);
+  MessageBoxSeen failures = Box();
+  const std::wstring listed = Unwrapped(failures.text);
+  EXPECT_EQ(listed.rfind(L"These files could not be saved:", 0), 0u);
+  for (const wchar_t* name : {L"link.html", L"pair_a.html"})
+    EXPECT_NE(listed.find(L"\n\n" + File(name) + L"\n"), std::wstring::npos) << std::string(listed.begin(), listed.end());
+  PressOk(failures.box);
+  EXPECT_TRUE(NoBoxFor(kQuietMs));
+  EXPECT_EQ(ReadWholeFile(File(L"real.html")), "1" + old_text);
+  EXPECT_EQ(ReadWholeFile(File(L"pair_a.html")), "2" + old_text);
+  for (const wchar_t* name : {L"real.html", L"pair_a.html"})
+    SetFileAttributesW(File(name).c_str(), FILE_ATTRIBUTE_NORMAL);
+
   // A character Shift_JIS lacks: asked, and Cancel writes nothing.
   Activate(L"japanese.txt");
   EXPECT_EQ(StatusText(window_, 1), L"Shift_JIS");
@@ -99,7 +127,7 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
             L"Some characters cannot be written in Shift_JIS and would be saved as \"?\". The first is on line 1, "
             L"column 1; 1 in all.\n\nYes: save in UTF-8 instead\nNo: save with \"?\"\nCancel: do not save");
   Screenshot(ScenarioName() + L"_question");
-  Answer(question.box, IDCANCEL);
+  AnswerAndWait(question.box, IDCANCEL);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(File(L"japanese.txt")), kShiftJisText);
   EXPECT_EQ(SelectedTabText(), L"japanese.txt*    ");
@@ -114,11 +142,41 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
   MessageBoxSeen overwrite = Box();
   EXPECT_EQ(overwrite.caption, L"changed.html");
   EXPECT_EQ(overwrite.text, L"This file was changed by another program since it was loaded or saved. Overwrite it?");
-  Answer(overwrite.box, IDNO);
+  AnswerAndWait(overwrite.box, IDNO);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(File(L"changed.html")), other_text);
   EXPECT_EQ(SelectedTabText(), L"changed.html*    ");
   Screenshot(ScenarioName());
+
+  // Save As onto the file another tab holds: asked, that tab closes first
+  // with its own prompt, and one tab is left holding the file.
+  Activate(L"pair_a.html");
+  Post(kSaveAs);
+  const HWND dialog = WaitOwnedDialog(window_);
+  ASSERT_NE(dialog, nullptr);
+  HWND name_box = GetDlgItem(dialog, kFileNameCombo);
+  if (!name_box) name_box = GetDlgItem(dialog, kFileNameEdit);
+  ASSERT_NE(name_box, nullptr);
+  SendMessageW(name_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(File(L"changed.html").c_str()));
+  Answer(dialog, IDOK);
+  const std::vector<std::pair<std::wstring, int>> answers = {
+      {L"", IDYES},  // the dialog's own question about a file that is there
+      {L"This file is open in another tab. Close that tab and save over the file?", IDYES},
+      {L"", IDNO},  // the other tab's close prompt: its changes go
+  };
+  for (const auto& [expected, answer] : answers) {
+    MessageBoxSeen asked;
+    ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] {
+      return WaitMessageBox(program_->Id(), 100, asked) && asked.box != dialog && IsWindowVisible(asked.box);
+    }));
+    if (!expected.empty()) EXPECT_EQ(asked.text, expected);
+    Answer(asked.box, answer);
+    ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(asked.box) || !IsWindowVisible(asked.box); }));
+  }
+  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return ReadWholeFile(File(L"changed.html")) == "24" + old_text; }));
+  const std::vector<std::wstring> tabs = TabTexts(window_);
+  EXPECT_EQ(std::count(tabs.begin(), tabs.end(), L"changed.html    "), 1);
+  EXPECT_EQ(std::count_if(tabs.begin(), tabs.end(), [](const std::wstring& t) { return t.rfind(L"pair_a", 0) == 0; }), 0);
 }
 
 // A volume of 2 MB, nearly full, mounted at a path that leaves the file
@@ -126,25 +184,8 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
 // reason, and the file keeps every byte.
 TEST_F(Saves, AFullVolumeAtALongPathKeepsTheFileAndTellsWhy) {
   const std::wstring volume = File(L"volume");
-  const std::string unix_volume = UnixPath(volume);
-  if (Exists(volume)) {  // left mounted by a run that was stopped
-    RunUnix("umount", {unix_volume});
-    WaitUntil(kStartTimeoutMs, [&] { return DeleteTree(volume); });
-  }
-  ASSERT_TRUE(installed_.scratch.MakeFolder(L"volume"));
-  ASSERT_FALSE(unix_volume.empty());
-  ASSERT_TRUE(RunUnix("mount", {"-t", "tmpfs", "-o", "size=2m", "tmpfs", unix_volume}));
-  ASSERT_TRUE(WaitUntil(kStartTimeoutMs,
-                        [&] {
-                          ULARGE_INTEGER free = {}, total = {};
-                          return GetDiskFreeSpaceExW(volume.c_str(), &free, &total, nullptr) &&
-                                 total.QuadPart <= (3u << 20);
-                        }))
-      << "no small volume at " << unix_volume;
-  struct Unmount {
-    std::string at;
-    ~Unmount() { RunUnix("umount", {at}); }
-  } unmount{unix_volume};
+  SmallVolume small(volume, 2048);
+  ASSERT_TRUE(small.Mounted()) << "no small volume at " << small.UnixFolder();
 
   std::wstring folder = volume;
   while (folder.size() < 236) {
@@ -178,7 +219,7 @@ TEST_F(Saves, AFullVolumeAtALongPathKeepsTheFileAndTellsWhy) {
   ASSERT_GT(text.size(), head.size() + 3) << "no reason given";
   std::printf("told: %s\n", std::string(text.begin() + static_cast<std::ptrdiff_t>(head.size()), text.end()).c_str());
   Screenshot(ScenarioName());
-  PressOk(failed.box);
+  AnswerAndWait(failed.box, IDOK);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(path), old_bytes);
   EXPECT_EQ(TabTexts(window_), std::vector<std::wstring>{L"page.html*    "});
@@ -186,25 +227,31 @@ TEST_F(Saves, AFullVolumeAtALongPathKeepsTheFileAndTellsWhy) {
   window_ = nullptr;
 }
 
-// The settings file written at exit: a failure is told before the program
-// ends, and the old file stays as it was.
-TEST_F(Saves, ASettingsFileThatCannotBeWrittenAtExitIsTold) {
-  const std::wstring ini = File(L"Vorndel.ini");
-  ASSERT_TRUE(SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+// The tag library and the settings file written at exit: each failure is
+// told before the program ends, and the old files stay as they were.
+TEST_F(Saves, FilesThatCannotBeWrittenAtExitAreTold) {
+  const std::wstring ini = File(L"Vorndel.ini"), tags = File(L"Tags.txt");
+  ASSERT_TRUE(installed_.scratch.Write(L"Tags.txt", ""));
+  for (const std::wstring& path : {ini, tags}) ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
   StartWithPaths({});
   PostMessageW(window_, WM_CLOSE, 0, 0);
-  MessageBoxSeen told = Box();
-  const std::wstring head = L"The settings file could not be written.\n\n" + ini + L"\n";
-  const std::wstring text = Unwrapped(told.text);
-  EXPECT_EQ(text.substr(0, head.size()), head);
-  EXPECT_GT(text.size(), head.size() + 3) << "no reason given";
-  EXPECT_TRUE(program_->Running());
-  PressOk(told.box);
+  for (const auto& [head_text, path] : {std::pair{L"The tag library could not be written.", tags},
+                                        std::pair{L"The settings file could not be written.", ini}}) {
+    MessageBoxSeen told = Box();
+    const std::wstring head = std::wstring(head_text) + L"\n\n" + path + L"\n";
+    const std::wstring text = Unwrapped(told.text);
+    EXPECT_EQ(text.substr(0, head.size()), head);
+    EXPECT_GT(text.size(), head.size() + 3) << "no reason given";
+    EXPECT_TRUE(program_->Running());
+    PressOk(told.box);
+  }
   DWORD code = 99;
   EXPECT_TRUE(program_->WaitExit(kExitTimeoutMs, code));
   window_ = nullptr;
-  SetFileAttributesW(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
-  EXPECT_EQ(ReadWholeFile(ini), "");
+  for (const std::wstring& path : {ini, tags}) {
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadWholeFile(path), "");
+  }
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include "e2e/installed_program.h"
 #include "e2e/program_session.h"
 #include "e2e/settings_file.h"
-#include "e2e/tabs_fixture.h"
 
 namespace e2e {
 namespace {
@@ -70,9 +69,7 @@ TEST_F(Tabs, ClosingAsksAboutChangesAndTheMostRecentlyUsedTabFollows) {
   MessageBoxSeen prompt = Box();
   EXPECT_EQ(prompt.caption, L"c.html");
   EXPECT_EQ(prompt.text, L"This document has changes. Save them?");
-  Answer(prompt.box, IDCANCEL);
-  // The answer is posted: the box goes first, then no other may come.
-  EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(prompt.box); }));
+  AnswerAndWait(prompt.box, IDCANCEL);
   EXPECT_TRUE(NoBoxFor(500));
   EXPECT_EQ(TabTexts(window_), (std::vector<std::wstring>{L"b.html    ", L"c.html*    "}));
   Post(kClose);

@@ -11,6 +11,7 @@
 #include "e2e/document_area.h"
 #include "e2e/driver.h"
 #include "e2e/installed_program.h"
+#include "e2e/program_session.h"
 #include "e2e/real_input.h"
 #include "e2e/settings_file.h"
 
@@ -28,21 +29,12 @@ constexpr std::uint32_t kFindBarShown = 10;
 constexpr std::uint32_t kFindHistory = 46;
 constexpr std::uint32_t kRegexSearch = 357;
 
-class Toolbars : public testing::Test {
+class Toolbars : public ProgramSession {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(MainWindows().empty()) << "a main window was left over";
-    ASSERT_TRUE(installed_.scratch.Write(L"Vorndel.ini", ""));
-  }
-  void TearDown() override {
-    if (program_ && window_) EXPECT_TRUE(CloseDiscarding(*program_, window_));
-  }
   void Start(const std::string& text) {
     ASSERT_TRUE(installed_.scratch.Write(L"a.html", text));
-    program_ = std::make_unique<Program>(installed_.exe, std::vector<std::wstring>{installed_.scratch.File(L"a.html")});
-    window_ = program_->WaitMainWindow();
-    ASSERT_NE(window_, nullptr);
-    ASSERT_TRUE(WaitForFiles(window_, 1));
+    ProgramSession::Start({L"a.html"});
+    if (HasFatalFailure()) return;
     rebar_ = GetDlgItem(window_, 200);
     find_bar_ = GetDlgItem(rebar_, 203);
     find_box_ = GetDlgItem(find_bar_, 701);
@@ -68,9 +60,6 @@ class Toolbars : public testing::Test {
     return text;
   }
 
-  InstalledProgram installed_{ScenarioName()};
-  std::unique_ptr<Program> program_;
-  HWND window_ = nullptr;
   HWND rebar_ = nullptr;
   HWND find_bar_ = nullptr;
   HWND find_box_ = nullptr;

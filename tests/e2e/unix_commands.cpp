@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "e2e/driver.h"
+
 namespace e2e {
 
 std::string UnixPath(const std::wstring& path) {
@@ -32,6 +34,26 @@ bool RunUnix(const std::string& command, const std::vector<std::string>& argumen
   CloseHandle(process.hProcess);
   CloseHandle(process.hThread);
   return true;
+}
+
+SmallVolume::SmallVolume(const std::wstring& folder, unsigned kib) {
+  if (Exists(folder)) {
+    RunUnix("umount", {UnixPath(folder)});
+    WaitUntil(kStartTimeoutMs, [&] { return DeleteTree(folder); });
+  }
+  if (!CreateDirectoryW(folder.c_str(), nullptr)) return;
+  unix_folder_ = UnixPath(folder);
+  if (unix_folder_.empty() ||
+      !RunUnix("mount", {"-t", "tmpfs", "-o", "size=" + std::to_string(kib) + "k", "tmpfs", unix_folder_}))
+    return;
+  mounted_ = WaitUntil(kStartTimeoutMs, [&] {
+    ULARGE_INTEGER free = {}, total = {};
+    return GetDiskFreeSpaceExW(folder.c_str(), &free, &total, nullptr) && total.QuadPart <= kib * 1536ull;
+  });
+}
+
+SmallVolume::~SmallVolume() {
+  if (!unix_folder_.empty()) RunUnix("umount", {unix_folder_});
 }
 
 }  // namespace e2e

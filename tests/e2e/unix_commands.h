@@ -13,4 +13,22 @@ std::string UnixPath(const std::wstring& path);
 // started.  Whether it did its work is for the caller to see.
 bool RunUnix(const std::string& command, const std::vector<std::string>& arguments);
 
+// A volume of `kib` KiB (tmpfs, mounted by root) on the folder `folder`,
+// made here, for as long as the object lives.  One left mounted by a run
+// that was stopped is taken down first.
+class SmallVolume {
+ public:
+  SmallVolume(const std::wstring& folder, unsigned kib);
+  SmallVolume(const SmallVolume&) = delete;
+  SmallVolume& operator=(const SmallVolume&) = delete;
+  ~SmallVolume();
+  // Whether the folder is that small volume now.
+  bool Mounted() const { return mounted_; }
+  const std::string& UnixFolder() const { return unix_folder_; }
+
+ private:
+  std::string unix_folder_;
+  bool mounted_ = false;
+};
+
 }  // namespace e2e

@@ -14,6 +14,7 @@
 #include "support/document_fixture.h"
 #include "support/replacement_faults.h"
 #include "support/scratch_file.h"
+#include "win/killed_child.h"
 
 namespace {
 
@@ -62,9 +63,6 @@ namespace {
 
 // A child process of this test program saves a document and ends itself
 // at one step of the save, as a kill or a crash there would.
-constexpr UINT kKilled = 77;
-constexpr wchar_t kChildRequest[] = L"VORNDEL_SAVE_KILL";
-
 struct KillPoint {
   const char* what;
   bool in_place;  // the target's folder takes no new file
@@ -90,13 +88,7 @@ const KillPoint kKillPoints[] = {
 // About 3 MB: a dozen writes, three pieces of the copy.
 std::u16string KillText() { return DocumentFixture::Lines(250000); }
 
-std::wstring Environment(const wchar_t* name) {
-  wchar_t value[1024];
-  const DWORD length = GetEnvironmentVariableW(name, value, 1024);
-  return length > 0 && length < 1024 ? std::wstring(value, length) : std::wstring();
-}
-
-// The child's side: "<kill point> <target>" in the environment.
+// The child's side: "<kill point> <target>".
 [[noreturn]] void SaveAndDie(const std::wstring& request) {
   const std::size_t space = request.find(L' ');
   const KillPoint& point = kKillPoints[std::stoi(request.substr(0, space))];
@@ -105,53 +97,16 @@ std::wstring Environment(const wchar_t* name) {
   f.document.LoadText(KillText());
   ReplacementFaults faults;
   if (point.in_place) faults.Fail(Step::kCreate);
-  faults.Before(point.step, point.at, [] { TerminateProcess(GetCurrentProcess(), kKilled); });
+  faults.Before(point.step, point.at, killed_child::Die);
   const bool saved = document_saving::Save(f.document, std::u16string(target.begin(), target.end()).c_str(), kUtf8,
                                            kLf);
   ExitProcess(saved ? 1 : 2);
 }
 
-// Runs this test in a child that dies at `point`; its exit code.  Its
-// temporary folder is `temporary`.
-DWORD RunChild(int point, const std::u16string& target, const std::u16string& temporary) {
-  wchar_t exe[MAX_PATH];
-  GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  const std::string filter = std::string(test->test_suite_name()) + "." + test->name();
-  std::wstring command = L"\"" + std::wstring(exe) + L"\" --gtest_filter=" + std::wstring(filter.begin(), filter.end());
-  const std::wstring request = std::to_wstring(point) + L" " + std::wstring(target.begin(), target.end());
-  const std::wstring old_tmp = Environment(L"TMP"), old_temp = Environment(L"TEMP");
-  const std::wstring child_temp = std::wstring(temporary.begin(), temporary.end()) + L"\\";
-  SetEnvironmentVariableW(kChildRequest, request.c_str());
-  SetEnvironmentVariableW(L"TMP", child_temp.c_str());
-  SetEnvironmentVariableW(L"TEMP", child_temp.c_str());
-  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-  HANDLE quiet = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0,
-                             nullptr);
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = startup.hStdError = quiet;
-  PROCESS_INFORMATION process = {};
-  const bool started =
-      CreateProcessW(exe, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
-  SetEnvironmentVariableW(kChildRequest, nullptr);
-  SetEnvironmentVariableW(L"TMP", old_tmp.empty() ? nullptr : old_tmp.c_str());
-  SetEnvironmentVariableW(L"TEMP", old_temp.empty() ? nullptr : old_temp.c_str());
-  CloseHandle(quiet);
-  if (!started) return 0;
-  DWORD code = 0;
-  if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 0);
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  return code;
-}
-
 }  // namespace
 
 TEST(DocumentSavingWin, AKillAtAnyStepLeavesTheOldFileOrTheNewOneWhole) {
-  const std::wstring request = Environment(kChildRequest);
+  const std::wstring request = killed_child::Request();
   if (!request.empty()) SaveAndDie(request);
 
   ScratchFolder expected("saving_kill_expected");
@@ -168,7 +123,10 @@ TEST(DocumentSavingWin, AKillAtAnyStepLeavesTheOldFileOrTheNewOneWhole) {
     ScratchFolder folder("saving_kill");
     ScratchFolder temporary("saving_kill_tmp");
     folder.Put("page.html", old_bytes);
-    ASSERT_EQ(RunChild(i, folder.Path("page.html"), temporary.Folder().u16string()), kKilled);
+    const std::u16string target = folder.Path("page.html");
+    ASSERT_EQ(killed_child::Run(std::to_wstring(i) + L" " + std::wstring(target.begin(), target.end()),
+                                temporary.Folder().u16string()),
+              killed_child::kKilled);
 
     const std::string left = folder.Get("page.html");
     const bool replaced = point.step == Step::kReplaced;

@@ -16,6 +16,8 @@ inline constexpr unsigned kRecovered = 21130;
 inline constexpr unsigned kLostCharactersPrompt = 21150;
 inline constexpr unsigned kOverwriteChangedPrompt = 21151;
 inline constexpr unsigned kPathInOtherTabPrompt = 21152;
+// Followed by the system's reason.
+inline constexpr unsigned kSnapshotsNotWritten = 21160;
 inline constexpr unsigned kErrorCaption = 30000;
 inline constexpr unsigned kOutOfMemory = 30001;
 inline constexpr unsigned kCannotMakeDocument = 30002;

@@ -1,5 +1,9 @@
 #include "docs/recovery/recovery_names.h"
 
+#include <utility>
+
+#include "platform/file_replace.h"
+
 namespace recovery_names {
 namespace {
 
@@ -57,6 +61,22 @@ bool ParseSnapshotName(std::u16string_view name, std::u16string& token, std::uin
   token.assign(head);
   serial = static_cast<std::uint32_t>(value);
   return true;
+}
+
+bool ParseSnapshotTemporaryName(std::u16string_view name, std::u16string& token) {
+  const std::size_t end = name.find(kSnapshotSuffix);
+  if (end == std::u16string_view::npos) return false;
+  const std::u16string_view snapshot = name.substr(0, end + kSnapshotSuffix.size());
+  std::u16string owner;
+  std::uint32_t serial = 0;
+  if (!ParseSnapshotName(snapshot, owner, serial)) return false;
+  // Exactly a name the replacement would have given.
+  for (int attempt = 1; attempt <= byte_file::kNameAttempts; ++attempt) {
+    if (byte_file::TemporaryName(snapshot, attempt) != name) continue;
+    token = std::move(owner);
+    return true;
+  }
+  return false;
 }
 
 }  // namespace recovery_names

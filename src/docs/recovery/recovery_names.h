@@ -22,4 +22,9 @@ std::u16string SnapshotName(std::u16string_view token, std::uint32_t serial);
 // other name.
 bool ParseSnapshotName(std::u16string_view name, std::u16string& token, std::uint32_t& serial);
 
+// The owner token of the temporary file a snapshot's write leaves when it
+// is cut short (the snapshot's name with the temporary suffix of a file
+// replacement); false for any other name.
+bool ParseSnapshotTemporaryName(std::u16string_view name, std::u16string& token);
+
 }  // namespace recovery_names

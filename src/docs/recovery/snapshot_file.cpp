@@ -8,11 +8,16 @@
 
 namespace snapshot_file {
 
-bool Write(std::u16string_view path, const SnapshotHeader& header, const std::vector<std::u16string_view>& text) {
-  std::unique_ptr<byte_file::Target> file = byte_file::CreateFileReplacement(path);
-  if (!file) return false;
-  byte_file::TargetWriter sink(*file);
-  return recovery_snapshot::Write(header, text, sink) && sink.Finish() && file->Commit();
+bool Write(std::u16string_view path, const SnapshotHeader& header, const std::vector<std::u16string_view>& text,
+           std::uint32_t& error) {
+  bool written = false;
+  if (std::unique_ptr<byte_file::Target> file =
+          byte_file::CreateFileReplacement(path, nullptr, byte_file::Ways::kRenameOnly)) {
+    byte_file::TargetWriter sink(*file);
+    written = recovery_snapshot::Write(header, text, sink) && sink.Finish() && file->Commit();
+  }
+  error = written ? 0 : byte_file::LastFailure().error;
+  return written;
 }
 
 bool Read(const char16_t* path, SnapshotHeader& header, std::u16string& text) {

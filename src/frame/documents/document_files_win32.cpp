@@ -125,7 +125,8 @@ const wchar_t* StartFolder() {
 enum class Saved { kSaved, kDeclined, kFailed };
 
 Saved SaveChecked(Document& document, const char16_t* path, int encoding, int line_breaks) {
-  if (!save_checks::Confirm(document, path, encoding)) return Saved::kDeclined;
+  // The questions run message loops: the document is looked up again.
+  if (!save_checks::Confirm(document, path, encoding) || IndexOf(&document) < 0) return Saved::kDeclined;
   if (!document_saving::Save(document, path, encoding, line_breaks)) return Saved::kFailed;
   recovery::Saved(document);
   if (&document == Set().Active()) RefreshStatus();
@@ -186,10 +187,12 @@ bool SaveAs(Document& document) {
                  OFN_NOCHANGEDIR | OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
   dialog.lpTemplateName = MAKEINTRESOURCEW(kSaveTemplate);
   dialog.lpfnHook = SaveHook;
-  if (!GetSaveFileNameW(&dialog)) return false;
+  // The dialog and the other tab's prompt run message loops: the document
+  // is looked up again after each.
+  if (!GetSaveFileNameW(&dialog) || IndexOf(&document) < 0) return false;
 
   const char16_t* path = reinterpret_cast<const char16_t*>(name.data());
-  if (!ReleaseFromOtherTab(document, path)) return false;
+  if (!ReleaseFromOtherTab(document, path) || IndexOf(&document) < 0) return false;
   const bool existed = PathFileExistsW(name.data()) != FALSE;
   if (!SaveTo(document, path, choices.encoding, choices.line_breaks)) return false;
   if (!existed) SHChangeNotify(SHCNE_CREATE, SHCNF_PATHW | SHCNF_FLUSH | SHCNF_FLUSHNOWAIT, name.data(), nullptr);

@@ -21,6 +21,7 @@
 #include "base/language/language_module.h"
 #include "base/language/string_ids.h"
 #include "base/settings_location.h"
+#include "platform/system_error.h"
 
 static_assert(sizeof(wchar_t) == 2, "UTF-16 wchar_t expected");
 
@@ -61,6 +62,15 @@ class Writer {
     std::unique_lock<std::mutex> lock(mutex_);
     idle_.wait(lock, [this] { return queue_.empty() && !busy_; });
   }
+  // The cause of the first failed write since the last one that went
+  // through, once: a spell of failures is told once, not at every try.
+  bool TakeFailureToTell(std::uint32_t& error) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!failure_to_tell_) return false;
+    failure_to_tell_ = false;
+    error = failure_error_;
+    return true;
+  }
   void Stop() {
     if (!thread_.joinable()) return;
     {
@@ -81,14 +91,21 @@ class Writer {
       queue_.pop_front();
       busy_ = true;
       lock.unlock();
+      bool written = true;
+      std::uint32_t error = 0;
       if (work.remove) {
         DeleteFileW(Wide(work.path));
       } else {
         // A failed write leaves the previous snapshot whole; the next
         // change tries again.
-        snapshot_file::Write(work.path, work.header, work.text.Pieces());
+        written = snapshot_file::Write(work.path, work.header, work.text.Pieces(), error);
       }
       lock.lock();
+      if (!written && !failing_) {
+        failure_to_tell_ = true;
+        failure_error_ = error;
+      }
+      if (!work.remove) failing_ = !written;
       busy_ = false;
       if (queue_.empty()) idle_.notify_all();
     }
@@ -100,6 +117,9 @@ class Writer {
   std::deque<Work> queue_;
   bool busy_ = false;
   bool stopping_ = false;
+  bool failing_ = false;
+  bool failure_to_tell_ = false;
+  std::uint32_t failure_error_ = 0;
 };
 
 struct Entry {
@@ -163,6 +183,39 @@ bool OwnerRuns(std::u16string_view token) {
     return false;
   }
   return GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+// Tells in the status bar that snapshots are not being written, and why.
+void TellFailure(std::uint32_t error) {
+  WideString message;
+  language_module::String(string_ids::kSnapshotsNotWritten, message);
+  message.Append(system_error::Text(error));
+  document_tabs::ShowStatusMessage(message.View());
+}
+
+// The files of the folder matching `pattern` whose owner, as `owner_of`
+// reads it from the name, is another instance that no longer runs.
+template <typename OwnerOf>
+std::vector<std::u16string> LeftBehind(std::u16string_view pattern, OwnerOf owner_of) {
+  std::vector<std::u16string> names;
+  WIN32_FIND_DATAW found = {};
+  HANDLE search = FindFirstFileW(Wide(InFolder(pattern)), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    std::u16string name(reinterpret_cast<const char16_t*>(found.cFileName));
+    std::u16string token;
+    if (owner_of(name, token) && token != Recovery().token && !OwnerRuns(token)) names.push_back(std::move(name));
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
+// The temporary files of snapshot writes cut short by the end of their
+// instance.  A running instance's are its own business, and any other file
+// is left alone.
+void RemoveLeftOverTemporaries() {
+  for (const std::u16string& name : LeftBehind(u"*.snapshot.*", recovery_names::ParseSnapshotTemporaryName))
+    DeleteFileW(Wide(InFolder(name)));
 }
 
 void SetTimerInterval(UINT interval) {
@@ -308,14 +361,21 @@ bool Start() {
   if (state.folder.empty()) return false;
   if (state.folder.back() != u'\\') state.folder += u'\\';
   state.folder += recovery_names::kFolder;
-  if (!CreateDirectoryW(Wide(state.folder), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
+  if (!CreateDirectoryW(Wide(state.folder), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
+    TellFailure(GetLastError());
+    return false;
+  }
   FILETIME now = {};
   GetSystemTimeAsFileTime(&now);
   state.token = recovery_names::OwnerToken(GetCurrentProcessId(),
                                            (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime);
   state.owner = CreateFileW(Wide(InFolder(recovery_names::OwnerFileName(state.token))), GENERIC_WRITE, 0, nullptr,
                             CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-  if (state.owner == INVALID_HANDLE_VALUE) return false;
+  if (state.owner == INVALID_HANDLE_VALUE) {
+    TellFailure(GetLastError());
+    return false;
+  }
+  RemoveLeftOverTemporaries();
   state.writer.Start();
   state.started = true;
   SetTimerInterval(kIdleIntervalMs);
@@ -325,18 +385,11 @@ bool Start() {
 void RestoreLeftOvers() {
   State& state = Recovery();
   if (!state.started || !Frame().documents) return;
-  WIN32_FIND_DATAW found = {};
-  HANDLE search = FindFirstFileW(Wide(InFolder(u"*.snapshot")), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  std::vector<std::u16string> names;
-  do {
-    std::u16string name(reinterpret_cast<const char16_t*>(found.cFileName));
-    std::u16string token;
+  const auto snapshot_owner = [](std::u16string_view name, std::u16string& token) {
     std::uint32_t serial = 0;
-    if (!recovery_names::ParseSnapshotName(name, token, serial) || token == state.token || OwnerRuns(token)) continue;
-    names.push_back(std::move(name));
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
+    return recovery_names::ParseSnapshotName(name, token, serial);
+  };
+  const std::vector<std::u16string> names = LeftBehind(u"*.snapshot", snapshot_owner);
   int restored = 0;
   for (const std::u16string& name : names)
     if (Restore(name)) ++restored;
@@ -358,6 +411,8 @@ void RestoreLeftOvers() {
 void Tick() {
   State& state = Recovery();
   if (!state.started || !Frame().documents) return;
+  std::uint32_t error = 0;
+  if (state.writer.TakeFailureToTell(error)) TellFailure(error);
   if (!state.copy.document) Schedule(GetTickCount64());
   SetTimerInterval(StepCopy() ? snapshot_budget::kStepIntervalMs : kIdleIntervalMs);
 }

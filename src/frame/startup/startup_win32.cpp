@@ -105,7 +105,7 @@ bool CreateFrame(const SettingsReader& reader, const Arguments& arguments, int s
   for (int i = 1; i < arguments.Count(); ++i) open_from_outside::OpenName(arguments.Values()[i]);
   if (arguments.Count() > 1) open_from_outside::Finish();
   // Without a recovery folder the program still runs, only without
-  // snapshots.
+  // snapshots, and says so.
   if (recovery::Start()) recovery::RestoreLeftOvers();
   return true;
 }

@@ -1,5 +1,6 @@
 // Recovery snapshots: the byte format read back, what the reader refuses,
-// the stepped copy of a store, the schedule and the names in the folder.
+// a write failing at each step, the stepped copy of a store, the schedule
+// and the names in the folder.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -8,12 +9,15 @@
 
 #include "docs/recovery/recovery_names.h"
 #include "docs/recovery/recovery_snapshot.h"
+#include "docs/recovery/snapshot_file.h"
 #include "docs/recovery/snapshot_schedule.h"
 #include "docs/recovery/snapshot_text.h"
 #include "editor/control/document_set.h"
 #include "platform/fixed_text_measurer.h"
 #include "platform/memory_file.h"
 #include "platform/target_writer.h"
+#include "support/replacement_faults.h"
+#include "support/scratch_file.h"
 
 namespace {
 
@@ -79,6 +83,48 @@ TEST(RecoverySnapshot, ReaderRefusesWhatIsNotOneWholeSnapshot) {
   SnapshotHeader header;
   std::u16string text;
   EXPECT_FALSE(recovery_snapshot::Read(nul.data(), nul.size(), header, text)) << "NUL inside the path";
+}
+
+// Written over an older snapshot with a fault at one step: the reader finds
+// the old one or the new one whole, nothing else stays in the folder, and
+// the failure has the system's reason.  Never written in place, so a
+// folder that takes no new file keeps the old snapshot as it was.
+TEST(RecoverySnapshot, AFaultAtAnyStepOfAWriteLeavesTheOldSnapshotOrTheNewOne) {
+  using byte_file::Step;
+  const std::u16string old_text = u"old";
+  // Three writes of the gathered bytes.
+  const std::u16string new_text(300000, u'n');
+  struct Fault {
+    const char* what;
+    Step step;
+    int at;  // 0: no fault
+  };
+  const Fault faults[] = {
+      {"none", Step::kWrite, 0},     {"no new file in the folder", Step::kCreate, 1},
+      {"first write", Step::kWrite, 1}, {"third write", Step::kWrite, 3},
+      {"flush", Step::kFlush, 1},    {"rename", Step::kReplace, 1},
+  };
+  for (const Fault& fault : faults) {
+    SCOPED_TRACE(fault.what);
+    test_support::ScratchFolder folder("snapshot_faults");
+    const std::u16string path = folder.Path("a-1.snapshot");
+    std::uint32_t error = 0;
+    ASSERT_TRUE(snapshot_file::Write(path, kHeader, {old_text}, error));
+    bool written = false;
+    {
+      test_support::ReplacementFaults faults_now;
+      if (fault.at > 0) faults_now.Fail(fault.step, fault.at);
+      written = snapshot_file::Write(path, kHeader, {new_text}, error);
+      EXPECT_EQ(faults_now.Count(Step::kCopyOld), 0) << "written in place";
+    }
+    EXPECT_EQ(written, fault.at == 0);
+    EXPECT_EQ(error != 0, fault.at != 0) << error;
+    SnapshotHeader header;
+    std::u16string text;
+    ASSERT_TRUE(snapshot_file::Read(path.c_str(), header, text));
+    EXPECT_EQ(text, fault.at == 0 ? new_text : old_text);
+    EXPECT_EQ(folder.Names(), std::vector<std::string>{"a-1.snapshot"});
+  }
 }
 
 TEST(RecoverySnapshot, StepsOfAStoreCopyJoinLinesAndASpentBudgetStopsEarly) {
@@ -149,6 +195,17 @@ TEST(RecoverySnapshot, NamesCarryTheirOwnerAndNothingElseParses) {
                                    u"000012340123456G-1.snapshot", u"0000123401234567_1.snapshot",
                                    u"0000123401234567.owner"})
     EXPECT_FALSE(recovery_names::ParseSnapshotName(name, parsed, serial)) << std::string(name.begin(), name.end());
+  // A write's temporary file: only as the replacement names it.
+  const std::u16string snapshot = recovery_names::SnapshotName(token, 3);
+  for (const std::u16string& name : {snapshot + u".vorndel-save", snapshot + u".vorndel-save-2"}) {
+    parsed.clear();
+    EXPECT_TRUE(recovery_names::ParseSnapshotTemporaryName(name, parsed)) << std::string(name.begin(), name.end());
+    EXPECT_EQ(parsed, token);
+  }
+  for (const std::u16string& name :
+       {snapshot, snapshot + u".vorndel-old", snapshot + u".vorndel-save-02", snapshot + u".x.vorndel-save",
+        std::u16string(u"page.html.vorndel-save"), std::u16string(u"0000123401234567-.snapshot.vorndel-save")})
+    EXPECT_FALSE(recovery_names::ParseSnapshotTemporaryName(name, parsed)) << std::string(name.begin(), name.end());
 }
 
 }  // namespace
