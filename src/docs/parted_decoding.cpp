@@ -50,26 +50,30 @@ class AsideLayout final : public LineLayout {
  public:
   explicit AsideLayout(LineLayout& layout) : layout_(layout) {}
   bool Layout(LineRecord& line, std::int32_t wrap_width) override {
-    if (!all_waiting_ && layout_.LayOutAside(line, wrap_width)) return true;
+    if (layout_.LayOutAside(line, wrap_width)) return true;
     Wait(line);
     const RowInfo whole{line.Length(), 0};
     return line.SetLayout(0, &whole, 1);
   }
-  // Lays out the lines that waited once tail's lines have joined store's,
-  // first at first.
+  // Lays out the lines that waited once tail's lines (count of them from
+  // first on) have joined store's, in file order.
   void LayOutWaiting(TextStore& store, LineRecord* first, std::int32_t count) {
-    if (!all_waiting_) {
+    if (listed_) {
       for (LineRecord* line : waiting_) store.LayOutAgain(*line);
       return;
     }
-    for (std::int32_t i = 0; i < count; ++i, first = first->Next()) store.LayOutAgain(*first);
+    // Those that waited have no width yet; a line laid out with none
+    // measures nothing new when laid out again.
+    for (std::int32_t i = 0; i < count; ++i, first = first->Next()) {
+      if (first->Width() == 0) store.LayOutAgain(*first);
+    }
   }
 
  private:
   void Wait(LineRecord& line) {
-    if (all_waiting_) return;
-    // A text whose lines mostly wait (wrapped lines, a script the head has
-    // not met) has them all laid out after the join rather than listed.
+    if (!listed_) return;
+    // Text whose lines mostly wait (wrapped lines, many characters the head
+    // has not met yet) is looked through after the join rather than listed.
     if (waiting_.size() < kLongestList) {
       try {
         waiting_.push_back(&line);
@@ -77,14 +81,14 @@ class AsideLayout final : public LineLayout {
       } catch (const std::bad_alloc&) {
       }
     }
-    all_waiting_ = true;
+    listed_ = false;
     waiting_ = {};
   }
 
   static constexpr std::size_t kLongestList = 64 * 1024;
   LineLayout& layout_;
   std::vector<LineRecord*> waiting_;
-  bool all_waiting_ = false;
+  bool listed_ = true;
 };
 
 bool DecodeWhole(TextFileReader& reader, TextStore& store, MappedFile* file) {

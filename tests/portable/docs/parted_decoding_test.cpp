@@ -103,3 +103,13 @@ TEST(PartedDecoding, TailLinesWithUnmeasuredUnitsGetTheOnePassWidths) {
     EXPECT_EQ(MeasuredWidthsCutNear(bytes, near), whole);
   }
 }
+
+// Beyond some tens of thousands of waiting lines the tail's lines are
+// looked through after the join instead of listed: here every line waits,
+// for the fixed-width layout measures nothing aside.
+TEST(PartedDecoding, ManyWaitingLinesGetTheOnePassLayout) {
+  std::string bytes;
+  for (int i = 0; i < 150000; ++i) bytes += i % 3 ? "abcdefgh\n" : "\n";
+  const Decoded whole = DecodeCutNear(bytes, kUtf8, bytes.size());
+  EXPECT_EQ(DecodeCutNear(bytes, kUtf8, 1000), whole);
+}
