@@ -301,6 +301,19 @@ void GoToLine(std::int32_t line) {
   active->Navigator().GoTo(active->Editor().At(line, 0), SelectionMode::Collapse);
 }
 
+void SelectInLine(std::int32_t line, std::int32_t start, std::int32_t end) {
+  Document* active = Frame().documents ? Set().Active() : nullptr;
+  if (!active) return;
+  const std::int32_t lines = active->Store().LineCount();
+  line = std::clamp(line, 0, lines - 1);
+  // The units of the line without its line feed.
+  const std::int32_t units = active->Store().Line(line)->Length() - (line + 1 < lines ? 1 : 0);
+  start = std::clamp(start, 0, units);
+  end = std::clamp(end, start, units);
+  active->Navigator().GoTo(active->Editor().At(line, start), SelectionMode::Collapse);
+  active->Navigator().GoTo(active->Editor().At(line, end), SelectionMode::Extend);
+}
+
 void FocusActive() {
   Document* active = Frame().documents ? Set().Active() : nullptr;
   if (active) SetFocus(edit_control::WindowOf(*active));

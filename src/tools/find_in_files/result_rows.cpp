@@ -30,15 +30,14 @@ void ResultRows::Add(FileHits&& file) {
 }
 
 std::u16string ResultRows::Cell(std::size_t row, int column) const {
-  if (row == 0) return column == kFileColumn ? summary_ : std::u16string();
+  if (row == 0) return column == kTextColumn ? summary_ : std::u16string();
   if (row > rows_.size()) return {};
   const Row& at = rows_[row - 1];
   const FileHits& file = files_[at.file];
-  if (at.hit < 0) return column == kFileColumn ? file.relative : std::u16string();
+  if (at.hit < 0) return column == kTextColumn ? file.relative : std::u16string();
   const Hit& hit = file.hits[static_cast<std::size_t>(at.hit)];
   if (column == kLineColumn) return Number(std::int64_t{hit.line} + 1);
-  if (column == kTextColumn) return hit.shown;
-  return {};
+  return column == kTextColumn ? hit.shown : std::u16string();
 }
 
 bool ResultRows::Target(std::size_t row, RowTarget& target) const {

@@ -1,8 +1,9 @@
 #pragma once
 // The rows of the results list, grouped by file: first the summary row,
-// then for each file with matches a row naming it (relative to the
+// then for each file with matches a heading naming it (relative to the
 // searched folder) followed by one row per matching line (its number from
-// 1 and the line as shown).  The list asks for cells by row, so that
+// 1 and the line as shown).  Two columns, so that the narrow side pane
+// shows the texts: the line's number, and the text of each row.  The list asks for cells by row, so that
 // 100,000 rows cost no more than their texts.
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +14,7 @@
 
 namespace find_in_files {
 
-enum Column { kFileColumn = 0, kLineColumn = 1, kTextColumn = 2, kColumnCount = 3 };
+enum Column { kLineColumn = 0, kTextColumn = 1, kColumnCount = 2 };
 
 // Where an activated row leads: the file, and the match selected on its
 // line.
@@ -33,6 +34,8 @@ class ResultRows {
 
   std::size_t Count() const { return 1 + rows_.size(); }
   std::u16string Cell(std::size_t row, int column) const;
+  // The summary and the files' rows.
+  bool Heading(std::size_t row) const { return row == 0 || (row <= rows_.size() && rows_[row - 1].hit < 0); }
   // False for the summary row and rows past the end; a file's row leads
   // to its first match.
   bool Target(std::size_t row, RowTarget& target) const;

@@ -1,5 +1,5 @@
-// The results list's rows: the summary first, then each file's row and its
-// matching lines, and where activating a row leads.
+// The results list's rows: the summary first, then each file's heading and
+// its matching lines, and where activating a row leads.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,24 +19,25 @@ TEST(ResultRows, FilesGroupTheirLinesAndEachRowLeadsToAMatch) {
   rows.Add({u"C:\\site\\sub\\b.css", u"sub\\b.css", {{11, 0, 5, u"hello {}"}}});
   struct Case {
     std::size_t row;
-    std::u16string file, line, text;
+    std::u16string line, text;
+    bool heading;
     bool leads;
     std::int32_t target_line, start;
     std::u16string path;
   };
   const Case cases[] = {
-      {0, u"3 lines", u"", u"", false},
-      {1, u"a.html", u"", u"", true, 0, 3, u"C:\\site\\a.html"},
-      {2, u"", u"1", u"<p>Hello</p>", true, 0, 3, u"C:\\site\\a.html"},
-      {3, u"", u"5", u"hello", true, 4, 1, u"C:\\site\\a.html"},
-      {4, u"sub\\b.css", u"", u"", true, 11, 0, u"C:\\site\\sub\\b.css"},
-      {5, u"", u"12", u"hello {}", true, 11, 0, u"C:\\site\\sub\\b.css"},
-      {6, u"", u"", u"", false},
+      {0, u"", u"3 lines", true, false},
+      {1, u"", u"a.html", true, true, 0, 3, u"C:\\site\\a.html"},
+      {2, u"1", u"<p>Hello</p>", false, true, 0, 3, u"C:\\site\\a.html"},
+      {3, u"5", u"hello", false, true, 4, 1, u"C:\\site\\a.html"},
+      {4, u"", u"sub\\b.css", true, true, 11, 0, u"C:\\site\\sub\\b.css"},
+      {5, u"12", u"hello {}", false, true, 11, 0, u"C:\\site\\sub\\b.css"},
+      {6, u"", u"", false, false},
   };
   EXPECT_EQ(rows.Count(), 6u);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row);
-    EXPECT_EQ(rows.Cell(c.row, kFileColumn), c.file);
+    EXPECT_EQ(rows.Heading(c.row), c.heading);
     EXPECT_EQ(rows.Cell(c.row, kLineColumn), c.line);
     EXPECT_EQ(rows.Cell(c.row, kTextColumn), c.text);
     RowTarget target;
@@ -48,7 +49,7 @@ TEST(ResultRows, FilesGroupTheirLinesAndEachRowLeadsToAMatch) {
   }
   rows.Clear();
   EXPECT_EQ(rows.Count(), 1u);
-  EXPECT_EQ(rows.Cell(0, kFileColumn), u"");
+  EXPECT_EQ(rows.Cell(0, kTextColumn), u"");
 }
 
 TEST(ResultRows, TheSummaryGivesTheCountsTimeAndHowTheSearchEnded) {
