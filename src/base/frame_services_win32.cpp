@@ -37,4 +37,12 @@ void RefreshTooltips() {
   if (table.refresh_tooltips) table.refresh_tooltips();
 }
 
+void SelectInActiveLine(std::int32_t line, std::int32_t start, std::int32_t end) {
+  if (table.select_in_active_line) table.select_in_active_line(line, start, end);
+}
+
+void ShowStatusMessage(std::u16string_view text) {
+  if (table.show_status_message) table.show_status_message(text);
+}
+
 }  // namespace frame_services

@@ -20,6 +20,8 @@ struct Services {
   void (*apply_font_and_language)() = nullptr;
   void (*refill_file_list)() = nullptr;
   void (*refresh_tooltips)() = nullptr;
+  void (*select_in_active_line)(std::int32_t line, std::int32_t start, std::int32_t end) = nullptr;
+  void (*show_status_message)(std::u16string_view text) = nullptr;
 };
 
 void Set(const Services& services);
@@ -36,5 +38,10 @@ bool OpenDocument(std::u16string_view path);
 void ApplyFontAndLanguage();
 void RefillFileList();
 void RefreshTooltips();
+// Selects columns start..end of a line of the active document (clamped to
+// its text) and shows them.
+void SelectInActiveLine(std::int32_t line, std::int32_t start, std::int32_t end);
+// A message in the status bar's first part; empty clears it.
+void ShowStatusMessage(std::u16string_view text);
 
 }  // namespace frame_services

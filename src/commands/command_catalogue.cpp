@@ -99,6 +99,7 @@ constexpr Row kBindableTail[] = {
     {kDocumentStart, Owner::kEditor, 0, 0, kCtrl, kHome},
     {kDocumentEnd, Owner::kEditor, 0, 0, kCtrl, kEnd},
     {kRegexSearch, Owner::kFind, 0},
+    {kFindInFiles, Owner::kFrame, kEditMenu, 0, kCtrlShift, 'F'},
 };
 // Numbers that no key can be bound to.
 constexpr std::pair<std::uint16_t, Owner> kUnbindable[] = {
@@ -119,7 +120,8 @@ constexpr std::uint16_t kToggles[] = {kLeftPane, kRightPane, kFindBar, kWrap, kB
                                       kMatchCase, kRegexSearch};
 constexpr std::uint16_t kEllipsis[] = {kOpen,           kSaveAs,        kFind,       kGoToLine,
                                        kEditorFont,     kEditorColours, kBookmarkList, kQuickTagEditor,
-                                       kSettings,       kOpenFolder,    kDeleteTag,  kEditTag};
+                                       kSettings,       kOpenFolder,    kDeleteTag,  kEditTag,
+                                       kFindInFiles};
 
 constexpr std::size_t kRowCount = std::size(kBindableHead) + kQuickTagSlots + 1 + kToolSlots +
                                   std::size(kBindableTail) + kRecentSlots + kBookmarkSlots + std::size(kUnbindable);
@@ -181,7 +183,7 @@ constexpr int CountBindable() {
 static_assert(CountBindable() == kSlotCount);
 static_assert(kTable[kFirstQuickTagSlot].id == kFirstQuickTag);
 static_assert(kTable[kFirstToolSlot].id == kFirstTool);
-static_assert(kTable[kSlotCount - 1].id == kRegexSearch);
+static_assert(kTable[kSlotCount - 1].id == kFindInFiles);
 
 }  // namespace
 

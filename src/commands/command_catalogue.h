@@ -58,7 +58,7 @@ bool HasEllipsis(std::uint16_t id);
 
 // The bindable commands in their fixed order: slot n of the key bindings is
 // the n-th of them.
-inline constexpr int kSlotCount = 83;
+inline constexpr int kSlotCount = 84;
 const Command& Slot(int slot);
 inline constexpr int kFirstQuickTagSlot = 42;
 inline constexpr int kFirstToolSlot = 63;

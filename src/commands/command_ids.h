@@ -112,6 +112,9 @@ inline constexpr std::uint16_t kReplaceAll = 5911;
 inline constexpr std::uint16_t kMatchCase = 5920;
 inline constexpr std::uint16_t kRegexSearch = 5921;
 
+// Beside the find bar: searching the files of a folder
+inline constexpr std::uint16_t kFindInFiles = 5940;
+
 // Keys only
 inline constexpr std::uint16_t kDocumentStart = 6000;
 inline constexpr std::uint16_t kDocumentEnd = 6001;

@@ -81,6 +81,10 @@ constexpr Table Build() {
   Set(t, 355, 355, Colour(0x808000));  // script numbers and regular expressions
   Set(t, 356, 356, {Kind::StringList, Rule::Special});  // script extensions; older files get the defaults
   Set(t, 357, 357, Bool(false));  // the find bar takes its text as a regular expression
+  Set(t, 358, 358, Text(Rule::Special));                  // find in files: masks; older files get the defaults
+  Set(t, 359, 359, {Kind::StringList, Rule::ListEnd});    // the last folders searched, newest first
+  Set(t, 360, 360, Bool(true));                           // subfolders
+  Set(t, 361, 362, Bool(false));                          // match case, regular expression
   return t;
 }
 

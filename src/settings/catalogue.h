@@ -27,7 +27,7 @@ struct Entry {
   std::int32_t high = 0;
 };
 
-constexpr std::uint32_t kEntryCount = 358;
+constexpr std::uint32_t kEntryCount = 363;
 
 const Entry& At(std::uint32_t entry);
 

@@ -40,6 +40,9 @@ Ref Of(Settings& s, std::uint32_t i) {
     case 27: return Ref(&s.tab_width);
     case 41: return Ref(&s.match_case);
     case 357: return Ref(&s.regex_search);
+    case 360: return Ref(&s.search_subfolders);
+    case 361: return Ref(&s.files_match_case);
+    case 362: return Ref(&s.files_regex_search);
     case 42: return Ref(&s.find_selected);
     case 43: return Ref(&s.replacement_selected);
     case 44: return Ref(&s.default_encoding);

@@ -1,5 +1,5 @@
 #pragma once
-// Key bindings: the 82 bindable commands in their fixed order, each with at
+// Key bindings: the bindable commands in their fixed order, each with at
 // most one key plus Ctrl and Shift, and the accelerator records that carry
 // them in the system's table and in entry 20 of the settings file.  Entry
 // 20 is outside bytes: records are read byte by byte and bounded.
@@ -55,7 +55,7 @@ BindingSlots UnboundSlots();
 BindingSlots DefaultSlots();
 
 // Whole records of entry 20, at most one per slot: a longer entry is cut
-// to its first 82 records rather than dropped.
+// to its first kSlotCount records rather than dropped.
 AcceleratorRecords RecordsFromBytes(std::span<const std::uint8_t> bytes);
 // Entry 20 for the records.  No records at all are written as one record
 // without a key, because an empty entry would bring the defaults back.

@@ -129,6 +129,15 @@ void ReadScriptExtensions(const SettingsReader& reader, Settings& settings) {
   }
 }
 
+// A file from before find in files lacks its masks: the defaults.
+void ReadFindInFiles(const SettingsReader& reader, Settings& settings) {
+  if (reader.ReadString(358, settings.file_masks) == SettingsReader::kNotAvailable)
+    settings.file_masks.Assign(Settings::kDefaultFileMasks);
+  settings.searched_folders.clear();
+  reader.ReadStringList(359, settings.searched_folders);
+  if (settings.searched_folders.size() > Settings::kListSlots) settings.searched_folders.resize(Settings::kListSlots);
+}
+
 void ReadOpenDocuments(const SettingsReader& reader, Settings& settings) {
   settings.open_documents = {};
   if (!settings.reopen_documents) return;
@@ -163,6 +172,7 @@ void LoadSettings(const SettingsReader& reader, Settings& settings, const ShellF
   }
   ReadCustomColours(reader, settings);
   ReadScriptExtensions(reader, settings);
+  ReadFindInFiles(reader, settings);
   ReadOpenDocuments(reader, settings);
   ReadKeyBindingRecords(reader, settings);
 }

@@ -114,6 +114,9 @@ void SaveSettings(SettingsWriter& writer, Settings& s) {
   WriteOpenDocuments(writer, s);
   WriteInline(writer, s, 354, 355);
   writer.WriteStringList(356, s.script_extensions);
+  writer.WriteString(358, s.file_masks.View());
+  writer.WriteStringList(359, s.searched_folders);
+  WriteInline(writer, s, 360, 362);
 }
 
 bool SaveSettingsFile(std::u16string_view path, Settings& settings) {

@@ -103,6 +103,14 @@ struct Settings {
   std::vector<WideString> find_history;  // non-empty texts, at most 20
   std::vector<WideString> replacement_history;
 
+  // Find in files
+  static constexpr char16_t kDefaultFileMasks[] = u"*.html;*.htm;*.css;*.js;*.php;*.txt";
+  WideString file_masks;
+  std::vector<WideString> searched_folders;  // newest first, at most 20
+  bool search_subfolders = true;
+  bool files_match_case = false;
+  bool files_regex_search = false;
+
   std::int32_t default_encoding = 0;    // EncodingId
   std::int32_t default_line_break = 0;  // LineBreakStyle
 

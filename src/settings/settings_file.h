@@ -7,7 +7,7 @@
 
 namespace settings_file {
 
-constexpr std::uint32_t kEntryCount = 358;
+constexpr std::uint32_t kEntryCount = 363;
 constexpr std::uint16_t kFormatVersion = 1102;
 constexpr std::uint32_t kHeader = kEntryCount | (std::uint32_t{kFormatVersion} << 16);
 constexpr std::uint32_t kSlotBytes = 8;

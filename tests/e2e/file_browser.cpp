@@ -45,14 +45,14 @@ HTREEITEM TreeChild(HWND tree, HTREEITEM parent, const std::wstring& text) {
   return nullptr;
 }
 
-std::vector<std::wstring> ListTexts(HWND list) {
+std::vector<std::wstring> ListTexts(HWND list, int column) {
   std::vector<std::wstring> texts;
   RemoteBlock block(list, sizeof(LVITEMW) + kTextUnits * sizeof(wchar_t));
   if (!block.Valid()) return texts;
   const int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     LVITEMW query = {};
-    query.iSubItem = 0;
+    query.iSubItem = column;
     query.pszText = reinterpret_cast<wchar_t*>(block.At(sizeof(LVITEMW)));
     query.cchTextMax = static_cast<int>(kTextUnits);
     block.Write(0, &query, sizeof query);

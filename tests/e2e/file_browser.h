@@ -22,7 +22,8 @@ POINT TreeLabelPoint(HWND tree, HTREEITEM item);
 // The child of parent whose text is text; null when none is.
 HTREEITEM TreeChild(HWND tree, HTREEITEM parent, const std::wstring& text);
 
-std::vector<std::wstring> ListTexts(HWND list);
+// The texts of one column of a list, row by row.
+std::vector<std::wstring> ListTexts(HWND list, int column = 0);
 POINT ListItemCentre(HWND list, int index);
 
 }  // namespace e2e

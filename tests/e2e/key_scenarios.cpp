@@ -92,7 +92,7 @@ TEST_F(Keys, CtrlKeysSelectCopyAndUndoAndAFirstRunKeepsTheDefaults) {
   Close();
 
   const std::string records = KeyBindingRecords(installed_.scratch.File(L"Vorndel.ini"));
-  EXPECT_EQ(records.size(), 216u);
+  EXPECT_EQ(records.size(), 222u);
   EXPECT_EQ(records.substr(0, 6), std::string("\x09\x00\x4E\x00\x92\x13", 6));
 }
 

@@ -2,17 +2,21 @@
 // written back at exit (whole or not at all, even when killed meanwhile; a
 // library that could not be read under a new name),
 // quick tags and a click on a tag wrapping the selection, a new folder and
-// an edited tag through their dialogs.
+// an edited tag through their dialogs; find in files listing its results
+// on the second tab and a row opening its file at the match.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "e2e/document_area.h"
 #include "e2e/driver.h"
 #include "e2e/exit_kills.h"
+#include "e2e/file_browser.h"
 #include "e2e/installed_program.h"
 #include "e2e/real_input.h"
+#include "e2e/remote_block.h"
 #include "e2e/settings_file.h"
 #include "e2e/tag_tree_seen.h"
 
@@ -27,6 +31,10 @@ constexpr int kFolderName = 3011;
 constexpr int kStartText = 3121;
 constexpr int kEndText = 3131;
 constexpr int kKillSteps = 4;
+constexpr WORD kFindInFiles = 5940;
+constexpr int kFindWhat = 2810;
+constexpr int kSearchedFolder = 2811;
+constexpr int kResultsList = 413;
 
 // A library file: the byte-order mark and the text in UTF-16 LE.
 std::string LibraryBytes(const std::wstring& text) {
@@ -79,8 +87,8 @@ class TagPanel : public testing::Test {
     }
   }
 
-  void Start() {
-    program_ = std::make_unique<Program>(installed_.exe, std::vector<std::wstring>{});
+  void Start(const std::vector<std::wstring>& files = {}) {
+    program_ = std::make_unique<Program>(installed_.exe, files);
     window_ = program_->WaitMainWindow();
     ASSERT_NE(window_, nullptr);
     ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return ActiveEditor(window_) != nullptr; }));
@@ -275,6 +283,58 @@ TEST_F(TagPanel, TheWheelScrollsOnlyTheWindowUnderThePointer) {
                                   &answer));
   EXPECT_FALSE(SamePicture(ClientPicture(editor), unscrolled)) << "the editor did not scroll";
   EXPECT_EQ(first_visible(), tree_top);
+}
+
+// Rows as "line|text", the summary row first.
+std::vector<std::wstring> ResultRows(HWND list) {
+  const std::vector<std::wstring> lines = ListTexts(list, 0), texts = ListTexts(list, 1);
+  std::vector<std::wstring> rows;
+  for (std::size_t k = 0; k < lines.size() && k < texts.size(); ++k) rows.push_back(lines[k] + L"|" + texts[k]);
+  return rows;
+}
+
+TEST_F(TagPanel, FindInFilesListsTheMatchingLinesBesideTheTagsAndARowOpensItsFileWithTheMatchSelected) {
+  const Scratch& scratch = installed_.scratch;
+  ASSERT_TRUE(scratch.MakeFolder(L"site") && scratch.MakeFolder(L"site\\sub"));
+  ASSERT_TRUE(scratch.Write(L"site\\index.html", "<p>one</p>\r\n  <p>a needle here</p>\r\n"));
+  ASSERT_TRUE(scratch.Write(L"site\\notes.txt", "nothing\r\n"));
+  ASSERT_TRUE(scratch.Write(L"site\\binary.txt", std::string("needle\0\x01", 8)));
+  ASSERT_TRUE(scratch.Write(L"site\\logo.png", "needle"));
+  ASSERT_TRUE(scratch.Write(L"site\\sub\\style.css", "a {}\nb { needle: 1 }\n"));
+  Start({scratch.File(L"site\\index.html")});
+
+  PostMessageW(window_, WM_COMMAND, kFindInFiles, 0);
+  HWND dialog = WaitDialog(program_->Id(), L"Find in files");
+  ASSERT_NE(dialog, nullptr);
+  // The folder of the active document, the default masks.
+  EXPECT_EQ(WindowText(GetDlgItem(dialog, kSearchedFolder)), scratch.File(L"site"));
+  SendMessageW(GetDlgItem(dialog, kFindWhat), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"needle"));
+  Screenshot(ScenarioName() + L"_dialog");
+  PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+
+  HWND list = GetDlgItem(RightBase(window_), kResultsList);
+  ASSERT_NE(list, nullptr);
+  ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return ListTexts(list, 1).front().ends_with(L" s"); }));
+  ASSERT_TRUE(IsWindowVisible(list));
+  EXPECT_FALSE(IsWindowVisible(tree_));
+  const std::vector<std::wstring> rows = ResultRows(list);
+  ASSERT_EQ(rows.size(), 5u);
+  EXPECT_TRUE(rows[0].starts_with(L"|2 matching lines in 2 files; 3 files searched, 1 skipped; ")) << rows[0].c_str();
+  EXPECT_EQ(std::vector<std::wstring>(rows.begin() + 1, rows.end()),
+            (std::vector<std::wstring>{L"|index.html", L"2|<p>a needle here</p>", L"|sub\\style.css",
+                                       L"2|b { needle: 1 }"}));
+  Screenshot(ScenarioName() + L"_results");
+
+  // Enter on the last row opens the style sheet with the match selected.
+  RemoteBlock block(list, sizeof(LVITEMW));
+  LVITEMW chosen = {};
+  chosen.state = chosen.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  ASSERT_TRUE(block.Write(0, &chosen, sizeof chosen));
+  SendMessageW(list, LVM_SETITEMSTATE, 4, reinterpret_cast<LPARAM>(block.At(0)));
+  SendKey(list, VK_RETURN);
+  ASSERT_TRUE(WaitForFiles(window_, 2));
+  EXPECT_EQ(OpenedFiles(window_)[static_cast<std::size_t>(ActiveFile(window_))], scratch.File(L"site\\sub\\style.css"));
+  EXPECT_EQ(CopiedSelection(window_), L"needle");
 }
 
 }  // namespace

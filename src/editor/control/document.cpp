@@ -70,6 +70,17 @@ void Document::ClearSelection() { navigator_.ClearSelection(); }
 void Document::DocumentStart() { navigator_.DocumentStart(); }
 void Document::DocumentEnd() { navigator_.DocumentEnd(); }
 
+void Document::SelectInLine(std::int32_t line, std::int32_t start, std::int32_t end) {
+  const std::int32_t lines = store_.LineCount();
+  line = std::clamp(line, 0, lines - 1);
+  // The units of the line without its line feed.
+  const std::int32_t units = store_.Line(line)->Length() - (line + 1 < lines ? 1 : 0);
+  start = std::clamp(start, 0, units);
+  end = std::clamp(end, start, units);
+  navigator_.GoTo(editor_.At(line, start), SelectionMode::Collapse);
+  navigator_.GoTo(editor_.At(line, end), SelectionMode::Extend);
+}
+
 void Document::GoToLine(std::int32_t line) {
   line = std::clamp(line, 0, store_.LineCount() - 1);
   navigator_.GoTo(editor_.At(line, 0), SelectionMode::Collapse);

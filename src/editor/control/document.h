@@ -204,6 +204,8 @@ class Document final : private EditorParent, private EditorView, private CaretVi
   void DocumentEnd();
   // The caret to the start of line, clamped to the text.
   void GoToLine(std::int32_t line);
+  // Columns start..end of line selected, each clamped to the line's text.
+  void SelectInLine(std::int32_t line, std::int32_t start, std::int32_t end);
 
   // Search and replace of a literal pattern (length units, NULs included);
   // the case-sensitive flag of the metrics decides about ASCII letters.

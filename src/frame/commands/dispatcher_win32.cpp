@@ -12,7 +12,11 @@
 #include "settings/dialogs/editing_dialogs_win32.h"
 #include "settings/options/options_dialog_win32.h"
 #include "settings/settings.h"
+#include "base/settings_location.h"
+#include "tools/find_in_files/find_in_files_win32.h"
 #include "tools/panes/pane_bases_win32.h"
+#include "tools/tag_panel/tag_panel_win32.h"
+#include "tools/toolbars/find_history.h"
 #include "tools/tag_insertion.h"
 #include "tools/tool_commands_win32.h"
 #include "tools/toolbars/toolbars_win32.h"
@@ -76,6 +80,23 @@ void TogglePane(pane_bases::Side side) {
   client_window::LayOutClient();
 }
 
+// The dialog starts with the active document's one-line selection and its
+// folder (the default folder for an untitled one); the results show in
+// the right pane.
+void FindInFiles(HWND main) {
+  Document* active = Frame().documents->Active();
+  WideString selection;
+  if (active) active->SelectionText(selection);
+  const std::u16string_view text =
+      find_history::SelectionFillsFindBox(selection.View()) ? selection.View() : std::u16string_view();
+  const std::u16string_view folder = active && !active->File().path.Empty()
+                                         ? settings_location::FolderOf(active->File().path.View())
+                                         : ProcessSettings().default_folder.View();
+  if (!find_in_files_command::Run(main, text, folder)) return;
+  tag_panel::ShowResults();
+  if (!ProcessSettings().right_pane_shown) TogglePane(pane_bases::Side::kRight);
+}
+
 // The commands that belong to no other room: dialogs, panes and bars.
 bool RunFrameCommand(std::uint16_t command) {
   HWND main = static_cast<HWND>(Frame().main_window);
@@ -112,6 +133,9 @@ bool RunFrameCommand(std::uint16_t command) {
     }
     case kSettings:
       options_dialog::Run(main);
+      return true;
+    case kFindInFiles:
+      FindInFiles(main);
       return true;
     case kFindBar:
       if (toolbars::FindBarShown()) document_tabs::FocusActive();

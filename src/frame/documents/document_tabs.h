@@ -47,6 +47,9 @@ std::int32_t Count();
 void ActivateTab(std::int32_t index);
 // The active document's caret to the start of a line, clamped to the text.
 void GoToLine(std::int32_t line);
+// The active document's columns start..end of a line selected, both
+// clamped to the text, the caret at end.
+void SelectInLine(std::int32_t line, std::int32_t start, std::int32_t end);
 void FocusActive();
 
 // Runs a document command (new, open, save, close, recent files,

@@ -274,6 +274,12 @@ void GoToLine(std::int32_t line) {
   active->GoToLine(line);
 }
 
+void SelectInLine(std::int32_t line, std::int32_t start, std::int32_t end) {
+  Document* active = Frame().documents ? Set().Active() : nullptr;
+  if (!active) return;
+  active->SelectInLine(line, start, end);
+}
+
 void FocusActive() {
   Document* active = Frame().documents ? Set().Active() : nullptr;
   if (active) SetFocus(edit_control::WindowOf(*active));

@@ -105,6 +105,8 @@ void OfferServices() {
   services.apply_font_and_language = ApplyFontAndLanguage;
   services.refill_file_list = [] { file_list::Refill(); };
   services.refresh_tooltips = toolbars::RefreshTooltips;
+  services.select_in_active_line = document_tabs::SelectInLine;
+  services.show_status_message = document_tabs::ShowStatusMessage;
   frame_services::Set(services);
 }
 

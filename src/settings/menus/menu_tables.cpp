@@ -18,7 +18,7 @@ constexpr Item kFileItems[] = {{ids::kNew}, {ids::kOpen}, {ids::kRecentFilesMenu
                                {ids::kClose}, {ids::kCloseAll}, {S}, {ids::kExit}};
 constexpr Item kRecentItems[] = {{S}, {ids::kClearRecent}};
 constexpr Item kEditItems[] = {{ids::kUndo}, {ids::kRedo}, {S}, {ids::kCut}, {ids::kCopy}, {ids::kPaste}, {ids::kDelete}, {S}, {ids::kSelectAll}, {ids::kSelectConstruct}, {S},
-                               {ids::kFind}, {ids::kGoToLine}, {S}, {ids::kConvertMenu, kConvert}, {ids::kIndent}, {ids::kUnindent}, {S}, {ids::kComment}, {S},
+                               {ids::kFind}, {ids::kFindInFiles}, {ids::kGoToLine}, {S}, {ids::kConvertMenu, kConvert}, {ids::kIndent}, {ids::kUnindent}, {S}, {ids::kComment}, {S},
                                {ids::kColour}, {ids::kDate}};
 constexpr Item kConvertItems[] = {{ids::kUpperCase}, {ids::kLowerCase}, {S}, {ids::kFullWidth}, {ids::kHalfWidth}, {S}, {ids::kHiragana}, {ids::kKatakana}};
 constexpr Item kViewItems[] = {{ids::kLeftPane}, {ids::kRightPane}, {S}, {ids::kFindBar}, {S}, {ids::kWrap}, {S}, {ids::kBoldTags}, {ids::kTagPairHighlighting}, {S}, {ids::kEditorFont}, {ids::kEditorColours}};

@@ -11,6 +11,7 @@
 #include "base/language/error_box.h"
 #include "base/language/string_ids.h"
 #include "settings/settings.h"
+#include "tools/find_in_files/results_page_win32.h"
 #include "tools/panes/pane_bases_win32.h"
 #include "tools/panes/splitter_limits.h"
 #include "tools/tag_library_file.h"
@@ -26,6 +27,8 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 412;
 constexpr unsigned kTabText = 412;
+constexpr unsigned kResultsTabText = 21200;
+enum Page { kTagsPage = 0, kResultsPage = 1 };
 constexpr COLORREF kInsertMarkColour = RGB(0, 64, 255);
 constexpr DWORD kProgramPathLimit = MAX_PATH;
 // Posted to the base at creation: the user hears of an unreadable library
@@ -50,15 +53,25 @@ void LayOut() {
   const int tab_height = frame_services::TabRowHeight();
   MoveWindow(panel.tabs, strip, 1, width, tab_height, TRUE);
   MoveWindow(panel.tree, strip, tab_height + 1, width, std::max<int>(area.bottom - tab_height - 1, 0), TRUE);
+  results_page::Place({strip, tab_height + 1, area.right, area.bottom});
 }
 
 void SetTabText(bool insert) {
-  WideString text;
-  language_module::String(kTabText, text);
-  TCITEMW item = {};
-  item.mask = TCIF_TEXT;
-  item.pszText = reinterpret_cast<wchar_t*>(const_cast<char16_t*>(text.Text()));
-  SendMessageW(panel.tabs, insert ? TCM_INSERTITEMW : TCM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  for (const Page page : {kTagsPage, kResultsPage}) {
+    WideString text;
+    language_module::String(page == kTagsPage ? kTabText : kResultsTabText, text);
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = reinterpret_cast<wchar_t*>(const_cast<char16_t*>(text.Text()));
+    SendMessageW(panel.tabs, insert ? TCM_INSERTITEMW : TCM_SETITEMW, page, reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+// The tab strip's chosen page shows; the other hides.
+void ShowChosenPage() {
+  const bool results = SendMessageW(panel.tabs, TCM_GETCURSEL, 0, 0) == kResultsPage;
+  ShowWindow(panel.tree, results ? SW_HIDE : SW_SHOW);
+  results_page::Show(results);
 }
 
 // The tree takes over each record it made a node for; false when one
@@ -126,7 +139,12 @@ void Expanding(HWND tree, const NMTREEVIEWW& info) {
   SendMessageW(tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-bool Notify(const NMHDR& header) {
+bool Notify(const NMHDR& header, LRESULT& result) {
+  if (header.idFrom == kTabStripId && header.code == TCN_SELCHANGE) {
+    ShowChosenPage();
+    return true;
+  }
+  if (results_page::Notify(header, result)) return true;
   if (header.idFrom != kTreeId) return false;
   HWND tree = header.hwndFrom;
   const auto& info = reinterpret_cast<const NMTREEVIEWW&>(header);
@@ -205,6 +223,8 @@ bool CreateWith(HWND base, TagLibrary& library, bool whole) {
     panel = Panel();
     return false;
   }
+  // Without the results page the tags still work.
+  results_page::Create(base, static_cast<HFONT>(Frame().ui_font));
   SendMessageW(panel.tree, TVM_SETINSERTMARKCOLOR, 0, kInsertMarkColour);
   SendMessageW(panel.tabs, WM_SETFONT, reinterpret_cast<WPARAM>(Frame().ui_font), FALSE);
   SetTabText(true);
@@ -239,7 +259,7 @@ bool Handle(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resu
       LayOut();
       return true;
     case WM_NOTIFY:
-      return Notify(*reinterpret_cast<const NMHDR*>(lparam));
+      return Notify(*reinterpret_cast<const NMHDR*>(lparam), result);
     case WM_MOUSEMOVE:
       return tag_drags::Move({GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
     case WM_LBUTTONUP:
@@ -248,10 +268,11 @@ bool Handle(HWND base, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& resu
       if (reinterpret_cast<HWND>(lparam) != base) tag_drags::CaptureLost();
       return true;
     case WM_CONTEXTMENU:
-      if (!panel.tree) return false;
+      if (!panel.tree || !IsWindowVisible(panel.tree)) return false;
       tag_panel_commands::ShowMenu(base, panel.tree, {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)});
       return true;
     case WM_COMMAND:
+      if (results_page::Command(wparam)) return true;
       return panel.tree && tag_panel_commands::Run(panel.tree, LOWORD(wparam));
     case kTellUnread:
       error_box::ShowNamed(string_ids::kTagLibraryUnread, panel.read.View());
@@ -278,7 +299,14 @@ void ApplyFontAndLanguage(void* font) {
   if (!panel.tabs) return;
   SendMessageW(panel.tabs, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   SetTabText(false);
+  results_page::ApplyFontAndLanguage(static_cast<HFONT>(font));
   LayOut();
+}
+
+void ShowResults() {
+  if (!panel.tabs) return;
+  SendMessageW(panel.tabs, TCM_SETCURSEL, kResultsPage, 0);
+  ShowChosenPage();
 }
 
 bool HasMenuTarget() { return panel.tree && tag_panel_commands::HasTarget(panel.tree); }

@@ -1,6 +1,7 @@
 #pragma once
 // The tag panel in the right pane (Windows only): a tab strip over a tree
-// of the tag library's folders and tags.  A click (or a double click, as
+// of the tag library's folders and tags, and a second tab with the results
+// of a search in files.  A click (or a double click, as
 // the settings say) or a drag into the editor wraps the selection in a
 // tag; a Shift-drag reorders; a context menu makes, edits and deletes.
 // The tree is the library while the program runs and is written back at
@@ -34,6 +35,9 @@ bool SaveLibrary();
 // After a font or language change: the tab strip's font and text, then
 // the layout.
 void ApplyFontAndLanguage(void* font);
+
+// The results of a search in files take the panel's place (its second tab).
+void ShowResults();
 
 // The context menu's items that act on a node are enabled only with one.
 bool HasMenuTarget();

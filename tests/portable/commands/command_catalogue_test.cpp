@@ -24,7 +24,7 @@ TEST(CommandCatalogue, NoNumberTwiceAndEveryMenuItemInTheTable) {
 
 TEST(CommandCatalogue, SlotsKeepTheirStoredOrder) {
   const std::pair<int, std::uint16_t> slots[] = {{0, 5010}, {18, 5125}, {41, 5320}, {42, 5411}, {62, 5450},
-                                                 {63, 5511}, {71, 5550}, {76, 5902}, {81, 6001}, {82, 5921}};
+                                                 {63, 5511}, {71, 5550}, {76, 5902}, {81, 6001}, {82, 5921}, {83, 5940}};
   for (const auto& [slot, id] : slots) EXPECT_EQ(command_catalogue::Slot(slot).id, id) << slot;
   for (int slot = 0; slot < command_catalogue::kSlotCount; ++slot)
     EXPECT_TRUE(command_catalogue::Slot(slot).bindable) << slot;
@@ -34,7 +34,7 @@ TEST(CommandCatalogue, TheDispatcherKnowsTheCommandsAndNotTheOtherNumbers) {
   const std::pair<std::uint16_t, bool> cases[] = {
       {5000, false}, {5006, false}, {5010, true},  {5021, false}, {5023, false}, {5024, true},  {5043, true},
       {5044, false}, {5125, true},  {5150, false}, {5330, false}, {5350, true},  {5410, false}, {5430, true},
-      {5510, false}, {5518, true},  {5519, false}, {5700, false}, {5811, false}, {5902, true},  {5921, true},  {6001, true},
+      {5510, false}, {5518, true},  {5519, false}, {5700, false}, {5811, false}, {5902, true},  {5921, true},  {5940, true},  {6001, true},
       {6002, false}, {4999, false}};
   for (const auto& [id, known] : cases) EXPECT_EQ(command_catalogue::IsKnown(id), known) << id;
 }

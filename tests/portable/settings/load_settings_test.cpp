@@ -206,3 +206,13 @@ TEST(LoadSettings, ScriptEntriesOfOlderFilesTakeTheirDefaults) {
   const Bytes emptied = FileBuilder(357).Build();
   EXPECT_TRUE(Load(&emptied).script_extensions.empty());
 }
+
+TEST(LoadSettings, FindInFilesEntriesOfOlderFilesTakeTheirDefaults) {
+  const Bytes older = FileBuilder(358).Build();
+  Settings s = Load(&older);
+  EXPECT_EQ(s.file_masks.View(), Settings::kDefaultFileMasks);
+  EXPECT_TRUE(s.searched_folders.empty());
+  EXPECT_TRUE(s.search_subfolders);
+  const Bytes current = FileBuilder().String(358, u"").Build();
+  EXPECT_EQ(Load(&current).file_masks.View(), u"");
+}

@@ -68,6 +68,8 @@ Settings Changed() {
   s.document_extensions.push_back(Wide(u".php"));
   s.script_extensions.clear();
   s.script_extensions.push_back(Wide(u".ts"));
+  Set(s.file_masks, u"*.xml");
+  s.searched_folders.push_back(Wide(u"D:\\site"));
   s.favourite_folders.emplace_back();
   Set(s.favourite_folders.back().path, u"D:\\site");
   s.favourite_folders.back().expand_at_start = true;
@@ -103,6 +105,8 @@ void ExpectSame(Settings& a, Settings& b) {
   EXPECT_TRUE(SameTexts(a.document_extensions, b.document_extensions));
   EXPECT_TRUE(SameTexts(a.image_extensions, b.image_extensions));
   EXPECT_TRUE(SameTexts(a.script_extensions, b.script_extensions));
+  EXPECT_TRUE(Same(a.file_masks, b.file_masks));
+  EXPECT_TRUE(SameTexts(a.searched_folders, b.searched_folders));
   ASSERT_EQ(a.favourite_folders.size(), b.favourite_folders.size());
   for (std::size_t k = 0; k < a.favourite_folders.size(); ++k) {
     EXPECT_TRUE(Same(a.favourite_folders[k].path, b.favourite_folders[k].path));

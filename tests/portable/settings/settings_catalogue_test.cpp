@@ -97,5 +97,5 @@ TEST(SettingsCatalogue, KindsMatchTheFieldsTheyAreKeptIn) {
     EXPECT_EQ(inline_fields::Of(settings, i).Exists(), is_inline && !list_slot) << i;
     fields += inline_fields::Of(settings, i).Exists();
   }
-  EXPECT_EQ(fields, 63);
+  EXPECT_EQ(fields, 66);
 }

@@ -155,7 +155,7 @@ TEST(SettingsWriter, OldFileOffsetsOutsideItsDataAreaAreNotCarried) {
 
 TEST(SettingsWriter, OldCountDecidesWhereTheOldDataStarts) {
   // 400 stored slots: the old data starts at 3204; slots past the entry count are dropped.
-  const Bytes old = FileBuilder(400).Run(5, {0xAA, 0xBB}).Run(360, {0xCC}).Int(399, 1).Build();
+  const Bytes old = FileBuilder(400).Run(5, {0xAA, 0xBB}).Run(380, {0xCC}).Int(399, 1).Build();
   const auto result = Write(&old, [](SettingsWriter&) {});
   EXPECT_EQ(RunOf(result.bytes, 5), (Bytes{0xAA, 0xBB}));
   EXPECT_EQ(result.bytes.size(), kTableEnd + 2u);
