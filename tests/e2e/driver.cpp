@@ -231,11 +231,12 @@ bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen) {
   });
 }
 
-void PressOk(HWND box) {
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
-  // Gone before the caller looks for the next box, which could be this one.
-  WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(box) || !IsWindowVisible(box); });
+bool AnswerAndWait(HWND box, int button) {
+  PostMessageW(box, WM_COMMAND, button, 0);
+  return WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(box) || !IsWindowVisible(box); });
 }
+
+void PressOk(HWND box) { AnswerAndWait(box, IDOK); }
 
 HWND WaitDialog(DWORD process_id, const std::wstring& caption, DWORD timeout_ms) {
   HWND found = nullptr;

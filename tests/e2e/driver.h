@@ -80,7 +80,10 @@ struct MessageBoxSeen {
 };
 // Waits for a message box of the process and reads its caption and text.
 bool WaitMessageBox(DWORD process_id, DWORD timeout_ms, MessageBoxSeen& seen);
-// Presses OK on a message box and waits until it has gone.
+// Answers a message box and waits until it has gone: the answer is posted,
+// and until it is taken a look for the next box (or for none) finds this
+// one.  False when the box stays.
+bool AnswerAndWait(HWND box, int button);
 void PressOk(HWND box);
 // Waits for a shown dialog (or message box) of the process with the
 // caption; null when none came.

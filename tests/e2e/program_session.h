@@ -55,12 +55,6 @@ class ProgramSession : public testing::Test {
     EXPECT_TRUE(WaitMessageBox(program_->Id(), kStartTimeoutMs, seen));
     return seen;
   }
-  // Answers the box and waits until it is gone: the answer is posted, and
-  // until it is taken a look for the next box (or for none) finds this one.
-  void AnswerAndWait(HWND box, int button) {
-    Answer(box, button);
-    EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(box); })) << "the box stays";
-  }
   bool NoBoxFor(DWORD ms) {
     MessageBoxSeen seen;
     return !WaitMessageBox(program_->Id(), ms, seen);

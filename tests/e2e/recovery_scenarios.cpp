@@ -195,12 +195,12 @@ TEST_F(Recovery, ClosesHandOversAndSessionEndsDuringTheClosePromptWaitForIt) {
   Sleep(300);
   EXPECT_TRUE(IsWindow(prompt.box)) << "something closed the prompt";
   EXPECT_EQ(TabTexts(window_), (std::vector<std::wstring>{L"a.html*    ", L"b.html*    "}));
-  AnswerAndWait(prompt.box, IDNO);
+  EXPECT_TRUE(AnswerAndWait(prompt.box, IDNO)) << "the box stays";
   // The two held closes ask about a in turn; the hand-over opens c after.
   for (int i = 0; i < 2; ++i) {
     MessageBoxSeen again = Box();
     EXPECT_EQ(again.caption, L"a.html");
-    AnswerAndWait(again.box, IDCANCEL);
+    EXPECT_TRUE(AnswerAndWait(again.box, IDCANCEL)) << "the box stays";
   }
   ASSERT_TRUE(WaitForTabs(window_, {L"a.html*    ", L"c.html    "}));
   EXPECT_EQ(ReadWholeFile(installed_.scratch.File(L"b.html")), "t");

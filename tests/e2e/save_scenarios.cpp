@@ -108,7 +108,7 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
   EXPECT_EQ(listed.rfind(L"These files could not be saved:", 0), 0u);
   for (const wchar_t* name : {L"link.html", L"pair_a.html"})
     EXPECT_NE(listed.find(L"\n\n" + File(name) + L"\n"), std::wstring::npos) << std::string(listed.begin(), listed.end());
-  PressOk(failures.box);
+  EXPECT_TRUE(AnswerAndWait(failures.box, IDOK));
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(File(L"real.html")), "1" + old_text);
   EXPECT_EQ(ReadWholeFile(File(L"pair_a.html")), "2" + old_text);
@@ -127,7 +127,7 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
             L"Some characters cannot be written in Shift_JIS and would be saved as \"?\". The first is on line 1, "
             L"column 1; 1 in all.\n\nYes: save in UTF-8 instead\nNo: save with \"?\"\nCancel: do not save");
   Screenshot(ScenarioName() + L"_question");
-  AnswerAndWait(question.box, IDCANCEL);
+  EXPECT_TRUE(AnswerAndWait(question.box, IDCANCEL)) << "the box stays";
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(File(L"japanese.txt")), kShiftJisText);
   EXPECT_EQ(SelectedTabText(), L"japanese.txt*    ");
@@ -142,7 +142,7 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
   MessageBoxSeen overwrite = Box();
   EXPECT_EQ(overwrite.caption, L"changed.html");
   EXPECT_EQ(overwrite.text, L"This file was changed by another program since it was loaded or saved. Overwrite it?");
-  AnswerAndWait(overwrite.box, IDNO);
+  EXPECT_TRUE(AnswerAndWait(overwrite.box, IDNO)) << "the box stays";
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(File(L"changed.html")), other_text);
   EXPECT_EQ(SelectedTabText(), L"changed.html*    ");
@@ -170,8 +170,7 @@ TEST_F(Saves, LinksEncodingsAndOtherProgramsChangesKeepEveryByte) {
       return WaitMessageBox(program_->Id(), 100, asked) && asked.box != dialog && IsWindowVisible(asked.box);
     }));
     if (!expected.empty()) EXPECT_EQ(asked.text, expected);
-    Answer(asked.box, answer);
-    ASSERT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return !IsWindow(asked.box) || !IsWindowVisible(asked.box); }));
+    ASSERT_TRUE(AnswerAndWait(asked.box, answer));
   }
   EXPECT_TRUE(WaitUntil(kStartTimeoutMs, [&] { return ReadWholeFile(File(L"changed.html")) == "24" + old_text; }));
   const std::vector<std::wstring> tabs = TabTexts(window_);
@@ -219,7 +218,7 @@ TEST_F(Saves, AFullVolumeAtALongPathKeepsTheFileAndTellsWhy) {
   ASSERT_GT(text.size(), head.size() + 3) << "no reason given";
   std::printf("told: %s\n", std::string(text.begin() + static_cast<std::ptrdiff_t>(head.size()), text.end()).c_str());
   Screenshot(ScenarioName());
-  AnswerAndWait(failed.box, IDOK);
+  PressOk(failed.box);
   EXPECT_TRUE(NoBoxFor(kQuietMs));
   EXPECT_EQ(ReadWholeFile(path), old_bytes);
   EXPECT_EQ(TabTexts(window_), std::vector<std::wstring>{L"page.html*    "});

@@ -69,7 +69,7 @@ TEST_F(Tabs, ClosingAsksAboutChangesAndTheMostRecentlyUsedTabFollows) {
   MessageBoxSeen prompt = Box();
   EXPECT_EQ(prompt.caption, L"c.html");
   EXPECT_EQ(prompt.text, L"This document has changes. Save them?");
-  AnswerAndWait(prompt.box, IDCANCEL);
+  EXPECT_TRUE(AnswerAndWait(prompt.box, IDCANCEL)) << "the box stays";
   EXPECT_TRUE(NoBoxFor(500));
   EXPECT_EQ(TabTexts(window_), (std::vector<std::wstring>{L"b.html    ", L"c.html*    "}));
   Post(kClose);

@@ -123,25 +123,6 @@ TEST(RowDivision, UnwrappedWidthIsThePenAfterAllUnits) {
   EXPECT_EQ(row_division::UnwrappedWidth(*m, text.data(), text.size()), 28 + 7 + 14 + 14);
 }
 
-// Read from the cache alone, a width is known only once every unit of the
-// line is measured, and is then the width a measuring pass gives.
-TEST(RowDivision, MeasuredWidthWaitsForUnmeasuredUnits) {
-  const std::u16string_view lines[] = {u"ab c\n", u"a\tb\n", u"a\u3042\n", u"\U0001F600x", u"\xD83D", u""};
-  for (std::u16string_view line : lines) {
-    SCOPED_TRACE(Narrow(line));
-    std::unique_ptr<TextMetrics> m = MakeFixedMetrics();
-    ASSERT_TRUE(m);
-    const bool preset = line.find_first_of(u"\u3042\xD83D\xDE00") == std::u16string_view::npos;
-    std::int32_t width = -1;
-    EXPECT_EQ(row_division::MeasuredWidth(*m, line.data(), line.size(), width), preset);
-    const std::int32_t measured = row_division::UnwrappedWidth(*m, line.data(), line.size());
-    if (preset) EXPECT_EQ(width, measured);
-    width = -1;
-    EXPECT_TRUE(row_division::MeasuredWidth(*m, line.data(), line.size(), width));
-    EXPECT_EQ(width, measured);
-  }
-}
-
 // Printable ASCII of differing widths, as a proportional font has.
 class ProportionalMeasurer final : public platform::TextMeasurer {
  public:
