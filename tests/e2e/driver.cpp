@@ -162,13 +162,14 @@ std::wstring Quote(const std::wstring& arg) {
   return quoted + L"\"";
 }
 
-Program::Program(const std::wstring& exe, const std::vector<std::wstring>& args) {
+Program::Program(const std::wstring& exe, const std::vector<std::wstring>& args, const std::wstring& folder) {
   std::wstring command_line = Quote(exe);
   for (const auto& arg : args) command_line += L" " + Quote(arg);
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info = {};
-  if (!CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr, FolderOf(exe).c_str(),
+  if (!CreateProcessW(exe.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? FolderOf(exe).c_str() : folder.c_str(),
                       &startup, &info))
     return;
   CloseHandle(info.hThread);

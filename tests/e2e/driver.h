@@ -48,7 +48,8 @@ bool Exists(const std::wstring& path);
 // One started program; killed on destruction if it still runs.
 class Program {
  public:
-  Program(const std::wstring& exe, const std::vector<std::wstring>& args);
+  // Started in folder (the program's own when empty).
+  Program(const std::wstring& exe, const std::vector<std::wstring>& args, const std::wstring& folder = {});
   ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;

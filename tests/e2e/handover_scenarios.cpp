@@ -25,8 +25,8 @@ class Handover : public testing::Test {
   std::wstring Path(const std::wstring& name) const { return installed_.scratch.File(name); }
 
   // Starts a second process with args; it must end with code 0 quickly.
-  void SecondStart(const std::vector<std::wstring>& args) {
-    Program second(installed_.exe, args);
+  void SecondStart(const std::vector<std::wstring>& args, const std::wstring& folder = {}) {
+    Program second(installed_.exe, args, folder);
     ASSERT_TRUE(second.Started());
     DWORD code = 99;
     ASSERT_TRUE(second.WaitExit(kExitTimeoutMs, code)) << "the second process did not end";
@@ -58,17 +58,23 @@ TEST_F(Handover, ASecondStartHandsItsFilesToTheRunningInstance) {
   Screenshot(ScenarioName());
 }
 
-TEST_F(Handover, EmptyArgumentsAndFoldersAreLeftOutAndLinksOpenTheirTargets) {
+// A name without a folder is the started program's current folder's, which
+// is neither the program's own folder nor the running instance's.
+TEST_F(Handover, EmptyArgumentsAndFoldersAreLeftOutLinksOpenTheirTargetsAndNamesAreFull) {
   ASSERT_TRUE(installed_.scratch.MakeFolder(L"site"));
+  ASSERT_TRUE(installed_.scratch.Write(L"site\\a.html", "<p>site a</p>\n"));
+  ASSERT_TRUE(installed_.scratch.Write(L"site\\d.css", "p {}\n"));
   ASSERT_TRUE(MakeShellLink(Path(L"c link.lnk"), Path(L"c.html")));
-  Program first(installed_.exe, {});
+  Program first(installed_.exe, {L"a.html"}, Path(L"site"));
   HWND window = first.WaitMainWindow();
   ASSERT_NE(window, nullptr);
+  ASSERT_EQ(OpenedFiles(window), Files{Path(L"site\\a.html")});
 
   SecondStart({L""});
   SecondStart({Path(L"site"), L"", Path(L"c link.lnk")});
+  SecondStart({L"d.css"}, Path(L"site"));
   EXPECT_EQ(MainWindows().size(), 1u);
-  EXPECT_EQ(OpenedFiles(window), Files{Path(L"c.html")});
+  EXPECT_EQ(OpenedFiles(window), (Files{Path(L"site\\a.html"), Path(L"c.html"), Path(L"site\\d.css")}));
   Screenshot(ScenarioName());
 }
 

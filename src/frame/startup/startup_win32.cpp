@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <vector>
+
 #include "settings/accelerator_table.h"
 #include "frame/documents/document_tabs.h"
 #include "base/language/error_box.h"
@@ -50,22 +52,38 @@ bool ProgramPath(WideString& path) {
   return path.Assign(reinterpret_cast<const char16_t*>(buffer), length);
 }
 
-// Frees the argument array of CommandLineToArgvW.
+// The command line's names, each made full against the folder the program
+// was started in: start-up then moves the current folder to the program's
+// own, and a second instance hands its names to a first one that runs in
+// another folder.  A name that cannot be made full stays as given.
 class Arguments {
  public:
-  Arguments() { values_ = CommandLineToArgvW(GetCommandLineW(), &count_); }
-  ~Arguments() {
-    if (values_) LocalFree(values_);
+  Arguments() {
+    int count = 0;
+    wchar_t** given = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!given) return;
+    names_.resize(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+      const DWORD needed = i > 0 && given[i][0] ? GetFullPathNameW(given[i], 0, nullptr, nullptr) : 0;
+      WideString& name = names_[static_cast<std::size_t>(i)];
+      if (needed > 0 && name.Reserve(needed) &&
+          GetFullPathNameW(given[i], needed, reinterpret_cast<wchar_t*>(name.Data()), nullptr) == needed - 1)
+        name.SetLength(needed - 1);
+      else
+        name.Assign(reinterpret_cast<const char16_t*>(given[i]));
+      values_.push_back(name.Text());
+    }
+    LocalFree(given);
   }
   Arguments(const Arguments&) = delete;
   Arguments& operator=(const Arguments&) = delete;
 
-  int Count() const { return values_ ? count_ : 0; }
-  const char16_t* const* Values() const { return reinterpret_cast<const char16_t* const*>(values_); }
+  int Count() const { return static_cast<int>(values_.size()); }
+  const char16_t* const* Values() const { return values_.data(); }
 
  private:
-  wchar_t** values_ = nullptr;
-  int count_ = 0;
+  std::vector<WideString> names_;
+  std::vector<const char16_t*> values_;
 };
 
 // The previous run's documents, when reopening is on: up to the first empty
@@ -112,6 +130,7 @@ bool CreateFrame(const SettingsReader& reader, const Arguments& arguments, int s
 
 Outcome StartUp(int show_command) {
   FrameState& frame = Frame();
+  const Arguments arguments;
   WideString program_path;
   if (frame.os_version_class == 0 || !ProgramPath(program_path) ||
       !settings_location::Resolve(program_path.View(), settings_location::SystemFolderQueries(),
@@ -131,7 +150,6 @@ Outcome StartUp(int show_command) {
     return Outcome::kFailed;
   }
 
-  const Arguments arguments;
   if (arguments.Count() > 1) {
     if (HWND running = FindWindowW(reinterpret_cast<const wchar_t*>(main_window::kClassName), nullptr)) {
       single_instance::HandOver(running, arguments.Values(), arguments.Count());
