@@ -80,6 +80,17 @@ TEST(CharacterLoss, EachEncodingLosesWhatItCannotHold) {
   }
   // An encoding the save refuses loses nothing here.
   EXPECT_EQ(Check(u"\u20AC", kAutoDetect).count, 0);
+
+  // A long text is read in two halves: the earlier half's first loss comes
+  // first, and the counts add up.
+  for (const int earlier_line : {-1, 10}) {
+    std::u16string text;
+    for (int line = 0; line < 70000; ++line) text += line == earlier_line || line == 50000 ? u"x\u20AC\n" : u"x\n";
+    const CharacterLoss loss = Check(text, kShiftJis);
+    EXPECT_EQ(loss.count, earlier_line < 0 ? 1 : 2);
+    EXPECT_EQ(loss.line, earlier_line < 0 ? 50000 : earlier_line);
+    EXPECT_EQ(loss.column, 1);
+  }
 }
 
 // The check says what the writer does: every BMP character, one a line,
