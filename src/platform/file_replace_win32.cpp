@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <aclapi.h>
 
 #include <string>
 #include <utility>
@@ -170,6 +171,62 @@ bool CopyWhole(HANDLE from, HANDLE to, Step step) {
   return (SetFilePointerEx(to, size, nullptr, FILE_BEGIN) && SetEndOfFile(to) && FlushFileBuffers(to)) || Fail();
 }
 
+// Gives the new file the old one's access list when the old one has rules
+// of its own (or shuts out the folder's); a file that only inherits gets the
+// same from the folder anyway.  Nothing is lost when this cannot be done:
+// the new file then has the folder's rules, as a file saved anew would.
+void CarryAccessRules(const std::wstring& from, const std::wstring& to) {
+  PACL rules = nullptr;
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (GetNamedSecurityInfoW(from.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &rules,
+                            nullptr, &descriptor) != ERROR_SUCCESS)
+    return;
+  SECURITY_DESCRIPTOR_CONTROL control = 0;
+  DWORD revision = 0;
+  bool own = GetSecurityDescriptorControl(descriptor, &control, &revision) && (control & SE_DACL_PROTECTED);
+  ACL_SIZE_INFORMATION size = {};
+  if (rules && GetAclInformation(rules, &size, sizeof size, AclSizeInformation))
+    for (DWORD i = 0; i < size.AceCount && !own; ++i) {
+      ACE_HEADER* entry = nullptr;
+      own = GetAce(rules, i, reinterpret_cast<void**>(&entry)) && !(entry->AceFlags & INHERITED_ACE);
+    }
+  if (own)
+    SetNamedSecurityInfoW(const_cast<wchar_t*>(to.c_str()), SE_FILE_OBJECT,
+                          DACL_SECURITY_INFORMATION | ((control & SE_DACL_PROTECTED)
+                                                           ? PROTECTED_DACL_SECURITY_INFORMATION
+                                                           : UNPROTECTED_DACL_SECURITY_INFORMATION),
+                          nullptr, nullptr, rules, nullptr);
+  LocalFree(descriptor);
+}
+
+// Copies each named stream of the old file (a download's zone mark, a tool's
+// notes) onto the new one; false when one cannot be copied whole, so that
+// the old file stays rather than lose it.  A volume without streams has none.
+bool CarryStreams(const std::wstring& from, const std::wstring& to) {
+  WIN32_FIND_STREAM_DATA stream;
+  HANDLE find = FindFirstStreamW(from.c_str(), FindStreamInfoStandard, &stream, 0);
+  if (find == INVALID_HANDLE_VALUE) return true;
+  bool carried = true;
+  do {
+    // Named ":name:$DATA"; the main stream is "::$DATA".
+    const std::wstring name = stream.cStreamName;
+    const std::size_t type = name.rfind(L':');
+    if (type == 0 || type == std::wstring::npos) continue;
+    const std::wstring suffix = name.substr(0, type);
+    HANDLE source = CreateFileW((from + suffix).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    HANDLE copy = source == INVALID_HANDLE_VALUE
+                      ? INVALID_HANDLE_VALUE
+                      : CreateFileW((to + suffix).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    0, nullptr);
+    carried = copy != INVALID_HANDLE_VALUE ? CopyWhole(source, copy, Step::kWrite) : Fail();
+    if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
+    if (source != INVALID_HANDLE_VALUE) CloseHandle(source);
+  } while (carried && FindNextStreamW(find, &stream));
+  FindClose(find);
+  return carried;
+}
+
 // The rename way: a temporary file beside the target, removed when the
 // target goes unless it took the old file's place.
 class Win32Replacement final : public Target {
@@ -194,15 +251,18 @@ class Win32Replacement final : public Target {
     const bool flushed = Allowed(Step::kFlush) && (FlushFileBuffers(file_) || Fail());
     CloseHandle(file_);
     file_ = INVALID_HANDLE_VALUE;
-    if (!flushed || !Allowed(Step::kReplace)) return false;
+    if (!flushed) return false;
+    // The new file was created with the old one's attributes and given its
+    // creation time; it also takes its streams and access rules, which is
+    // what ReplaceFileW would carry over.  ReplaceFileW itself is not used
+    // because some implementations (Wine's) move the old file aside first,
+    // leaving a moment with no file at all, which a kill at exit turned into
+    // lost settings.
+    if (old_.exists && !CarryStreams(target_, temp_)) return false;
+    if (old_.exists) CarryAccessRules(target_, temp_);
+    if (!Allowed(Step::kReplace)) return false;
     // One rename within the folder: at every moment the target is either the
-    // old file or the new one.  The new file was created with the old one's
-    // attributes and given its creation time, the part of what ReplaceFileW
-    // keeps that matters for a document (its own access rules and alternate
-    // streams are not carried over; the folder's apply).  ReplaceFileW
-    // itself is not used because some implementations (Wine's) move the old
-    // file aside first, leaving a moment with no file at all, which a kill
-    // at exit turned into lost settings.
+    // old file or the new one.
     if (!MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return Fail();
     committed_ = true;
     StepAllowed(Step::kReplaced);

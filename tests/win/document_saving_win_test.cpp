@@ -1,8 +1,10 @@
 // Saving with the real system calls: the saved file keeps its attributes,
-// and a process killed at any step of a save leaves the old file or the new
+// its access rules and its named streams, and a process killed at any step of a save leaves the old file or the new
 // one whole beside at most one temporary file whose name tells what it is,
 // or, written in place, the old file whole in its copy.
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 
 #include <gtest/gtest.h>
 
@@ -29,11 +31,50 @@ DWORD AttributesOf(const std::u16string& path) { return GetFileAttributesW(Wide(
 
 constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
+// The file's access list as text, as the system reads it back.
+std::wstring AccessRules(const std::u16string& path) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  PACL rules = nullptr;
+  if (GetNamedSecurityInfoW(Wide(path), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &rules, nullptr,
+                            &descriptor) != ERROR_SUCCESS)
+    return L"unreadable";
+  wchar_t* text = nullptr;
+  ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text,
+                                                       nullptr);
+  std::wstring rules_text = text ? text : L"";
+  LocalFree(text);
+  LocalFree(descriptor);
+  return rules_text;
+}
+
+// Full access for everyone, shutting out the folder's rules.
+bool OpenToEveryone(const std::u16string& path) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:P(A;;FA;;;WD)", SDDL_REVISION_1, &descriptor, nullptr))
+    return false;
+  BOOL present = FALSE, defaulted = FALSE;
+  PACL rules = nullptr;
+  const bool set = GetSecurityDescriptorDacl(descriptor, &present, &rules, &defaulted) &&
+                   SetNamedSecurityInfoW(const_cast<wchar_t*>(Wide(path)), SE_FILE_OBJECT,
+                                         DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                                         nullptr, rules, nullptr) == ERROR_SUCCESS;
+  LocalFree(descriptor);
+  return set;
+}
+
+bool VolumeHasStreams(const std::u16string& path) {
+  wchar_t root[MAX_PATH];
+  DWORD flags = 0;
+  return GetVolumePathNameW(Wide(path), root, MAX_PATH) &&
+         GetVolumeInformationW(root, nullptr, 0, nullptr, nullptr, &flags, nullptr, 0) && (flags & FILE_NAMED_STREAMS);
+}
+
 }  // namespace
 
-// Hidden, system and archive stay with the file, whether it is renamed over
-// or written in place.
-TEST(DocumentSavingWin, TheSavedFileKeepsItsAttributes) {
+// Hidden, system and archive, the file's own access rules and its named
+// streams (where the volume has them) stay with the file, whether it is
+// renamed over or written in place.
+TEST(DocumentSavingWin, TheSavedFileKeepsItsAttributesAccessRulesAndStreams) {
   ScratchFolder folder("saving_attributes");
   DocumentFixture f;
   ASSERT_TRUE(f.document.LoadText(u"new"));
@@ -42,6 +83,10 @@ TEST(DocumentSavingWin, TheSavedFileKeepsItsAttributes) {
                                    DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}}) {
       SCOPED_TRACE(std::to_string(folder_takes_new_files) + " " + std::to_string(attributes));
       folder.Put("page.html", "old");
+      const bool streams = VolumeHasStreams(folder.Path("page.html"));
+      if (streams) folder.Put("page.html:note", "kept");
+      ASSERT_TRUE(OpenToEveryone(folder.Path("page.html")));
+      const std::wstring rules = AccessRules(folder.Path("page.html"));
       ASSERT_TRUE(SetFileAttributesW(Wide(folder.Path("page.html")), attributes));
       ASSERT_EQ(AttributesOf(folder.Path("page.html")) & kKept, attributes & kKept);
       ReplacementFaults faults;
@@ -52,6 +97,8 @@ TEST(DocumentSavingWin, TheSavedFileKeepsItsAttributes) {
       // Windows marks every changed file for archiving; a marked file stays so.
       if (attributes & FILE_ATTRIBUTE_ARCHIVE) EXPECT_TRUE(after & FILE_ATTRIBUTE_ARCHIVE);
       EXPECT_EQ(folder.Get("page.html"), "new");
+      EXPECT_EQ(AccessRules(folder.Path("page.html")), rules);
+      if (streams) EXPECT_EQ(folder.Get("page.html:note"), "kept");
       EXPECT_EQ(folder.Names(), Names{"page.html"});
       SetFileAttributesW(Wide(folder.Path("page.html")), FILE_ATTRIBUTE_NORMAL);
       DeleteFileW(Wide(folder.Path("page.html")));
