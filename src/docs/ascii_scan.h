@@ -36,4 +36,18 @@ inline const std::uint8_t* FindLineBreak(const std::uint8_t* at, const std::uint
   return at;
 }
 
+// Widens the ASCII bytes from .. end into UTF-16 units at out, sixteen at a
+// time; returns how many were written.
+inline std::int32_t Widen(const std::uint8_t* from, const std::uint8_t* end, char16_t* out) {
+  const auto count = static_cast<std::int32_t>(end - from);
+  const __m128i zero = _mm_setzero_si128();
+  for (; end - from >= 16; from += 16, out += 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(block, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(block, zero));
+  }
+  while (from < end) *out++ = *from++;
+  return count;
+}
+
 }  // namespace ascii_scan
