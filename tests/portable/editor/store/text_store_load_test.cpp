@@ -161,6 +161,25 @@ TEST(TextStoreLoadWholeLines, MatchAppendingAndEndingInTwoSteps) {
   }
 }
 
+// Units reach the arena whole at every short length, whether a line comes
+// whole or in runs.
+TEST(TextStoreLoadWholeLines, KeepEveryUnitAtEveryShortLength) {
+  FixedWidthLayout layout{8};
+  TextStore store{layout, 0};
+  std::vector<std::u16string> expected;
+  for (std::int32_t length = 0; length <= 40; ++length) {
+    std::u16string text;
+    for (std::int32_t i = 0; i < length; ++i) text += static_cast<char16_t>(u'A' + (7 * length + i) % 50);
+    ASSERT_TRUE(store.AppendLineAndEnd(text.data(), length));
+    ASSERT_TRUE(store.AppendToLastLine(text.data(), length) && store.AppendToLastLine(text.data(), length));
+    ASSERT_TRUE(store.EndLastLine());
+    expected.push_back(text + u"\n");
+    expected.push_back(text + text + u"\n");
+  }
+  expected.push_back(u"");
+  EXPECT_EQ(StoreLines(store), expected);
+}
+
 // Records live in chunks of slots linked by number: a store of more lines
 // than a chunk holds, joined behind another, walks the same both ways, and
 // keeps its lines when the emptied tail store goes.
