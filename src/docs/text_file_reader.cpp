@@ -40,15 +40,15 @@ bool IsTrail(std::uint8_t byte) { return (byte & 0xC0) == 0x80; }
 
 // Decodes well-formed UTF-8 from at on into out, up to end or the first
 // byte that does not begin a well-formed character, and returns where it
-// stopped.  Well-formed text reads the same in every conforming converter;
+// stopped (ASCII is widened as WidenAscii does, reading no further than
+// readable_end).  Well-formed text reads the same in every conforming converter;
 // what is left is the system's to convert, malformed bytes and all.
-const std::uint8_t* DecodeWellFormedUtf8(const std::uint8_t* at, const std::uint8_t* end, char16_t*& out) {
+const std::uint8_t* DecodeWellFormedUtf8(const std::uint8_t* at, const std::uint8_t* end,
+                                         const std::uint8_t* readable_end, char16_t*& out) {
   while (at < end) {
     const std::uint8_t lead = *at;
     if (lead < 0x80) {
-      const std::uint8_t* ascii_end = ascii_scan::SkipAscii(at, end);
-      out += ascii_scan::Widen(at, ascii_end, out);
-      at = ascii_end;
+      at = ascii_scan::WidenAscii(at, end, readable_end, out);
     } else if (lead >= 0xC2 && lead <= 0xDF) {
       if (end - at < 2 || !IsTrail(at[1])) break;
       *out++ = static_cast<char16_t>((lead & 0x1F) << 6 | (at[1] & 0x3F));
@@ -213,8 +213,8 @@ std::int32_t TextFileReader::DecodeMultiByteRuns(char16_t* chunk) {
   // runs a call into the system: plain ASCII in both encodings, and
   // well-formed UTF-8.
   char16_t* out = chunk;
-  const std::uint8_t* rest = utf8 ? DecodeWellFormedUtf8(run, at, out) : ascii_scan::SkipAscii(run, at);
-  if (!utf8) out += ascii_scan::Widen(run, rest, out);
+  const std::uint8_t* rest =
+      utf8 ? DecodeWellFormedUtf8(run, at, end_, out) : ascii_scan::WidenAscii(run, at, end_, out);
   auto count = static_cast<std::int32_t>(out - chunk);
   if (at > rest) {
     count += code_page::ToUtf16(utf8 ? code_page::kUtf8 : code_page::kShiftJis, reinterpret_cast<const char*>(rest),
