@@ -36,4 +36,30 @@ inline const std::uint8_t* FindLineBreak(const std::uint8_t* at, const std::uint
   return at;
 }
 
+// Widens the ASCII bytes from at on, up to end or the first byte of 0x80 or
+// above, into UTF-16 units at out (advanced past them) and returns where it
+// stopped; one pass, sixteen bytes at a time.  Blocks are read while they
+// lie before readable_end, and up to fifteen units beyond the stop may be
+// written, which out must have room for.
+inline const std::uint8_t* WidenAscii(const std::uint8_t* at, const std::uint8_t* end,
+                                      const std::uint8_t* readable_end, char16_t*& out) {
+  const __m128i zero = _mm_setzero_si128();
+  while (at < end && readable_end - at >= 16) {
+    const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(block, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(block, zero));
+    auto stops = static_cast<unsigned>(_mm_movemask_epi8(block));
+    if (end - at < 16) stops |= ~0u << (end - at);
+    if (stops != 0) {
+      const int taken = std::countr_zero(stops);
+      out += taken;
+      return at + taken;
+    }
+    at += 16;
+    out += 16;
+  }
+  while (at < end && *at < 0x80) *out++ = *at++;
+  return at;
+}
+
 }  // namespace ascii_scan

@@ -1,8 +1,9 @@
 #include "docs/line_decoding.h"
 
 namespace {
-// How often the sink hears of progress.
-constexpr std::int64_t kProgressBytes = 1 << 20;
+// How often the sink hears of progress: the decoded bytes' pages are let go
+// of then, and at the peak of a large load each part holds up to this many.
+constexpr std::int64_t kProgressBytes = 1 << 18;
 }  // namespace
 
 bool DecodeLines(TextFileReader& reader, LineSink& sink) {

@@ -36,6 +36,48 @@ const std::uint8_t* StopAtBreak(const std::uint8_t* from, const std::uint8_t* ne
   return next;
 }
 
+bool IsTrail(std::uint8_t byte) { return (byte & 0xC0) == 0x80; }
+
+// Decodes well-formed UTF-8 from at on into out, up to end or the first
+// byte that does not begin a well-formed character, and returns where it
+// stopped (ASCII is widened as WidenAscii does, reading no further than
+// readable_end).  Well-formed text reads the same in every conforming converter;
+// what is left is the system's to convert, malformed bytes and all.
+const std::uint8_t* DecodeWellFormedUtf8(const std::uint8_t* at, const std::uint8_t* end,
+                                         const std::uint8_t* readable_end, char16_t*& out) {
+  while (at < end) {
+    const std::uint8_t lead = *at;
+    if (lead < 0x80) {
+      at = ascii_scan::WidenAscii(at, end, readable_end, out);
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      if (end - at < 2 || !IsTrail(at[1])) break;
+      *out++ = static_cast<char16_t>((lead & 0x1F) << 6 | (at[1] & 0x3F));
+      at += 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      // No overlong forms below U+0800, no surrogates.
+      const std::uint8_t low = lead == 0xE0 ? 0xA0 : 0x80;
+      const std::uint8_t high = lead == 0xED ? 0x9F : 0xBF;
+      if (end - at < 3 || !InRange(at[1], low, high) || !IsTrail(at[2])) break;
+      *out++ = static_cast<char16_t>((lead & 0x0F) << 12 | (at[1] & 0x3F) << 6 | (at[2] & 0x3F));
+      at += 3;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      // No overlong forms below U+10000, nothing above U+10FFFF.
+      const std::uint8_t low = lead == 0xF0 ? 0x90 : 0x80;
+      const std::uint8_t high = lead == 0xF4 ? 0x8F : 0xBF;
+      if (end - at < 4 || !InRange(at[1], low, high) || !IsTrail(at[2]) || !IsTrail(at[3])) break;
+      const std::uint32_t point = static_cast<std::uint32_t>(lead & 0x07) << 18 |
+                                  static_cast<std::uint32_t>(at[1] & 0x3F) << 12 |
+                                  static_cast<std::uint32_t>(at[2] & 0x3F) << 6 | (at[3] & 0x3F);
+      *out++ = static_cast<char16_t>(0xD800 + ((point - 0x10000) >> 10));
+      *out++ = static_cast<char16_t>(0xDC00 + (point & 0x3FF));
+      at += 4;
+    } else {
+      break;
+    }
+  }
+  return at;
+}
+
 }  // namespace
 
 TextFileReader::TextFileReader(const std::uint8_t* data, std::uint32_t size, EncodingId encoding)
@@ -167,10 +209,16 @@ std::int32_t TextFileReader::DecodeMultiByteRuns(char16_t* chunk) {
     }
     at = StopAtBreak(at, next);
   }
-  std::int32_t count = 0;
-  if (at > run) {
-    count = code_page::ToUtf16(utf8 ? code_page::kUtf8 : code_page::kShiftJis, reinterpret_cast<const char*>(run),
-                               static_cast<std::int32_t>(at - run), chunk, kChunkUnits);
+  // What reads the same in any converter is decoded here, which spares most
+  // runs a call into the system: plain ASCII in both encodings, and
+  // well-formed UTF-8.
+  char16_t* out = chunk;
+  const std::uint8_t* rest =
+      utf8 ? DecodeWellFormedUtf8(run, at, end_, out) : ascii_scan::WidenAscii(run, at, end_, out);
+  auto count = static_cast<std::int32_t>(out - chunk);
+  if (at > rest) {
+    count += code_page::ToUtf16(utf8 ? code_page::kUtf8 : code_page::kShiftJis, reinterpret_cast<const char*>(rest),
+                                static_cast<std::int32_t>(at - rest), out, kChunkUnits - count);
   }
   at_ = at;
   FinishByteChunk(window_end);

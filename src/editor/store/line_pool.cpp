@@ -1,32 +1,15 @@
 #include "editor/store/line_pool.h"
 
-#include <algorithm>
 #include <new>
 
 #include "editor/store/line_record.h"
-#include "platform/heap.h"
-
-namespace {
-// Blocks double from the first on up to the largest (1.5 MB), so that a
-// small document takes little and a large load takes its blocks straight
-// from the system, whose fresh pages are zero already, instead of having
-// the heap clear them before the records are written.
-constexpr std::size_t kFirstBlockRecords = 1024;
-constexpr std::size_t kLargestBlockRecords = 64 * 1024;
-}  // namespace
-
-// The records follow the two words of the header, aligned as they need.
-struct LinePool::Block {
-  Block* next;
-  std::size_t capacity;  // records
-  unsigned char* Records() { return reinterpret_cast<unsigned char*>(this + 1); }
-};
+#include "editor/store/line_slots.h"
 
 LinePool::~LinePool() {
-  while (blocks_) {
-    Block* next = blocks_->next;
-    heap::Free(heap::Kind::Private, blocks_);
-    blocks_ = next;
+  while (chunks_) {
+    const std::uint32_t next = line_slots::ChunkLink(chunks_);
+    line_slots::ReleaseChunk(chunks_);
+    chunks_ = next;
   }
 }
 
@@ -37,20 +20,15 @@ LineRecord* LinePool::Allocate() {
     line->SetNext(nullptr);
     return line;
   }
-  if (unused_in_block_ == 0) {
-    const std::size_t records =
-        blocks_ ? std::min(blocks_->capacity * 2, kLargestBlockRecords) : kFirstBlockRecords;
-    void* memory = heap::Allocate(heap::Kind::Private, sizeof(Block) + records * sizeof(LineRecord));
-    if (!memory) return nullptr;
-    auto* block = static_cast<Block*>(memory);
-    block->next = blocks_;
-    block->capacity = records;
-    blocks_ = block;
-    unused_in_block_ = records;
+  if (next_slot_ == end_slot_) {
+    const std::uint32_t chunk = line_slots::AcquireChunk();
+    if (!chunk) return nullptr;
+    line_slots::ChunkLink(chunk) = chunks_;
+    chunks_ = chunk;
+    next_slot_ = chunk * line_slots::kChunkSlots;
+    end_slot_ = next_slot_ + line_slots::kChunkSlots;
   }
-  void* slot = blocks_->Records() + (blocks_->capacity - unused_in_block_) * sizeof(LineRecord);
-  --unused_in_block_;
-  return new (slot) LineRecord;
+  return new (line_slots::At(next_slot_++)) LineRecord;
 }
 
 void LinePool::Free(LineRecord* line) {
@@ -63,10 +41,12 @@ void LinePool::Free(LineRecord* line) {
 
 void LinePool::Adopt(LinePool& other) {
   if (&other == this) return;
-  // Behind this pool's blocks, so that the block records come from stays first.
-  Block** tail = &blocks_;
-  while (*tail) tail = &(*tail)->next;
-  *tail = other.blocks_;
+  if (other.chunks_) {
+    std::uint32_t last = other.chunks_;
+    while (line_slots::ChunkLink(last)) last = line_slots::ChunkLink(last);
+    line_slots::ChunkLink(last) = chunks_;
+    chunks_ = other.chunks_;
+  }
   if (!free_) {
     free_ = other.free_;
   } else if (other.free_) {
@@ -74,7 +54,6 @@ void LinePool::Adopt(LinePool& other) {
     while (last->Next()) last = last->Next();
     last->SetNext(other.free_);
   }
-  other.blocks_ = nullptr;
+  other.chunks_ = other.next_slot_ = other.end_slot_ = 0;
   other.free_ = nullptr;
-  other.unused_in_block_ = 0;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Hands out line records from large blocks, so that a line costs no heap
-// block of its own. Freed records are kept for reuse until the pool dies.
-#include <cstddef>
+// Hands out line records from chunks of the process's line slots, so that a
+// line costs no heap block of its own. Freed records are kept for reuse
+// until the pool dies.
+#include <cstdint>
 
 class LineRecord;
 
@@ -16,13 +17,13 @@ class LinePool {
   LineRecord* Allocate();
   // Releases the record's text and rows and keeps the record for reuse.
   void Free(LineRecord* line);
-  // Takes over every block of other, whose records may then be linked
+  // Takes over every chunk of other, whose records may then be linked
   // into this pool's store; other is left empty.
   void Adopt(LinePool& other);
 
  private:
-  struct Block;
-  Block* blocks_ = nullptr;
+  std::uint32_t chunks_ = 0;     // chained through line_slots::ChunkLink
+  std::uint32_t next_slot_ = 0;  // the unused slots of the chunk taken last
+  std::uint32_t end_slot_ = 0;
   LineRecord* free_ = nullptr;  // chained through the records' next links
-  std::size_t unused_in_block_ = 0;
 };

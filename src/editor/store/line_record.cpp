@@ -14,8 +14,8 @@ constexpr std::int32_t kSlack = 32;
 constexpr std::int32_t kFirstRowCapacity = 4;
 constexpr std::uintptr_t kStorageTag = 1;
 
-// Millions of lines: the record is kept to three words.
-static_assert(sizeof(void*) == 8 && sizeof(LineRecord) == 24);
+// Millions of lines: the record is kept to five 32-bit words.
+static_assert(sizeof(void*) == 8 && sizeof(LineRecord) == line_slots::kSlotBytes && alignof(LineRecord) <= 4);
 
 std::size_t BufferBytes(std::int32_t capacity) { return 2 * static_cast<std::size_t>(capacity) + 1; }
 
@@ -31,33 +31,34 @@ std::int32_t LineRecord::StoredLength() const { return Storage()->length; }
 std::int32_t LineRecord::StoredWidth() const { return Storage()->width; }
 
 void LineRecord::SetLength(std::int32_t length) {
-  std::uintptr_t field = static_cast<std::uint32_t>(length);
   if (length < 0 || length >= kOutOfLine) {
     Storage()->length = length;
-    field = kOutOfLine;
+    length_ = kOutOfLine;
+  } else {
+    length_ = static_cast<std::uint16_t>(length);
   }
-  previous_and_length_ = (previous_and_length_ & kAddressBits) | (field << kFieldShift);
 }
 
 bool LineRecord::SetWidth(std::int32_t width) {
-  std::uintptr_t field = static_cast<std::uint32_t>(width);
   if (width < 0 || width >= kOutOfLine) {
     LineStorage* storage = EnsureStorage();
     if (!storage) return false;
     storage->width = width;
-    field = kOutOfLine;
+    width_ = kOutOfLine;
+  } else {
+    width_ = static_cast<std::uint16_t>(width);
   }
-  next_and_width_ = (next_and_width_ & kAddressBits) | (field << kFieldShift);
   return true;
 }
 
 LineStorage* LineRecord::Storage() const {
-  return (storage_ & kStorageTag) ? reinterpret_cast<LineStorage*>(storage_ & ~kStorageTag) : nullptr;
+  const std::uintptr_t word = StorageWord();
+  return (word & kStorageTag) ? reinterpret_cast<LineStorage*>(word & ~kStorageTag) : nullptr;
 }
 
 const char16_t* LineRecord::SharedText() const {
   if (LineStorage* storage = Storage()) return storage->owns_units ? nullptr : storage->units;
-  return reinterpret_cast<const char16_t*>(storage_);
+  return reinterpret_cast<const char16_t*>(StorageWord());
 }
 
 LineStorage* LineRecord::EnsureStorage() {
@@ -65,13 +66,13 @@ LineStorage* LineRecord::EnsureStorage() {
   void* block = heap::Allocate(heap::Kind::Private, sizeof(LineStorage));
   if (!block) return nullptr;
   auto* storage = new (block) LineStorage;
-  if (storage_) {
-    storage->units = reinterpret_cast<char16_t*>(storage_);
+  if (const std::uintptr_t shared = StorageWord()) {
+    storage->units = reinterpret_cast<char16_t*>(shared);
     storage->owns_units = false;
     storage->capacity = Length();
     storage->gap_start = Length();
   }
-  storage_ = reinterpret_cast<std::uintptr_t>(storage) | kStorageTag;
+  SetStorageWord(reinterpret_cast<std::uintptr_t>(storage) | kStorageTag);
   return storage;
 }
 
@@ -80,7 +81,7 @@ void LineRecord::DropStorageIfPlain() {
   LineStorage* storage = Storage();
   if (!storage || storage->rows || (storage->owns_units && storage->units)) return;
   if (LengthOutOfLine() || WidthOutOfLine()) return;
-  storage_ = reinterpret_cast<std::uintptr_t>(storage->units);
+  SetStorageWord(reinterpret_cast<std::uintptr_t>(storage->units));
   heap::Free(heap::Kind::Private, storage);
 }
 
@@ -90,7 +91,7 @@ void LineRecord::ReleaseStorage() {
     heap::Free(heap::Kind::Private, storage->rows);
     heap::Free(heap::Kind::Private, storage);
   }
-  storage_ = 0;
+  SetStorageWord(0);
   if (LengthOutOfLine()) SetLength(0);
   if (WidthOutOfLine()) SetWidth(0);
 }
@@ -121,14 +122,14 @@ char16_t LineRecord::UnitAt(std::int32_t index) const {
   const std::int32_t length = Length();
   if (index < 0 || index >= length) return 0;
   LineStorage* storage = Storage();
-  if (!storage) return reinterpret_cast<const char16_t*>(storage_)[index];
+  if (!storage) return reinterpret_cast<const char16_t*>(StorageWord())[index];
   if (index >= storage->gap_start) index += storage->capacity - length;
   return storage->units[index];
 }
 
 const char16_t* LineRecord::MakeContiguous() {
   LineStorage* storage = Storage();
-  if (!storage) return reinterpret_cast<const char16_t*>(storage_);
+  if (!storage) return reinterpret_cast<const char16_t*>(StorageWord());
   MoveGap(Length());
   return storage->units;
 }
@@ -136,7 +137,7 @@ const char16_t* LineRecord::MakeContiguous() {
 LineRuns LineRecord::Runs() const {
   LineStorage* storage = Storage();
   const std::int32_t length = Length();
-  if (!storage) return {reinterpret_cast<const char16_t*>(storage_), length, nullptr, 0};
+  if (!storage) return {reinterpret_cast<const char16_t*>(StorageWord()), length, nullptr, 0};
   const std::int32_t before = std::min(storage->gap_start, length);
   return {storage->units, before, storage->units + storage->capacity - (length - before), length - before};
 }
@@ -145,7 +146,7 @@ bool LineRecord::CopyUnits(std::int32_t column, std::int32_t count, char16_t* de
   const std::int32_t length = Length();
   if (count <= 0 || column < 0 || column > length - count || !destination) return false;
   LineStorage* storage = Storage();
-  const char16_t* units = storage ? storage->units : reinterpret_cast<const char16_t*>(storage_);
+  const char16_t* units = storage ? storage->units : reinterpret_cast<const char16_t*>(StorageWord());
   const std::int32_t gap_start = storage ? storage->gap_start : length;
   const std::int32_t gap = storage ? storage->capacity - length : 0;
   const std::int32_t before = std::clamp(gap_start - column, 0, count);
@@ -298,7 +299,7 @@ void LineRecord::AdoptSharedText(char16_t* units, std::int32_t length) {
     storage->owns_units = false;
     storage->capacity = storage->gap_start = length;
   } else {
-    storage_ = reinterpret_cast<std::uintptr_t>(units);
+    SetStorageWord(reinterpret_cast<std::uintptr_t>(units));
   }
   SetLength(length);
 }
@@ -345,7 +346,7 @@ void LineRecord::Empty() {
     }
     storage->gap_start = 0;
   } else {
-    storage_ = 0;
+    SetStorageWord(0);
   }
   SetLength(0);
   SetWidth(0);

@@ -3,7 +3,9 @@
 // and its display rows. Lines are linked into a ring owned by a TextStore;
 // only the store changes their text, so that its totals stay right.
 #include <cstdint>
+#include <cstring>
 
+#include "editor/store/line_slots.h"
 #include "editor/store/text_position.h"
 
 struct LineStorage;
@@ -23,20 +25,14 @@ class LineRecord {
   LineRecord& operator=(const LineRecord&) = delete;
 
   // Units in the line, its line feed included.
-  std::int32_t Length() const {
-    const auto length = static_cast<std::int32_t>(previous_and_length_ >> kFieldShift);
-    return length != kOutOfLine ? length : StoredLength();
-  }
+  std::int32_t Length() const { return length_ != kOutOfLine ? length_ : StoredLength(); }
   // Units before the line feed, if there is one.
   std::int32_t TextLength() const;
   bool EndsWithLineFeed() const {
     const std::int32_t length = Length();
     return length > 0 && UnitAt(length - 1) == u'\n';
   }
-  std::int32_t Width() const {
-    const auto width = static_cast<std::int32_t>(next_and_width_ >> kFieldShift);
-    return width != kOutOfLine ? width : StoredWidth();
-  }
+  std::int32_t Width() const { return width_ != kOutOfLine ? width_ : StoredWidth(); }
   std::int32_t RowCount() const;
   // Row i; a line of one row is one row covering all its units.
   RowInfo Row(std::int32_t i) const;
@@ -50,8 +46,8 @@ class LineRecord {
   // Copies count units from column on; false when count <= 0 or the range
   // leaves the line.
   bool CopyUnits(std::int32_t column, std::int32_t count, char16_t* destination) const;
-  LineRecord* Next() const { return reinterpret_cast<LineRecord*>(next_and_width_ & kAddressBits); }
-  LineRecord* Previous() const { return reinterpret_cast<LineRecord*>(previous_and_length_ & kAddressBits); }
+  LineRecord* Next() const { return line_slots::At(next_); }
+  LineRecord* Previous() const { return line_slots::At(previous_); }
   // Units the buffer holds before it has to grow.
   std::int32_t Capacity() const;
 
@@ -63,13 +59,10 @@ class LineRecord {
   friend class TextStore;
   friend class LinePool;
 
-  // Millions of lines: the links share their words with the length and the
-  // width, since addresses in user space leave a pointer's top 16 bits
-  // clear.  A length or width that does not fit in 16 bits lives in the
-  // line's storage block, and the field holds kOutOfLine.
-  static constexpr int kFieldShift = 48;
-  static constexpr std::uintptr_t kAddressBits = (std::uintptr_t{1} << kFieldShift) - 1;
-  static constexpr std::int32_t kOutOfLine = 0xFFFF;
+  // Millions of lines: the links are slot numbers, and the length and the
+  // width have 16 bits each.  One that does not fit lives in the line's
+  // storage block, and the field holds kOutOfLine.
+  static constexpr std::uint16_t kOutOfLine = 0xFFFF;
 
   LineRecord() = default;
   ~LineRecord();
@@ -94,27 +87,33 @@ class LineRecord {
   // only for a line being emptied or freed.
   void ReleaseStorage();
   LineStorage* Storage() const;
-  void SetNext(LineRecord* next) {
-    next_and_width_ = (next_and_width_ & ~kAddressBits) | reinterpret_cast<std::uintptr_t>(next);
-  }
-  void SetPrevious(LineRecord* previous) {
-    previous_and_length_ = (previous_and_length_ & ~kAddressBits) | reinterpret_cast<std::uintptr_t>(previous);
-  }
+  void SetNext(LineRecord* next) { next_ = line_slots::SlotOf(next); }
+  void SetPrevious(LineRecord* previous) { previous_ = line_slots::SlotOf(previous); }
   // A length that does not fit in line needs the storage an own buffer has;
   // a wide line gets a block for its width, and false when there is none.
   void SetLength(std::int32_t length);
   bool SetWidth(std::int32_t width);
-  bool LengthOutOfLine() const { return (previous_and_length_ >> kFieldShift) == kOutOfLine; }
-  bool WidthOutOfLine() const { return (next_and_width_ >> kFieldShift) == kOutOfLine; }
+  bool LengthOutOfLine() const { return length_ == kOutOfLine; }
+  bool WidthOutOfLine() const { return width_ == kOutOfLine; }
   std::int32_t StoredLength() const;
   std::int32_t StoredWidth() const;
   LineStorage* EnsureStorage();
   void DropStorageIfPlain();
   bool Grow(std::int64_t capacity);
   void MoveGap(std::int32_t column);
-
-  std::uintptr_t previous_and_length_ = 0;
-  std::uintptr_t next_and_width_ = 0;
   // 0, shared text (char16_t*), or a LineStorage* tagged with bit 0.
-  std::uintptr_t storage_ = 0;
+  std::uintptr_t StorageWord() const {
+    std::uintptr_t word;
+    std::memcpy(&word, storage_, sizeof word);
+    return word;
+  }
+  void SetStorageWord(std::uintptr_t word) { std::memcpy(storage_, &word, sizeof word); }
+
+  std::uint32_t previous_ = 0;
+  std::uint32_t next_ = 0;
+  std::uint16_t length_ = 0;
+  std::uint16_t width_ = 0;
+  // The storage word in two halves, so that the record needs only 4-byte
+  // alignment and fills its 20-byte slot.
+  std::uint32_t storage_[2] = {0, 0};
 };

@@ -3,7 +3,6 @@
 // when it ends rather than after every run.
 #include <algorithm>
 #include <climits>
-#include <cstring>
 
 #include "editor/store/text_store.h"
 #include "editor/store/unit_scan.h"
@@ -27,7 +26,7 @@ bool TextStore::AppendRun(const char16_t* units, std::int32_t count) {
   if (in_arena && length <= LoadArena::kLongestLine) {
     char16_t* run = arena_.Extend(const_cast<char16_t*>(shared), line.Length(), count);
     if (!run) return false;
-    std::memcpy(run + line.Length(), units, sizeof(char16_t) * static_cast<std::size_t>(count));
+    unit_scan::CopyUnits(run + line.Length(), units, count);
     line.AdoptSharedText(run, static_cast<std::int32_t>(length));
     return true;
   }
@@ -62,7 +61,7 @@ bool TextStore::AppendLineAndEnd(const char16_t* units, std::int32_t count) {
     pool_.Free(next);
     return false;
   }
-  if (count > 0) std::memcpy(run, units, sizeof(char16_t) * static_cast<std::size_t>(count));
+  unit_scan::CopyUnits(run, units, count);
   run[count] = u'\n';
   line.AdoptSharedText(run, count + 1);
   CloseLastLine(next);

@@ -4,6 +4,7 @@
 #include <emmintrin.h>
 
 #include <cstdint>
+#include <cstring>
 
 namespace unit_scan {
 
@@ -45,6 +46,26 @@ inline bool HoldsLineBreak(const char16_t* units, std::int32_t count) {
     if (units[i] == u'\n' || units[i] == u'\r') return true;
   }
   return false;
+}
+
+// Copies count units between buffers that do not overlap, a block at a time
+// and the last block overlapping the one before: the loader copies every
+// line it makes, most a few dozen units long, where a library call costs
+// more than the copy.
+inline void CopyUnits(char16_t* to, const char16_t* from, std::int32_t count) {
+  if (count >= kBlockUnits) {
+    for (std::int32_t i = 0; i < count - kBlockUnits; i += kBlockUnits)
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + i), LoadBlock(from + i));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to + count - kBlockUnits), LoadBlock(from + count - kBlockUnits));
+  } else if (count >= 4) {
+    std::memcpy(to, from, 8);
+    std::memcpy(to + count - 4, from + count - 4, 8);
+  } else if (count >= 2) {
+    std::memcpy(to, from, 4);
+    std::memcpy(to + count - 2, from + count - 2, 4);
+  } else if (count == 1) {
+    *to = *from;
+  }
 }
 
 }  // namespace unit_scan

@@ -51,4 +51,26 @@ TEST(AsciiScan, SkipAsciiStopsAtTheFirstHighByte) {
   }
 }
 
+// Widening stops at the first high byte or at the end, whichever comes
+// first, wherever either falls, writes exactly the bytes before the stop
+// as units, and reads nothing past the readable end.
+TEST(AsciiScan, WidenAsciiStopsAtTheFirstHighByteOrTheEnd) {
+  for (int size = 0; size <= 40; ++size) {
+    for (int place = 0; place <= size; ++place) {
+      std::vector<std::uint8_t> data(static_cast<std::size_t>(size));
+      for (int i = 0; i < size; ++i) data[i] = std::uint8_t('a' + i % 26);
+      if (place < size) data[place] = 0xC3;
+      for (int end = 0; end <= size; end += 7) {
+        std::vector<char16_t> out(static_cast<std::size_t>(size) + 16, u'#');
+        char16_t* at = out.data();
+        const std::uint8_t* stop = ascii_scan::WidenAscii(data.data(), data.data() + end, data.data() + size, at);
+        const int expected = std::min(place, end);
+        ASSERT_EQ(stop, data.data() + expected) << size << ' ' << place << ' ' << end;
+        ASSERT_EQ(at, out.data() + expected);
+        for (int i = 0; i < expected; ++i) ASSERT_EQ(out[i], char16_t(data[i])) << i;
+      }
+    }
+  }
+}
+
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/code_page.h"
 #include "support/decoded_lines.h"
 
 using test_support::DecodeAll;
@@ -84,6 +85,26 @@ TEST(TextFileReader, Utf8LongLinesAndMalformedBytes) {
   // A cut-off character never swallows the line break after it.
   EXPECT_EQ(DecodeAll("a\xE3\x81\nb\xC3\r\nc", kUtf8), (Lines{u"a\uFFFD\n", u"b\uFFFD\n", u"c"}));
   EXPECT_EQ(DecodeAll("\xC0\xAF\xE9x\xF8", kUtf8), (Lines{u"\uFFFD\uFFFD\uFFFDx\uFFFD"}));
+}
+
+// The reader decodes well-formed UTF-8 itself and leaves the rest to the
+// system: at every edge of the well-formed ranges, and with ASCII around,
+// a line reads as the system's converter reads the same bytes.
+TEST(TextFileReader, Utf8ReadsAsTheSystemConverts) {
+  const char* const cases[] = {"\xC2\x80", "\xDF\xBF", "\xC1\xBF", "\xE0\xA0\x80", "\xE0\x9F\xBF",
+                               "\xED\x9F\xBF", "\xED\xA0\x80", "\xEF\xBF\xBF", "\xF0\x90\x80\x80",
+                               "\xF0\x8F\xBF\xBF", "\xF4\x8F\xBF\xBF", "\xF4\x90\x80\x80",
+                               "\xF5\x80\x80\x80", "\xE3\x81", "\x80\xE3\x81\x82", "\xE3\x81\x82\xC3",
+                               "abcdefghijklmnopq\xE6\x97\xA5\xF0\x9F\x98\x80rstuvwxyz0123456789"};
+  for (const std::string bytes : cases) {
+    for (const std::string& line : {bytes, "a" + bytes + "z"}) {
+      std::u16string expected(line.size(), u'\0');
+      expected.resize(static_cast<std::size_t>(code_page::ToUtf16(code_page::kUtf8, line.data(),
+                                                                  static_cast<std::int32_t>(line.size()),
+                                                                  expected.data(), static_cast<std::int32_t>(line.size()))));
+      EXPECT_EQ(DecodeAll(line, kUtf8), (Lines{expected})) << line;
+    }
+  }
 }
 
 TEST(TextFileReader, Utf16BothByteOrders) {

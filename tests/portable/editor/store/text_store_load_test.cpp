@@ -1,10 +1,12 @@
 // Bulk filling by the loader, and editing what it filled.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "editor/store/line_record.h"
+#include "editor/store/line_slots.h"
 #include "editor/store/load_arena.h"
 #include "editor/store/text_store.h"
 #include "support/fixed_width_layout.h"
@@ -156,6 +158,58 @@ TEST(TextStoreLoadWholeLines, MatchAppendingAndEndingInTwoSteps) {
     ASSERT_EQ(a->Width(), b->Width()) << i;
     ASSERT_EQ(a->RowCount(), b->RowCount()) << i;
     ASSERT_EQ(a->Capacity(), b->Capacity()) << i;
+  }
+}
+
+// Units reach the arena whole at every short length, whether a line comes
+// whole or in runs.
+TEST(TextStoreLoadWholeLines, KeepEveryUnitAtEveryShortLength) {
+  FixedWidthLayout layout{8};
+  TextStore store{layout, 0};
+  std::vector<std::u16string> expected;
+  for (std::int32_t length = 0; length <= 40; ++length) {
+    std::u16string text;
+    for (std::int32_t i = 0; i < length; ++i) text += static_cast<char16_t>(u'A' + (7 * length + i) % 50);
+    ASSERT_TRUE(store.AppendLineAndEnd(text.data(), length));
+    ASSERT_TRUE(store.AppendToLastLine(text.data(), length) && store.AppendToLastLine(text.data(), length));
+    ASSERT_TRUE(store.EndLastLine());
+    expected.push_back(text + u"\n");
+    expected.push_back(text + text + u"\n");
+  }
+  expected.push_back(u"");
+  EXPECT_EQ(StoreLines(store), expected);
+}
+
+// Records live in chunks of slots linked by number: a store of more lines
+// than a chunk holds, joined behind another, walks the same both ways, and
+// keeps its lines when the emptied tail store goes.
+TEST(TextStoreJoin, LinesOfSeveralChunksWalkBothWays) {
+  FixedWidthLayout layout{8};
+  const auto per_part = static_cast<std::int32_t>(line_slots::kChunkSlots) + 100;
+  auto fill = [](TextStore& store, std::int32_t from) {
+    for (std::int32_t i = from; i < from + per_part; ++i) {
+      const std::u16string text(static_cast<std::size_t>(i % 7), static_cast<char16_t>(u'a' + i % 26));
+      ASSERT_TRUE(store.AppendLineAndEnd(text.data(), static_cast<std::int32_t>(text.size())));
+    }
+  };
+  TextStore head{layout, 0};
+  fill(head, 0);
+  {
+    TextStore tail{layout, 0};
+    fill(tail, per_part);
+    ASSERT_TRUE(head.TakeLinesOf(tail));
+  }
+  ASSERT_EQ(head.LineCount(), 2 * per_part + 1);
+  std::vector<std::u16string> backwards;
+  LineRecord* line = head.Line(head.LineCount() - 1);
+  for (std::int32_t i = 0; i < head.LineCount(); ++i, line = line->Previous()) backwards.push_back(LineText(*line));
+  EXPECT_EQ(line, head.Line(head.LineCount() - 1));
+  std::reverse(backwards.begin(), backwards.end());
+  EXPECT_EQ(backwards, StoreLines(head));
+  for (std::int32_t i = 0; i < 2 * per_part; ++i) {
+    ASSERT_EQ(backwards[static_cast<std::size_t>(i)],
+              std::u16string(static_cast<std::size_t>(i % 7), static_cast<char16_t>(u'a' + i % 26)) + u"\n")
+        << i;
   }
 }
 
