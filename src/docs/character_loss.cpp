@@ -3,12 +3,11 @@
 #include <array>
 #include <cstring>
 #include <memory>
-#include <system_error>
-#include <thread>
 
 #include "platform/encoding.h"
 #include "docs/jis_conversion.h"
 #include "platform/code_page.h"
+#include "platform/run_beside.h"
 
 namespace character_loss {
 namespace {
@@ -248,16 +247,11 @@ CharacterLoss Find(TextStore& store, int encoding) {
   Scanner tail(encoding);
   LineRecord* const tail_line = store.Line(cut);
   auto scan_tail = [&] { ScanLines(tail, tail_line, cut, count); };
-  std::thread worker;
-  if (cut < count) {
-    try {
-      worker = std::thread(scan_tail);
-    } catch (const std::system_error&) {
-      scan_tail();  // no thread to be had: one half after the other
-    }
-  }
-  ScanLines(head, store.Line(0), 0, cut);
-  if (worker.joinable()) worker.join();
+  auto scan_head = [&] { ScanLines(head, store.Line(0), 0, cut); };
+  if (cut < count)
+    RunBeside(scan_head, scan_tail);
+  else
+    scan_head();
   return Joined(head.Finish(), tail.Finish());
 }
 

@@ -5,13 +5,12 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
-#include <system_error>
-#include <thread>
 #include <utility>
 
 #include "docs/ascii_scan.h"
 #include "docs/parted_decoding.h"
 #include "platform/code_page.h"
+#include "platform/run_beside.h"
 
 namespace encoding_detection {
 namespace {
@@ -178,18 +177,14 @@ template <typename Scan>
 auto ScanParts(const std::uint8_t* data, std::uint32_t cut, std::uint32_t size, Scan scan) {
   decltype(scan(data, size)) tail{};
   auto scan_tail = [&] { tail = scan(data + cut, size - cut); };
-  std::thread worker;
+  decltype(scan(data, size)) head{};
+  auto scan_head = [&] { head = scan(data, cut); };
   if (cut < size) {
-    try {
-      worker = std::thread(scan_tail);
-    } catch (const std::system_error&) {
-      scan_tail();  // no thread to be had: one part after the other
-    }
+    RunBeside(scan_head, scan_tail);
   } else {
     scan_tail();
+    scan_head();
   }
-  auto head = scan(data, cut);
-  if (worker.joinable()) worker.join();
   return std::pair{head, tail};
 }
 
