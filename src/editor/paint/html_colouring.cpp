@@ -150,7 +150,42 @@ void CodeRules(SyntaxState& state, LineUnits line, std::int32_t index) {
   else if (unit == u'\'') Set(state, kSingleQuoted, kSlotValue);
 }
 
+template <char16_t... kStops>
+std::int32_t SkipTo(LineUnits line, std::int32_t index) {
+  while (index < line.length && ((line.units[index] != kStops) && ...)) ++index;
+  return index;
+}
+
+// The first unit from index on that can change the state: Step over the
+// units before it does nothing.  A scan spends most of a page in text,
+// values and comments, so it passes them in a tight loop.
+std::int32_t NextEvent(const SyntaxState& state, LineUnits line, std::int32_t index) {
+  switch (state.html) {
+    case kText:
+      if (state.script_element == kInsideScript || state.style == kInsideCssStyle) return index;
+      return SkipTo<u'<', u'&'>(line, index);
+    case kTagName:
+      return SkipTo<u'\t', u'\n', u' ', u'>'>(line, index);
+    case kQuotedValue:
+    case kDoubleQuoted:
+      return SkipTo<u'"'>(line, index);
+    case kSingleQuoted:
+      return SkipTo<u'\''>(line, index);
+    case kComment:
+      return SkipTo<u'-'>(line, index);
+    case kCode:
+      return SkipTo<u'?', u'"', u'\''>(line, index);
+    default:
+      return index;
+  }
+}
+
 }  // namespace
+
+void ScanLine(SyntaxState& state, LineUnits line) {
+  for (std::int32_t i = NextEvent(state, line, 0); i < line.length; i = NextEvent(state, line, i + 1))
+    Step(state, line, i);
+}
 
 void Step(SyntaxState& state, LineUnits line, std::int32_t index) {
   const char16_t unit = line.At(index);

@@ -10,4 +10,7 @@ namespace html_colouring {
 // is drawn in.
 void Step(SyntaxState& state, LineUnits line, std::int32_t index);
 
+// Advances over a whole line, as Step over each unit would.
+void ScanLine(SyntaxState& state, LineUnits line);
+
 }  // namespace html_colouring

@@ -7,24 +7,25 @@
 namespace syntax_colouring {
 namespace {
 
-using StepFunction = void (*)(SyntaxState&, LineUnits, std::int32_t);
+void NoStep(SyntaxState&, LineUnits, std::int32_t) {}
+
+}  // namespace
 
 StepFunction StepOf(SyntaxMode mode) {
   if (syntax_mode::UsesHtmlColouring(mode)) return html_colouring::Step;
   if (mode == kSyntaxCss) return css_colouring::Step;
   if (mode == kSyntaxScript) return script_colouring::Step;
-  return nullptr;
+  return NoStep;
 }
 
-}  // namespace
-
 void Step(SyntaxState& state, SyntaxMode mode, LineUnits line, std::int32_t index) {
-  if (const StepFunction step = StepOf(mode)) step(state, line, index);
+  StepOf(mode)(state, line, index);
 }
 
 void ScanLine(SyntaxState& state, SyntaxMode mode, LineUnits line) {
   const StepFunction step = StepOf(mode);
-  if (!step) return;
+  if (step == html_colouring::Step) return html_colouring::ScanLine(state, line);
+  if (step == NoStep) return;
   for (std::int32_t i = 0; i < line.length; ++i) step(state, line, i);
 }
 

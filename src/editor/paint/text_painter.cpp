@@ -29,6 +29,7 @@ class Painter {
         document_(document),
         view_(view),
         pitch_(std::max<std::int32_t>(1, metrics.LinePitch())),
+        step_(syntax_colouring::StepOf(document.mode)),
         highlighter_(document.highlights),
         runs_(canvas) {}
 
@@ -68,6 +69,7 @@ class Painter {
   const PaintedDocument& document_;
   const PaintView& view_;
   const std::int32_t pitch_;
+  const syntax_colouring::StepFunction step_;
   SyntaxState state_;
   LineHighlighter highlighter_;
   LineUnits units_{nullptr, 0};
@@ -104,7 +106,7 @@ void Painter::ForEachVisibleRow(RowAction&& action) {
 }
 
 TextStyle Painter::Step(std::int32_t index) {
-  syntax_colouring::Step(state_, document_.mode, units_, index);
+  step_(state_, units_, index);
   const int background = highlighter_.BackgroundSlot(index);
   const int text = background == kSlotSelection ? int{kSlotSelectionText} : int{state_.colour};
   return {colours_[text], colours_[background], style_.bold_tags && state_.bold};
