@@ -1,7 +1,6 @@
 // Arbitrary text painted in every syntax mode: colouring and painting must
-// stay in bounds, a paint resumed from colouring checkpoints must draw
-// exactly what a rescan from the top draws, and a line scanned whole must
-// end in the state that stepping over its units gives. The first bytes choose the
+// stay in bounds, and a paint resumed from colouring checkpoints must draw
+// exactly what a rescan from the top draws. The first bytes choose the
 // mode, the view and the highlights; the rest is the text as UTF-16 units.
 #include <cstdint>
 #include <cstdlib>
@@ -10,7 +9,6 @@
 
 #include "editor/paint/colour_checkpoints.h"
 #include "editor/paint/marked_lines.h"
-#include "editor/paint/syntax_colouring.h"
 #include "editor/layout/metrics_line_layout.h"
 #include "editor/paint/text_painter.h"
 #include "editor/store/text_store.h"
@@ -45,16 +43,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TextPosition end;
   if (!store.InsertText({0, 0, 0}, text.data(), static_cast<std::int32_t>(text.size()), &end)) return 0;
 
-  const auto mode = static_cast<SyntaxMode>(h[0] % 6);
-  SyntaxState scanned, stepped;
-  LineRecord* record = store.Line(0);
-  for (std::int32_t i = 0; i < store.LineCount(); ++i, record = record->Next()) {
-    const LineUnits units{record->MakeContiguous(), record->Length()};
-    syntax_colouring::ScanLine(scanned, mode, units);
-    for (std::int32_t unit = 0; unit < units.length; ++unit) syntax_colouring::Step(stepped, mode, units, unit);
-    if (!(scanned == stepped)) std::abort();
-  }
-
   PaintView view;
   view.client_width = 40 + h[2];
   view.client_height = 10 + h[3];
@@ -84,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   highlights.word = (h[7] & 4) ? std::u16string_view(u"<a") : std::u16string_view();
   highlights.pair = &pair;
   PaintStyle style{DefaultEditorColours(), (h[7] & 8) != 0};
-  const PaintedDocument document{store, mode, static_cast<LineBreakStyle>(h[0] / 6 % 3), marked, highlights};
+  const PaintedDocument document{store, static_cast<SyntaxMode>(h[0] % 6),
+                                 static_cast<LineBreakStyle>(h[0] / 6 % 3), marked, highlights};
 
   ColourCheckpoints checkpoints(1 + h[1] / 64);
   RecordingCanvas resumed, rescanned;

@@ -2,8 +2,9 @@
 // elements. Every unit gets one colour of the table (a script alone only
 // text, string, comment, keyword and number colours), and the run of a
 // word, number or regular expression's flags ends inside its own line, so
-// the colour runs cover the text exactly. The first byte chooses the mode;
-// the rest is the text as UTF-16 units.
+// the colour runs cover the text exactly. A line scanned whole ends in the
+// state that stepping over its units gives. The first byte chooses the
+// mode; the rest is the text as UTF-16 units.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -26,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::u16string text((size - 1) / 2, u'\0');
   if (!text.empty()) std::memcpy(text.data(), data + 1, text.size() * 2);
 
-  SyntaxState state;
+  SyntaxState state, scanned;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find(u'\n', start);
@@ -38,6 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (mode == kSyntaxScript && !ScriptColour(state.colour)) std::abort();
       if (state.script_run < 0 || state.script_run > line.length - 1 - i) std::abort();
     }
+    syntax_colouring::ScanLine(scanned, mode, line);
+    if (!(scanned == state)) std::abort();
     start = end;
   }
   return 0;

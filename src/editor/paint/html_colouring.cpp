@@ -150,19 +150,16 @@ void CodeRules(SyntaxState& state, LineUnits line, std::int32_t index) {
   else if (unit == u'\'') Set(state, kSingleQuoted, kSlotValue);
 }
 
-template <char16_t... kStops>
-std::int32_t SkipTo(LineUnits line, std::int32_t index) {
-  while (index < line.length && ((line.units[index] != kStops) && ...)) ++index;
-  return index;
-}
+using unit_match::SkipTo;
 
-// The first unit from index on that can change the state: Step over the
-// units before it does nothing.  A scan spends most of a page in text,
-// values and comments, so it passes them in a tight loop.
-std::int32_t NextEvent(const SyntaxState& state, LineUnits line, std::int32_t index) {
+// The first unit from index on that can change the state, the state then
+// as Step over the units before it leaves it.  A scan spends most of a page
+// in text, values, comments and strings, so it passes them in tight loops.
+std::int32_t NextEvent(SyntaxState& state, LineUnits line, std::int32_t index) {
   switch (state.html) {
     case kText:
-      if (state.script_element == kInsideScript || state.style == kInsideCssStyle) return index;
+      if (state.script_element == kInsideScript) return script_colouring::Pass(state, line, index);
+      if (state.style == kInsideCssStyle) return index;
       return SkipTo<u'<', u'&'>(line, index);
     case kTagName:
       return SkipTo<u'\t', u'\n', u' ', u'>'>(line, index);

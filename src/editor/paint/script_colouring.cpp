@@ -1,5 +1,7 @@
 #include "editor/paint/script_colouring.h"
 
+#include <algorithm>
+
 #include "editor/paint/script_nesting.h"
 #include "editor/paint/script_words.h"
 #include "editor/paint/unit_match.h"
@@ -203,6 +205,29 @@ void Regex(SyntaxState& state, LineUnits line, std::int32_t index) {
 }
 
 }  // namespace
+
+std::int32_t Pass(SyntaxState& state, LineUnits line, std::int32_t index) {
+  using unit_match::SkipTo;
+  if (state.script_run > 0) {
+    const std::int32_t end = SkipTo<u'<'>({line.units, std::min(line.length, index + state.script_run)}, index);
+    state.script_run -= end - index;
+    return end;
+  }
+  switch (state.script) {
+    case kDoubleQuoted:
+      return SkipTo<u'"', u'\\', u'\n', u'<'>(line, index);
+    case kSingleQuoted:
+      return SkipTo<u'\'', u'\\', u'\n', u'<'>(line, index);
+    case kTemplate:
+      return SkipTo<u'`', u'\\', u'$', u'<'>(line, index);
+    case kLineComment:
+      return SkipTo<u'\n', u'<'>(line, index);
+    case kBlockComment:
+      return SkipTo<u'*', u'<'>(line, index);
+    default:
+      return index;
+  }
+}
 
 void Reset(SyntaxState& state) {
   state.script = kCode;

@@ -11,6 +11,11 @@ namespace script_colouring {
 // is drawn in.
 void Step(SyntaxState& state, LineUnits line, std::int32_t index);
 
+// Passes the units from index on that Step would pass without changing
+// more than a token's count, stopping at any "<" too (where a script
+// element may end); returns the first unit not passed.
+std::int32_t Pass(SyntaxState& state, LineUnits line, std::int32_t index);
+
 // Back to the start of a script, outside every construct.
 void Reset(SyntaxState& state);
 

@@ -26,6 +26,12 @@ void ScanLine(SyntaxState& state, SyntaxMode mode, LineUnits line) {
   const StepFunction step = StepOf(mode);
   if (step == html_colouring::Step) return html_colouring::ScanLine(state, line);
   if (step == NoStep) return;
+  if (step == script_colouring::Step) {
+    for (std::int32_t i = script_colouring::Pass(state, line, 0); i < line.length;
+         i = script_colouring::Pass(state, line, i + 1))
+      step(state, line, i);
+    return;
+  }
   for (std::int32_t i = 0; i < line.length; ++i) step(state, line, i);
 }
 

@@ -24,4 +24,11 @@ inline bool MatchesAt(LineUnits line, std::int32_t index, std::u16string_view pa
   return true;
 }
 
+// The first unit from index on that is one of the stops, or the line's end.
+template <char16_t... kStops>
+std::int32_t SkipTo(LineUnits line, std::int32_t index) {
+  while (index < line.length && ((line.units[index] != kStops) && ...)) ++index;
+  return index;
+}
+
 }  // namespace unit_match
